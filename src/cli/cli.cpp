@@ -1,0 +1,208 @@
+#include "cli.h"
+
+#include <QLocale>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "picture_output.h"
+#include "session.h"
+
+namespace lineer::cli {
+
+namespace {
+
+const char* const kHelp =
+    "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--draw]\n"
+    "                 [--picture ÇIKTI.png] DOSYA\n"
+    "\n"
+    "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
+    "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
+    "çalıştırıldığında program penceresini açar.\n"
+    "\n"
+    "Yöntemler:\n"
+    "  det           Gauss eliminasyonu ile determinant\n"
+    "  inverse       Scrobanski yöntemi ile ters matris\n"
+    "  gauss         Gauss eliminasyon yöntemi\n"
+    "  mpgauss       Maksimum pivotlu Gauss eliminasyonu\n"
+    "  gauss-jordan  Gauss-Jordan eliminasyon yöntemi\n"
+    "  doolittle     Doolittle LU ayrıştırma yöntemi\n"
+    "  crout         Crout LU ayrıştırma yöntemi\n"
+    "  thomas        Thomas yöntemi\n"
+    "  jacobi        Jacobi basit iterasyon yöntemi\n"
+    "  gauss-seidel  Gauss-Seidel iterasyon yöntemi\n"
+    "  sor           SOR iterasyon yöntemi\n"
+    "\n"
+    "Seçenekler:\n"
+    "  --max-iter METİN  \"Maksimum iterasyon sayısı\" kutusunun metni (varsayılan 100)\n"
+    "  --w METİN         \"Gevşetme faktörü\" kutusunun metni (varsayılan 1)\n"
+    "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
+    "  --picture ÇIKTI   en sonda resim kutusunu PNG dosyası olarak kaydeder\n"
+    "  --help            bu açıklamayı gösterir\n"
+    "\n"
+    "Standart çıktı: sonuç listesinin bütün satırları, sırasıyla (UTF-8).\n"
+    "Standart hata: gösterilen her mesaj kutusunun ve resim kutusuna yazılan her\n"
+    "satırın metni, oluş sırasıyla.\n"
+    "Çıkış durumu: 0 yöntem sonuna kadar çalıştı; 1 yöntem bir mesajla durdu;\n"
+    "2 kullanım hatası ya da dosya yüklenemedi.\n"
+    "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir.\n";
+
+struct MethodName {
+    const char* name;
+    Option option;
+};
+
+constexpr MethodName kMethods[] = {
+    {"det", Option::DetGauss},           {"inverse", Option::InvScrobanski},
+    {"gauss", Option::LesGauss},         {"mpgauss", Option::LesMPGauss},
+    {"gauss-jordan", Option::LesGaussJordan}, {"doolittle", Option::LesDoolittle},
+    {"crout", Option::LesCrout},         {"thomas", Option::LesThomas},
+    {"jacobi", Option::LesJacobi},       {"gauss-seidel", Option::LesGaussSidel},
+    {"sor", Option::LesSOR},
+};
+
+class CliHost : public Host {
+public:
+    std::vector<std::string> lines;
+    std::string maxIter = "100";
+    std::string w = "1";
+    bool hasOption = false;
+    Option option = Option::LesGauss;
+    int messages = 0;  // message boxes and picture texts so far
+    PictureSurface* surface = nullptr;
+
+    void listAppend(std::string line) override { lines.push_back(std::move(line)); }
+    void listClear() override { lines.clear(); }
+    void picClear() override {
+        if (surface) surface->clear();
+    }
+    void picPrint(const std::string& text) override {
+        ++messages;
+        toStderr(text);
+        if (surface) surface->print(text);
+    }
+    void picScale(double x1, double y1, double x2, double y2) override {
+        if (surface) surface->scale(x1, y1, x2, y2);
+    }
+    void picBox(double x1, double y1, double x2, double y2, Rgb colour) override {
+        if (surface) surface->box(x1, y1, x2, y2, colour);
+    }
+    void picCircle(float cx, float cy, double radius) override {
+        if (surface) surface->circle(cx, cy, radius);
+    }
+    void message(const std::string& text) override {
+        ++messages;
+        toStderr(text);
+    }
+    std::string textMaxIter() override { return maxIter; }
+    std::string textW() override { return w; }
+    bool optionSelected(Option o) override { return hasOption && o == option; }
+
+private:
+    static void toStderr(const std::string& text) {
+        std::fwrite(text.data(), 1, text.size(), stderr);
+        std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+};
+
+int usage(const std::string& problem) {
+    std::fprintf(stderr, "lineer: %s\n\"lineer --help\" kullanımı açıklar.\n", problem.c_str());
+    return 2;
+}
+
+void writeLines(const std::vector<std::string>& lines) {
+    std::string out;
+    std::size_t total = 0;
+    for (const auto& l : lines) total += l.size() + 1;
+    out.reserve(total);
+    for (const auto& l : lines) {
+        out.append(l);
+        out.push_back('\n');
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+std::string systemDecimalSymbol() { return QLocale::system().decimalPoint().toStdString(); }
+
+int run(int argc, char** argv) {
+    CliHost host;
+    std::string file, picture;
+    bool haveFile = false, draw = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view a = argv[i];
+        auto value = [&](std::string_view name, std::string& out) -> int {
+            // --name VALUE or --name=VALUE; 1 when matched, -1 when the value is missing.
+            if (a == name) {
+                if (i + 1 >= argc) return -1;
+                out = argv[++i];
+                return 1;
+            }
+            if (a.size() > name.size() && a.substr(0, name.size()) == name && a[name.size()] == '=') {
+                out = std::string(a.substr(name.size() + 1));
+                return 1;
+            }
+            return 0;
+        };
+        std::string method;
+        int r;
+        if (a == "--help" || a == "-h") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        } else if (a == "--draw") {
+            draw = true;
+        } else if ((r = value("--method", method)) != 0) {
+            if (r < 0) return usage("--method bir yöntem adı ister");
+            bool found = false;
+            for (const auto& mn : kMethods)
+                if (method == mn.name) {
+                    host.option = mn.option;
+                    found = true;
+                }
+            if (!found) return usage("bilinmeyen yöntem: " + method);
+            host.hasOption = true;
+        } else if ((r = value("--max-iter", host.maxIter)) != 0) {
+            if (r < 0) return usage("--max-iter bir metin ister");
+        } else if ((r = value("--w", host.w)) != 0) {
+            if (r < 0) return usage("--w bir metin ister");
+        } else if ((r = value("--picture", picture)) != 0) {
+            if (r < 0) return usage("--picture bir dosya adı ister");
+        } else if (a == "--") {
+            if (i + 1 < argc && !haveFile) {
+                file = argv[++i];
+                haveFile = true;
+            }
+        } else if (a.size() > 1 && a[0] == '-') {
+            return usage("bilinmeyen seçenek: " + std::string(a));
+        } else {
+            if (haveFile) return usage("yalnızca bir dosya verilebilir");
+            file = std::string(a);
+            haveFile = true;
+        }
+    }
+    if (!haveFile) return usage("katsayılar dosyası verilmedi");
+
+    PictureOutput out;
+    if (!picture.empty() || draw) host.surface = out.surface();
+
+    Session session(host, systemDecimalSymbol());
+    if (!session.loadFile(file)) return 2;
+    int before = host.messages;
+    if (host.hasOption) session.hesapla();
+    bool stopped = host.messages != before;
+    if (draw) session.resimle();
+    writeLines(host.lines);
+    if (!picture.empty() && !out.save(picture)) {
+        std::fprintf(stderr, "Resim kaydedilemedi: %s\n", picture.c_str());
+        return 2;
+    }
+    return stopped ? 1 : 0;
+}
+
+}  // namespace lineer::cli

@@ -1,0 +1,7 @@
+#include "methods.h"
+
+namespace lineer {
+
+void Module_LesGaussJordan(Context& ctx) { ctx.host.message("Bu yöntem henüz hazır değil"); }
+
+}  // namespace lineer

@@ -1,0 +1,31 @@
+#pragma once
+// What a method procedure reaches: the workspace and the host that shows
+// its output.
+
+#include <stdexcept>
+#include <string>
+
+#include "host.h"
+#include "workspace.h"
+
+namespace lineer {
+
+struct Context {
+    Workspace& ws;
+    Host& host;
+    std::string decimal = ".";  // the user's decimal symbol
+
+    void append(std::string line) { host.listAppend(std::move(line)); }
+};
+
+// Thrown by the output operations when a value about to be shown is not
+// finite; the dispatcher ends the method with a message.
+class NumberOverflow : public std::runtime_error {
+public:
+    NumberOverflow() : std::runtime_error("number overflow") {}
+};
+
+// Throws NumberOverflow unless v is finite.
+void requireFinite(double v);
+
+}  // namespace lineer

@@ -1,0 +1,31 @@
+#pragma once
+// The matrix listing and the roots block, the two ways methods put numbers
+// into the results list.
+
+#include <string>
+
+#include "context.h"
+
+namespace lineer {
+
+// The fixed text of an exact zero in a listing.
+inline constexpr const char* kZeroText = " 0.         ";
+inline constexpr const char* kZeroDiagonal = " sıfır diyagonal elemanı";
+inline constexpr const char* kRootsHeading = "Lineer denklem takımının kökleri";
+inline constexpr const char* kSortedRootsHeading = "Lineer denklem takımının sıralanmış kökleri";
+inline constexpr const char* kOverflowMessage = "Hesaplamada sayı taşması oluştu";
+
+// Appends " " and one line per row: rows 1..rows, columns 1..cols of the
+// matrix. Throws NumberOverflow before appending anything if a listed value
+// is not finite.
+void Listele(Context& ctx, int cols, int rows, const Matrix& matrix);
+
+// One listing line for row i.
+void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, const std::string& dec);
+
+// Appends the roots block: the heading, " ", and " x(i) = value" for
+// i = 1..n of the workspace's root vector. Throws NumberOverflow before
+// appending anything if a root is not finite.
+void appendRootsBlock(Context& ctx, const std::string& heading);
+
+}  // namespace lineer

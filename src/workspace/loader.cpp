@@ -1,0 +1,284 @@
+#include "loader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <memory>
+#include <vector>
+
+namespace lineer {
+
+namespace {
+
+constexpr std::size_t kTokenLimit = 4096;
+constexpr std::size_t kShownLimit = 40;
+
+bool isSeparator(unsigned c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+void appendUtf8(std::string& s, unsigned cp) {
+    if (cp < 0x80) {
+        s.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        s.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        s.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        s.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+// Reads characters from a file descriptor in blocks. UTF-16 files (with
+// their byte-order mark) are decoded; a UTF-8 byte-order mark is skipped.
+// Characters come out as code points; in 8-bit files every byte is one.
+class CharReader {
+public:
+    explicit CharReader(int fd) : fd_(fd) {}
+
+    bool ok() const { return !failed_; }
+    bool wide() const { return mode_ != Mode::Bytes; }
+
+    // Next code point, or -1 at the end of the file (or a read error).
+    long next() {
+        if (!started_) start();
+        if (mode_ == Mode::Bytes) return byte();
+        long b1 = byte();
+        if (b1 < 0) return -1;
+        long b2 = byte();
+        if (b2 < 0) return 0xFFFD;  // odd trailing byte
+        unsigned unit = mode_ == Mode::Utf16LE ? unsigned(b1 | (b2 << 8)) : unsigned((b1 << 8) | b2);
+        if (unit >= 0xD800 && unit <= 0xDFFF) return 0xFFFD;
+        return unit;
+    }
+
+private:
+    enum class Mode { Bytes, Utf16LE, Utf16BE };
+
+    long byte() {
+        if (pos_ == len_) {
+            if (eof_) return -1;
+            ssize_t r;
+            do {
+                r = ::read(fd_, buf_.get(), kBlock);
+            } while (r < 0 && errno == EINTR);
+            if (r <= 0) {
+                if (r < 0) failed_ = true;
+                eof_ = true;
+                return -1;
+            }
+            pos_ = 0;
+            len_ = static_cast<std::size_t>(r);
+        }
+        return static_cast<unsigned char>(buf_[pos_++]);
+    }
+
+    void start() {
+        started_ = true;
+        long b0 = byte();
+        if (b0 < 0) return;
+        long b1 = byte();
+        if (b0 == 0xFF && b1 == 0xFE) {
+            mode_ = Mode::Utf16LE;
+            return;
+        }
+        if (b0 == 0xFE && b1 == 0xFF) {
+            mode_ = Mode::Utf16BE;
+            return;
+        }
+        if (b0 == 0xEF && b1 == 0xBB) {
+            long b2 = byte();
+            if (b2 == 0xBF) return;
+            pos_ -= (b2 < 0 ? 0 : 1) + 2;  // not a BOM: read again from the start
+            return;
+        }
+        pos_ -= (b1 < 0 ? 0 : 1) + 1;
+    }
+
+    static constexpr std::size_t kBlock = 1 << 16;
+    int fd_;
+    std::unique_ptr<char[]> buf_{new char[kBlock]};
+    std::size_t pos_ = 0, len_ = 0;
+    bool eof_ = false, failed_ = false, started_ = false;
+    Mode mode_ = Mode::Bytes;
+};
+
+// The text of an item as shown in a message: control characters and
+// undecodable bytes as "?", at most kShownLimit characters.
+std::string shownText(const std::vector<unsigned>& cps) {
+    std::string s;
+    std::size_t count = 0;
+    for (unsigned cp : cps) {
+        if (count == kShownLimit) break;
+        if (cp < 0x20 || cp == 0x7F || cp == 0xFFFD) cp = '?';
+        appendUtf8(s, cp);
+        ++count;
+    }
+    return s;
+}
+
+// Decodes an 8-bit token as UTF-8 where it is valid; other bytes become
+// U+FFFD. Tokens of UTF-16 files are already code points.
+std::vector<unsigned> decodeBytes(const std::vector<unsigned>& bytes) {
+    std::vector<unsigned> out;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        unsigned b = bytes[i];
+        int extra = (b >= 0xC2 && b < 0xE0) ? 1 : (b >= 0xE0 && b < 0xF0) ? 2 : 0;
+        if (b < 0x80 || b > 0xFF) {
+            out.push_back(b);
+            ++i;
+            continue;
+        }
+        bool good = extra > 0 && i + extra < bytes.size();
+        unsigned cp = b & (0x3Fu >> extra);
+        for (int k = 1; good && k <= extra; ++k) {
+            unsigned cont = bytes[i + k];
+            if ((cont & 0xC0) != 0x80 || cont > 0xFF) good = false;
+            cp = (cp << 6) | (cont & 0x3F);
+        }
+        if (!good) {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        out.push_back(cp);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+locale_t cLocale() {
+    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return loc;
+}
+
+}  // namespace
+
+bool parseFileNumber(std::string_view t, double& value) {
+    std::size_t i = 0, n = t.size();
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t intDigits = 0, fracDigits = 0;
+    while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++intDigits;
+    if (i < n && t[i] == '.') {
+        ++i;
+        while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++fracDigits;
+    }
+    if (intDigits + fracDigits == 0) return false;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    if (i != n) return false;
+    std::string s(t);
+    errno = 0;
+    double v = strtod_l(s.c_str(), nullptr, cLocale());
+    if (!std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+LoadResult loadCoefficientFile(const std::string& path, Workspace& ws) {
+    LoadResult result;
+    const std::string cannotOpen = "Dosya açılamadı: " + path;
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        result.message = cannotOpen;
+        return result;
+    }
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        result.message = cannotOpen;
+        return result;
+    }
+    int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+
+    CharReader reader(fd);
+    std::vector<unsigned> token;
+    token.reserve(64);
+    long c = reader.next();
+    long long count = 0;  // numbers read
+    long long needed = 2;
+    int n = 0, m = 0;
+    std::vector<double> values;
+
+    while (count < needed) {
+        while (c >= 0 && isSeparator(static_cast<unsigned>(c))) c = reader.next();
+        if (c < 0) break;
+        token.clear();
+        bool tooLong = false;
+        while (c >= 0 && !isSeparator(static_cast<unsigned>(c))) {
+            if (token.size() == kTokenLimit) {
+                tooLong = true;
+                break;
+            }
+            token.push_back(static_cast<unsigned>(c));
+            c = reader.next();
+        }
+        std::string text;
+        bool ascii = true;
+        for (unsigned cp : token) {
+            if (cp >= 0x80) {
+                ascii = false;
+                break;
+            }
+            text.push_back(static_cast<char>(cp));
+        }
+        double v = 0;
+        if (tooLong || !ascii || !parseFileNumber(text, v)) {
+            result.message = "Dosyada geçersiz bir değer var: \"" + shownText(reader.wide() ? token : decodeBytes(token)) + "\"";
+            return result;
+        }
+        ++count;
+        if (count == 1) {
+            values.push_back(v);
+        } else if (count == 2) {
+            double dn = values[0], dm = v;
+            auto whole = [](double d) { return d >= 0 && d <= kMaxIndex && d == std::floor(d); };
+            if (!whole(dn) || !whole(dm)) {
+                result.message = "Satır ve sütun sayıları 0 ile 100 arasında tam sayı olmalıdır";
+                return result;
+            }
+            n = static_cast<int>(dn);
+            m = static_cast<int>(dm);
+            needed = 2 + static_cast<long long>(n) * m;
+            values.clear();
+            values.reserve(static_cast<std::size_t>(n) * m);
+        } else {
+            values.push_back(v);
+        }
+    }
+    if (!reader.ok() && count < needed) {
+        result.message = cannotOpen;
+        return result;
+    }
+    if (count < needed) {
+        result.message = "Dosyada yeterli sayı yok: " + std::to_string(needed) + " sayı gerekiyor, " +
+                         std::to_string(count) + " sayı bulundu";
+        return result;
+    }
+    ws.n = n;
+    ws.m = m;
+    std::size_t k = 0;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= m; ++j) ws.A(i, j) = values[k++];
+    result.ok = true;
+    return result;
+}
+
+}  // namespace lineer

@@ -1,0 +1,26 @@
+#pragma once
+// The coefficient file: n, m, then n*m numbers row by row, separated by
+// commas, spaces, tabs or line breaks.
+
+#include <string>
+#include <string_view>
+
+#include "workspace.h"
+
+namespace lineer {
+
+struct LoadResult {
+    bool ok = false;
+    std::string message;  // the Turkish reason when !ok
+};
+
+// Reads the file at `path` into the workspace. The file is parsed in full
+// first; only a complete matrix is written into ws (n, m and A(1..n, 1..m)),
+// a failure leaves ws untouched and gives the reason in Turkish.
+LoadResult loadCoefficientFile(const std::string& path, Workspace& ws);
+
+// Whether `text` is a number of the file format, and its value.
+// Overflowing values are not numbers.
+bool parseFileNumber(std::string_view text, double& value);
+
+}  // namespace lineer

@@ -1,0 +1,31 @@
+#pragma once
+// Text forms of numbers: the listing format "##0.###0", the general form of
+// rounded values (determinant, iteration error), and plain whole numbers.
+
+#include <string>
+#include <string_view>
+
+namespace lineer {
+
+// Appends v in the format "##0.###0": v is first taken to its 15-significant-
+// digit decimal form, then to four decimals with halves away from zero; at
+// least one integer digit, no grouping, `dec` as the decimal symbol. A value
+// that rounds to zero is written without a minus sign. v must be finite.
+void appendFixed4(std::string& out, double v, std::string_view dec);
+std::string formatFixed4(double v, std::string_view dec = ".");
+
+// The same rule computed only through the exact decimal expansion; the fast
+// path of appendFixed4 falls back to it near a rounding boundary.
+void appendFixed4Exact(std::string& out, double v, std::string_view dec);
+
+// v rounded to `decimals` places (halves to even, decided on the exact binary
+// value), then written in general form: at most 15 significant digits, no
+// trailing zeros, no decimal symbol for whole values, "-0" written as "0".
+// With exponentForm, values of 1E15 and above in magnitude are written as
+// mantissa, "E", sign and at least two exponent digits ("1.5E+15");
+// otherwise always in plain decimal notation. v must be finite.
+std::string formatRounded(double v, int decimals, std::string_view dec, bool exponentForm);
+
+void appendInt(std::string& out, long long v);
+
+}  // namespace lineer

@@ -1,0 +1,52 @@
+#pragma once
+// The main window's behaviour without the window: the workspace, the loaded
+// flag, and what the file list, the three buttons and the dispatch do.
+// The window and the command line both drive one Session.
+
+#include <string>
+
+#include "context.h"
+
+namespace lineer {
+
+inline constexpr const char* kNoFileMessage = "Katsayılar matrisi için bir dosya seçiniz";
+inline constexpr const char* kNoMethodMessage = "Bir yöntem seçiniz";
+
+class Session {
+public:
+    explicit Session(Host& host, std::string decimal = ".");
+
+    Workspace& workspace() { return ws_; }
+    const Workspace& workspace() const { return ws_; }
+    bool loaded() const { return loaded_; }
+    Context& context() { return ctx_; }
+
+    // A click on a file name. Returns whether the load reached its end; a
+    // failed load shows its reason and changes nothing but the loaded flag.
+    bool loadFile(const std::string& path);
+
+    // "Hesapla": the loaded-flag guard, then the first selected option's
+    // method; the flag is cleared after every run.
+    void hesapla();
+
+    // "Matrisi listele".
+    void listeleButton();
+
+    // "Matrisi göster".
+    void resimle();
+
+private:
+    Host& host_;
+    Workspace ws_;
+    Context ctx_;
+    bool loaded_ = false;
+};
+
+// Runs the method of one option on the context. A value that is not finite
+// reaching the output ends the method with the overflow message.
+void runMethod(Context& ctx, Option option);
+
+// Draws the workspace matrix as a colour map.
+void resimle(Context& ctx);
+
+}  // namespace lineer

@@ -1,0 +1,74 @@
+#include "testhost.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace lineer::test {
+
+namespace {
+std::string fmt(double v) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%.9g", v);
+    return b;
+}
+
+struct TempDir {
+    std::filesystem::path path;
+    TempDir() {
+        char tmpl[] = "/tmp/lineer-test-XXXXXX";
+        const char* p = mkdtemp(tmpl);
+        path = p ? p : "/tmp";
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+}  // namespace
+
+void TestHost::picScale(double x1, double y1, double x2, double y2) {
+    events.push_back("scale:" + fmt(x1) + "," + fmt(y1) + "," + fmt(x2) + "," + fmt(y2));
+}
+void TestHost::picBox(double x1, double y1, double x2, double y2, Rgb c) {
+    events.push_back("box:" + fmt(x1) + "," + fmt(y1) + "," + fmt(x2) + "," + fmt(y2) + ":" +
+                     std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b));
+}
+void TestHost::picCircle(float cx, float cy, double r) {
+    events.push_back("circle:" + fmt(cx) + "," + fmt(cy) + "," + fmt(r));
+}
+
+std::string tempFile(const std::string& content, const std::string& name) {
+    static TempDir dir;
+    static int counter = 0;
+    auto sub = dir.path / std::to_string(++counter);
+    std::filesystem::create_directories(sub);
+    auto p = sub / name;
+    std::ofstream(p, std::ios::binary) << content;
+    return p.string();
+}
+
+std::vector<std::string> runMethodOn(const std::string& content, Option option, TestHost& host) {
+    Session s(host);
+    EXPECT_TRUE(s.loadFile(tempFile(content))) << (host.messages.empty() ? "" : host.messages.back());
+    host.selected = option;
+    s.hesapla();
+    return host.lines;
+}
+
+std::vector<std::string> methodLines(const std::vector<std::string>& all, int n) {
+    std::size_t skip = 2 + static_cast<std::size_t>(n);
+    if (all.size() < skip) return {};
+    return {all.begin() + static_cast<long>(skip), all.end()};
+}
+
+std::string row(const std::vector<std::string>& cells) {
+    std::string s;
+    for (const auto& c : cells) s += c == "0" ? std::string(" 0.         ") : c + "   ";
+    return s;
+}
+
+}  // namespace lineer::test

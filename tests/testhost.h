@@ -1,0 +1,65 @@
+#pragma once
+// A host that records everything the core does, for the tests.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "session.h"
+
+namespace lineer::test {
+
+class TestHost : public Host {
+public:
+    std::vector<std::string> lines;     // the results list
+    std::vector<std::string> messages;  // message box texts
+    std::vector<std::string> printed;   // texts printed into the picture
+    std::vector<std::string> events;    // every picture operation and message, in order
+    std::string maxIter = "100";
+    std::string w = "1";
+    std::optional<Option> selected;
+    int listClears = 0;
+
+    void listAppend(std::string line) override { lines.push_back(std::move(line)); }
+    void listClear() override {
+        lines.clear();
+        ++listClears;
+    }
+    void picClear() override { events.push_back("clear"); }
+    void picPrint(const std::string& text) override {
+        printed.push_back(text);
+        events.push_back("print:" + text);
+    }
+    void picScale(double x1, double y1, double x2, double y2) override;
+    void picBox(double x1, double y1, double x2, double y2, Rgb c) override;
+    void picCircle(float cx, float cy, double r) override;
+    void message(const std::string& text) override {
+        messages.push_back(text);
+        events.push_back("message:" + text);
+    }
+    std::string textMaxIter() override { return maxIter; }
+    std::string textW() override { return w; }
+    bool optionSelected(Option o) override { return selected && *selected == o; }
+};
+
+// A file in a fresh temporary folder with the given content; removed with
+// the folder at the end of the test program.
+std::string tempFile(const std::string& content, const std::string& name = "m.txt");
+
+// Loads `content` into a fresh session, selects `option` and presses
+// "Hesapla"; returns the results list after the run.
+struct Run {
+    TestHost host;
+    std::vector<std::string> lines;
+};
+std::vector<std::string> runMethodOn(const std::string& content, Option option, TestHost& host);
+
+// The lines a method appended after the load listing (which is
+// "Katsayılar matrisi", " " and n rows).
+std::vector<std::string> methodLines(const std::vector<std::string>& all, int n);
+
+// A listing row as the listing writes it, from the already formatted cells
+// ("0" for an exact zero).
+std::string row(const std::vector<std::string>& cells);
+
+}  // namespace lineer::test
