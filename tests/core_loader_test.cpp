@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "loader.h"
+#include "testhost.h"
+
+namespace lineer::test {
+namespace {
+
+bool sameWorkspace(const Workspace& a, const Workspace& b) {
+    return a.n == b.n && a.m == b.m && std::memcmp(&a.A, &b.A, sizeof a.A) == 0 &&
+           std::memcmp(&a.x, &b.x, sizeof a.x) == 0;
+}
+
+struct GoodFile {
+    const char* name;
+    std::string content;
+    int n, m;
+    std::vector<double> values;  // row by row
+};
+
+class LoadsTable : public ::testing::TestWithParam<GoodFile> {};
+
+TEST_P(LoadsTable, LoadsTheMatrix) {
+    const auto& c = GetParam();
+    TestHost h;
+    Session s(h);
+    ASSERT_TRUE(s.loadFile(tempFile(c.content))) << (h.messages.empty() ? "" : h.messages[0]);
+    EXPECT_TRUE(s.loaded());
+    EXPECT_TRUE(h.messages.empty());
+    const Workspace& ws = s.workspace();
+    ASSERT_EQ(ws.n, c.n);
+    ASSERT_EQ(ws.m, c.m);
+    std::size_t k = 0;
+    for (int i = 1; i <= c.n; ++i)
+        for (int j = 1; j <= c.m; ++j) EXPECT_EQ(ws.A(i, j), c.values[k++]) << i << "," << j;
+    EXPECT_EQ(h.lines.size(), 2u + c.n);
+    EXPECT_EQ(h.lines[0], "Katsayılar matrisi");
+}
+
+std::string utf16(const std::string& ascii, bool littleEndian) {
+    std::string out = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (char ch : ascii) {
+        if (littleEndian) {
+            out.push_back(ch);
+            out.push_back('\0');
+        } else {
+            out.push_back('\0');
+            out.push_back(ch);
+        }
+    }
+    return out;
+}
+
+const std::vector<double> k123456 = {1, 2, 3, 4, 5, 6};
+
+INSTANTIATE_TEST_SUITE_P(
+    Loader, LoadsTable,
+    ::testing::Values(
+        GoodFile{"one_line", "2 3 1 2 3 4 5 6", 2, 3, k123456},
+        GoodFile{"commas_and_breaks", "2,3\n1,2,3\n4,5,6\n", 2, 3, k123456},
+        GoodFile{"separator_runs", "2 ,, 3,\t1 , 2,,3,\r\n4\t\t5\r\n6,", 2, 3, k123456},
+        GoodFile{"windows_line_ends", "2 3\r\n1 2 3\r\n4 5 6\r\n", 2, 3, k123456},
+        GoodFile{"whole_number_forms", "2.0 +3e0 1 2 3 4 5 6", 2, 3, k123456},
+        GoodFile{"leading_zero_dims", "02 03. 1 2 3 4 5 6", 2, 3, k123456},
+        GoodFile{"number_forms", "1 6 .5 5. +3 -1.5E-3 1e2 -0", 1, 6, {0.5, 5, 3, -0.0015, 100, -0.0}},
+        GoodFile{"underflow_is_zero", "1 1 1e-400", 1, 1, {0}},
+        GoodFile{"rest_never_read", "1 2 7 8 9 garbage \x01\x02 inf", 1, 2, {7, 8}},
+        GoodFile{"text_right_after_last_separator", "1 1 4\nthis is not a number", 1, 1, {4}},
+        GoodFile{"no_equations", "0 5", 0, 5, {}},
+        GoodFile{"no_columns", "3 0 x", 3, 0, {}},
+        GoodFile{"utf8_bom", "\xEF\xBB\xBF" "2 3 1 2 3 4 5 6", 2, 3, k123456},
+        GoodFile{"utf16le_bom", utf16("2 3\r\n1 2 3\r\n4 5 6\r\n", true), 2, 3, k123456},
+        GoodFile{"utf16be_bom", utf16("2,3,1,2,3,4,5,6", false), 2, 3, k123456},
+        GoodFile{"largest", "1 2 1.7976931348623157e308 -1.7976931348623157e308", 1, 2,
+                 {1.7976931348623157e308, -1.7976931348623157e308}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BadFile {
+    const char* name;
+    std::string content;
+    std::string message;
+};
+
+class RefusesTable : public ::testing::TestWithParam<BadFile> {};
+
+// Every failure shows its reason and leaves the workspace and the results
+// list as they were; the loaded flag ends false.
+TEST_P(RefusesTable, ShowsTheReasonAndChangesNothing) {
+    const auto& c = GetParam();
+    TestHost h;
+    Session s(h);
+    ASSERT_TRUE(s.loadFile(tempFile("2 3 1 2 3 4 5 6")));
+    s.workspace().x(1) = 42;
+    Workspace before = s.workspace();
+    auto linesBefore = h.lines;
+    EXPECT_FALSE(s.loadFile(tempFile(c.content)));
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0], c.message);
+    EXPECT_FALSE(s.loaded());
+    EXPECT_TRUE(sameWorkspace(before, s.workspace()));
+    EXPECT_EQ(h.lines, linesBefore);
+    EXPECT_EQ(h.listClears, 1);
+}
+
+const std::string kCount = "Dosyada yeterli sayı yok: ";
+const std::string kBad = "Dosyada geçersiz bir değer var: ";
+const std::string kRange = "Satır ve sütun sayıları 0 ile 100 arasında tam sayı olmalıdır";
+
+INSTANTIATE_TEST_SUITE_P(
+    Loader, RefusesTable,
+    ::testing::Values(
+        BadFile{"empty", "", kCount + "2 sayı gerekiyor, 0 sayı bulundu"},
+        BadFile{"only_separators", " ,\r\n\t,", kCount + "2 sayı gerekiyor, 0 sayı bulundu"},
+        BadFile{"only_n", "3", kCount + "2 sayı gerekiyor, 1 sayı bulundu"},
+        BadFile{"short_matrix", "2 2 1 2 3", kCount + "6 sayı gerekiyor, 5 sayı bulundu"},
+        BadFile{"short_after_n_out_of_range", "500", kCount + "2 sayı gerekiyor, 1 sayı bulundu"},
+        BadFile{"fractional_n", "2.5 3 1 2 3 4 5 6 7 8", kRange},
+        BadFile{"negative_n", "-1 3", kRange},
+        BadFile{"n_above_100", "101 2", kRange},
+        BadFile{"m_above_100", "2 101", kRange},
+        BadFile{"range_before_coefficients", "200 2 abc", kRange},
+        BadFile{"bad_item_before_range", "500 abc", kBad + "\"abc\""},
+        BadFile{"letters", "2 2 1 x 3 4", kBad + "\"x\""},
+        BadFile{"first_problem_wins", "2 2 1 2 ; 4 abc", kBad + "\";\""},
+        BadFile{"inf", "1 1 inf", kBad + "\"inf\""},
+        BadFile{"nan", "1 1 NaN", kBad + "\"NaN\""},
+        BadFile{"hex", "1 1 0x10", kBad + "\"0x10\""},
+        BadFile{"overflow", "1 2 1 1e999", kBad + "\"1e999\""},
+        BadFile{"two_points", "1 1 1.2.3", kBad + "\"1.2.3\""},
+        BadFile{"bare_exponent", "1 1 e5", kBad + "\"e5\""},
+        BadFile{"exponent_without_digits", "1 1 5e", kBad + "\"5e\""},
+        BadFile{"double_sign", "1 1 --5", kBad + "\"--5\""},
+        BadFile{"lone_point", "1 1 .", kBad + "\".\""},
+        BadFile{"semicolon", "2;2", kBad + "\"2;2\""},
+        BadFile{"nul_bytes", std::string("1 1 2\0\0" "3", 8), kBad + "\"2??3\""},
+        BadFile{"turkish_letters", "1 1 iki", kBad + "\"iki\""},
+        BadFile{"utf8_text", "1 1 \xC3\xBC\xC3\xA7", kBad + "\"üç\""},
+        BadFile{"long_item_cut_to_40", "1 1 " + std::string(50, 'a'), kBad + "\"" + std::string(40, 'a') + "\""},
+        BadFile{"thousands_of_digits", "1 1 " + std::string(10000, '7'), kBad + "\"" + std::string(40, '7') + "\""},
+        BadFile{"binary_garbage", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), kBad + "\"?ELF??????\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Loader, MissingFileAndFolderCannotBeOpened) {
+    TestHost h;
+    Session s(h);
+    std::string file = tempFile("1 1 1");
+    std::string folder = std::filesystem::path(file).parent_path() / "klasor.txt";
+    std::filesystem::create_directory(folder);
+    std::string missing = file + ".yok";
+    for (const std::string& p : {missing, folder}) {
+        h.messages.clear();
+        EXPECT_FALSE(s.loadFile(p));
+        ASSERT_EQ(h.messages.size(), 1u);
+        EXPECT_EQ(h.messages[0], "Dosya açılamadı: " + p);
+    }
+}
+
+TEST(Loader, UnreadableFileCannotBeOpened) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    std::string file = tempFile("1 1 1");
+    ::chmod(file.c_str(), 0);
+    TestHost h;
+    Session s(h);
+    EXPECT_FALSE(s.loadFile(file));
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0], "Dosya açılamadı: " + file);
+}
+
+// Cells outside the new block keep what they held.
+TEST(Loader, CellsAreNeverCleared) {
+    TestHost h;
+    Session s(h);
+    ASSERT_TRUE(s.loadFile(tempFile("4 5\n1 2 3 4 5\n6 7 8 9 10\n11 12 13 14 15\n16 17 18 19 20\n")));
+    ASSERT_TRUE(s.loadFile(tempFile("2 3\n-1 -2 -3\n-4 -5 -6\n")));
+    const Workspace& ws = s.workspace();
+    EXPECT_EQ(ws.A(1, 1), -1);
+    EXPECT_EQ(ws.A(2, 3), -6);
+    EXPECT_EQ(ws.A(3, 1), 11);
+    EXPECT_EQ(ws.A(1, 4), 4);
+    EXPECT_EQ(ws.A(4, 5), 20);
+    std::vector<std::string> expected = {"Katsayılar matrisi", " ", row({"-1.0000", "-2.0000", "-3.0000"}),
+                                         row({"-4.0000", "-5.0000", "-6.0000"})};
+    EXPECT_EQ(h.lines, expected);
+}
+
+TEST(Loader, SameFileTwiceGivesTheSameList) {
+    TestHost h;
+    Session s(h);
+    std::string f = tempFile("2 2 1 0 0 1");
+    ASSERT_TRUE(s.loadFile(f));
+    auto once = h.lines;
+    ASSERT_TRUE(s.loadFile(f));
+    EXPECT_EQ(h.lines, once);
+    EXPECT_TRUE(s.loaded());
+}
+
+TEST(Loader, NoEquationsListsOnlyTheHeading) {
+    TestHost h;
+    Session s(h);
+    ASSERT_TRUE(s.loadFile(tempFile("0 0")));
+    EXPECT_EQ(h.lines, (std::vector<std::string>{"Katsayılar matrisi", " "}));
+    EXPECT_TRUE(s.loaded());
+}
+
+// The file is read only as far as the matrix goes: a large tail costs nothing.
+TEST(Loader, ReadsOnlyAsFarAsTheMatrix) {
+    std::string file = tempFile("1 1 5\n");
+    {
+        FILE* f = std::fopen(file.c_str(), "ab");
+        ASSERT_NE(f, nullptr);
+        // A sparse 4 GiB tail of NUL bytes: reading it would take seconds.
+        ASSERT_EQ(ftruncate(fileno(f), 4LL << 30), 0);
+        std::fclose(f);
+    }
+    TestHost h;
+    Session s(h);
+    EXPECT_TRUE(s.loadFile(file));
+    EXPECT_EQ(s.workspace().A(1, 1), 5);
+    std::filesystem::remove(file);
+}
+
+TEST(FileNumber, Syntax) {
+    double v = 0;
+    for (const char* good : {"0", "-0", "+1", "1.", ".1", "1.5e3", "1.5E-3", "1e+2", "007", "1E0"})
+        EXPECT_TRUE(parseFileNumber(good, v)) << good;
+    for (const char* bad : {"", "+", "-", ".", "e1", "1e", "1e+", "1..2", "1.2.3", "1,5", "0x1", "inf", "nan",
+                            "1d5", "1 2", "++1", "1e1.5", "1e400"})
+        EXPECT_FALSE(parseFileNumber(bad, v)) << bad;
+    ASSERT_TRUE(parseFileNumber("-1.5E-3", v));
+    EXPECT_EQ(v, -0.0015);
+}
+
+}  // namespace
+}  // namespace lineer::test
