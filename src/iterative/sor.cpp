@@ -1,7 +1,47 @@
+// Successive over-relaxation: a Gauss-Seidel sweep, then a separate pass
+// that blends the swept vector with the previous iterate by the factor w.
+// Each iteration puts a circle at (iteration, maximum change) into the
+// picture; the first iteration fixes the scale.
+
+#include "iteration.h"
 #include "methods.h"
+#include "textnum.h"
 
 namespace lineer {
 
-void Module_LesSOR(Context& ctx) { ctx.host.message("Bu yöntem henüz hazır değil"); }
+void Module_LesSOR(Context& ctx) {
+    const double L = textToNumber(ctx.host.textMaxIter());
+    const double w = textToNumber(ctx.host.textW());
+    const Matrix& A = ctx.ws.A;
+    const int n = ctx.ws.n;
+    const int m = ctx.ws.m;
+    const double oneMinusW = 1 - w;
+
+    auto sweep = [&](double* x, const double* p) {
+        gaussSeidelSweep(A, n, m, x, p);
+        for (int i = 1; i <= n; ++i) x[i] = w * x[i] + oneMinusW * p[i];
+    };
+
+    // The plot spans 0..L across and 0..h down, h being twice the first
+    // change. Without a finite, non-empty extent in both directions there
+    // is nothing to scale to, and the picture is left as it is.
+    bool plot = false;
+    auto draw = [&](std::int64_t k, double e) {
+        if (k == 1) {
+            const double h = 2 * e;
+            plot = std::isfinite(L) && std::isfinite(h) && h > 0;
+            if (plot) {
+                ctx.host.picScale(0, 0, L, h);
+                ctx.host.picClear();
+            }
+        }
+        if (!plot) return;
+        const float cx = static_cast<float>(k);
+        const float cy = static_cast<float>(e);
+        if (std::isfinite(cy)) ctx.host.picCircle(cx, cy, 1);
+    };
+
+    iterate(ctx, L, sweep, draw);
+}
 
 }  // namespace lineer

@@ -1,0 +1,29 @@
+#include "iteration.h"
+
+#include "numformat.h"
+
+namespace lineer {
+
+bool hasZeroDiagonal(const Matrix& A, int n) {
+    for (int i = 1; i <= n; ++i)
+        if (A.a[i][i] == 0) return true;
+    return false;
+}
+
+void appendIterationReport(Context& ctx, std::int64_t k, double e) {
+    requireFinite(e);
+    for (int i = 1; i <= ctx.ws.n; ++i) requireFinite(ctx.ws.x(i));
+
+    std::string count;
+    appendInt(count, k);
+    count += kIterationsSuffix;
+    std::string error = kMaxErrorPrefix + formatRounded(e, 6, ctx.decimal, false);
+
+    ctx.append(" ");
+    ctx.append(std::move(count));
+    appendRootsBlock(ctx, kRootsHeading);
+    ctx.append(" ");
+    ctx.append(std::move(error));
+}
+
+}  // namespace lineer
