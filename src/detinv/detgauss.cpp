@@ -1,7 +1,47 @@
+// The determinant of the square block by Gauss elimination without
+// pivoting: the product of the diagonal of the triangular block.
+
+#include "listing.h"
 #include "methods.h"
+#include "numformat.h"
 
 namespace lineer {
 
-void Module_DetGauss(Context& ctx) { ctx.host.message("Bu yöntem henüz hazır değil"); }
+inline constexpr const char* kTooFewColumns = "Sütun sayısı satır sayısından az";
+
+void Module_DetGauss(Context& ctx) {
+    Matrix& A = ctx.ws.A;
+    const int n = ctx.ws.n;
+    const int m = ctx.ws.m;
+
+    // The square block would reach into columns the file did not fill.
+    if (m < n) {
+        ctx.host.message(kTooFewColumns);
+        return;
+    }
+
+    for (int k = 1; k <= n; ++k) {
+        for (int i = k + 1; i <= n; ++i) {
+            const double f = A(i, k);
+            // Row k does not change in step k: one test stands for all columns.
+            if (A(k, k) == 0) {
+                ctx.host.picPrint(kZeroDiagonal);
+                return;
+            }
+            const double akk = A(k, k);
+            for (int j = k; j <= n; ++j) A(i, j) = A(i, j) - f * (A(k, j) / akk);
+        }
+    }
+
+    ctx.append(" ");
+    ctx.append("Üst-üçgenselleştirilmiş matris");
+    Listele(ctx, m, n, A);
+
+    double d = 1;
+    for (int k = 1; k <= n; ++k) d = d * A(k, k);
+    requireFinite(d);
+    ctx.append(" ");
+    ctx.append("Matrisin determinantı = " + formatRounded(d, 4, ctx.decimal, true));
+}
 
 }  // namespace lineer

@@ -1,7 +1,66 @@
+// The inverse by bordering (Scrobanski): the inverse of the leading k x k
+// block grows in place into that of the leading (k + 1) x (k + 1) block.
+
+#include "listing.h"
 #include "methods.h"
 
 namespace lineer {
 
-void Module_InvScrobanski(Context& ctx) { ctx.host.message("Bu yöntem henüz hazır değil"); }
+inline constexpr const char* kTooFewColumns = "Sütun sayısı satır sayısından az";
+
+void Module_InvScrobanski(Context& ctx) {
+    Matrix& A = ctx.ws.A;
+    const int n = ctx.ws.n;
+    const int m = ctx.ws.m;
+
+    // The square block would reach into columns the file did not fill.
+    if (m < n) {
+        ctx.host.message(kTooFewColumns);
+        return;
+    }
+
+    // Without equations there is no block to invert; A(1, 1) is then not
+    // part of the problem and stays as it is.
+    if (n >= 1) {
+        if (A(1, 1) == 0) {
+            ctx.host.message(kZeroDiagonal);
+            return;
+        }
+        A(1, 1) = 1 / A(1, 1);
+
+        double c[kDim] = {};
+        for (int k = 1; k <= n - 1; ++k) {
+            const int e = k + 1;  // the bordering row and column
+            // Row e times the current inverse.
+            for (int i = 1; i <= k; ++i) {
+                c[i] = 0;
+                for (int j = 1; j <= k; ++j) c[i] = c[i] + A(e, j) * A(j, i);
+            }
+            // The corner d = a - r·B·u, reduced in place term by term.
+            for (int i = 1; i <= k; ++i) A(e, e) = A(e, e) - c[i] * A(i, e);
+            if (A(e, e) == 0) {
+                ctx.host.message(kZeroDiagonal);
+                return;
+            }
+            A(e, e) = 1 / A(e, e);
+            // New bottom row.
+            for (int i = 1; i <= k; ++i) A(e, i) = (-A(e, e)) * c[i];
+            // Minus the current inverse times column e (still as loaded).
+            for (int i = 1; i <= k; ++i) {
+                c[i] = 0;
+                for (int j = 1; j <= k; ++j) c[i] = c[i] - A(i, j) * A(j, e);
+            }
+            // New block from the new bottom row, then the new column.
+            for (int i = 1; i <= k; ++i) {
+                for (int j = 1; j <= k; ++j) A(i, j) = A(i, j) + c[i] * A(e, j);
+                A(i, e) = A(e, e) * c[i];
+            }
+        }
+    }
+
+    ctx.append(" ");
+    ctx.append("Ters matris");
+    Listele(ctx, m, n, A);
+}
 
 }  // namespace lineer

@@ -1,7 +1,50 @@
+// Gauss-Jordan elimination with partial pivoting: the matrix is reduced in
+// place and listed after every exchange, normalisation and elimination; the
+// roots are the last column of the final listing.
+
+#include <cmath>
+#include <utility>
+
+#include "listing.h"
 #include "methods.h"
 
 namespace lineer {
 
-void Module_LesGaussJordan(Context& ctx) { ctx.host.message("Bu yöntem henüz hazır değil"); }
+void Module_LesGaussJordan(Context& ctx) {
+    Matrix& A = ctx.ws.A;
+    const int n = ctx.ws.n;
+    const int m = ctx.ws.m;
+
+    for (int k = 1; k <= n; ++k) {
+        int p = k;
+        double largest = std::fabs(A(k, k));
+        for (int i = k + 1; i <= n; ++i)
+            if (std::fabs(A(i, k)) > largest) {
+                p = i;
+                largest = std::fabs(A(i, k));
+            }
+        if (p != k) {
+            for (int j = k; j <= m; ++j) std::swap(A(k, j), A(p, j));
+            Listele(ctx, m, n, A);
+        }
+
+        const double pivot = A(k, k);
+        // A zero pivot means column k is zero from row k down: the system
+        // is singular. Only a row that has columns from k on is divided.
+        if (k <= m && pivot == 0) {
+            ctx.host.message(kZeroDiagonal);
+            return;
+        }
+        for (int j = k; j <= m; ++j) A(k, j) = A(k, j) / pivot;
+        Listele(ctx, m, n, A);
+
+        for (int i = 1; i <= n; ++i) {
+            if (i == k) continue;
+            const double f = A(i, k);
+            for (int j = k; j <= m; ++j) A(i, j) = A(i, j) - A(k, j) * f;
+        }
+        Listele(ctx, m, n, A);
+    }
+}
 
 }  // namespace lineer

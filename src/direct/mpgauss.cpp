@@ -1,7 +1,64 @@
+// Gauss elimination with maximum pivoting: the rows and columns are
+// reordered first so that the largest remaining element comes to the
+// diagonal in every step, then plain Gauss elimination solves the reordered
+// system and the roots are put back into the given order of the variables.
+
+#include <cmath>
+#include <utility>
+
+#include "listing.h"
 #include "methods.h"
 
 namespace lineer {
 
-void Module_LesMPGauss(Context& ctx) { ctx.host.message("Bu yöntem henüz hazır değil"); }
+void Module_LesMPGauss(Context& ctx) {
+    Matrix& A = ctx.ws.A;
+    Vector& x = ctx.ws.x;
+    const int n = ctx.ws.n;
+    const int m = ctx.ws.m;
+
+    // order[k]: the given number of the variable whose column stands at k.
+    int order[kDim] = {};
+    for (int i = 1; i <= n; ++i) order[i] = i;
+
+    for (int k = 1; k <= n; ++k) {
+        double largest = 0;
+        // A step whose remaining block is all zero finds nothing and
+        // exchanges nothing.
+        int p = k, q = k;
+        for (int i = k; i <= n; ++i)
+            for (int j = k; j <= n; ++j)
+                if (std::fabs(A(i, j)) > std::fabs(largest)) {
+                    largest = A(i, j);
+                    p = i;
+                    q = j;
+                }
+        if (k != q) {
+            std::swap(order[k], order[q]);
+            for (int i = 1; i <= n; ++i) std::swap(A(i, k), A(i, q));
+        }
+        if (k != p) {
+            for (int j = 1; j <= m; ++j) std::swap(A(k, j), A(p, j));
+        }
+    }
+
+    ctx.append(" ");
+    ctx.append("Pivotlanmış matris");
+    Listele(ctx, m, n, A);
+
+    // After an early end the root vector holds nothing of this run.
+    if (!lesGauss(ctx)) return;
+
+    for (int i = 1; i <= n; ++i)
+        for (int j = i; j <= n; ++j)
+            if (order[j] <= i) {
+                order[j] = order[i];
+                order[i] = i;
+                std::swap(x(i), x(j));
+            }
+
+    ctx.append(" ");
+    appendRootsBlock(ctx, kSortedRootsHeading);
+}
 
 }  // namespace lineer

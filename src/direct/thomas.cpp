@@ -1,7 +1,91 @@
+// The Thomas algorithm for tridiagonal systems: the three bands and the
+// right side are copied out of the workspace, listed as a four-column
+// table, and solved by one forward sweep and back substitution.
+
+#include "listing.h"
 #include "methods.h"
+#include "numformat.h"
 
 namespace lineer {
 
-void Module_LesThomas(Context& ctx) { ctx.host.message("Bu yöntem henüz hazır değil"); }
+inline constexpr const char* kThomasTooLarge = "Thomas yöntemi en çok 99 denklem çözebilir";
+
+void Module_LesThomas(Context& ctx) {
+    const Matrix& A = ctx.ws.A;
+    Vector& x = ctx.ws.x;
+    const int n = ctx.ws.n;
+
+    // The right side is column n + 1, which the workspace has only up to
+    // 99 equations.
+    if (n >= kMaxIndex) {
+        ctx.host.message(kThomasTooLarge);
+        return;
+    }
+
+    Vector a, b, c, d;  // sub-diagonal, diagonal, super-diagonal, right side
+    for (int i = 1; i <= n; ++i) {
+        if (i > 1) a(i) = A(i, i - 1);
+        b(i) = A(i, i);
+        c(i) = A(i, i + 1);
+        d(i) = A(i, n + 1);
+    }
+    c(n) = 0;
+
+    // The table is a listing of its own: nothing is written unless every
+    // value can be shown.
+    for (int i = 1; i <= n; ++i) {
+        requireFinite(a(i));
+        requireFinite(b(i));
+        requireFinite(c(i));
+        requireFinite(d(i));
+    }
+    ctx.append(" ");
+    ctx.append("Dikdörgenselleştirilmiş katsayılar matrisi");
+    ctx.append(" ");
+    for (int i = 1; i <= n; ++i) {
+        std::string line;
+        if (a(i) == 0) {
+            line += " 0.0000   ";
+        } else {
+            appendFixed4(line, a(i), ctx.decimal);
+            line += "   ";
+        }
+        appendFixed4(line, b(i), ctx.decimal);
+        line += "   ";
+        if (c(i) == 0) {
+            line += "  0.0000   ";
+        } else {
+            appendFixed4(line, c(i), ctx.decimal);
+            line += "   ";
+        }
+        appendFixed4(line, d(i), ctx.decimal);
+        ctx.append(std::move(line));
+    }
+
+    if (n >= 1) {
+        Vector beta, gamma;
+        beta(1) = b(1);
+        gamma(1) = d(1);
+        for (int i = 2; i <= n; ++i) {
+            if (beta(i - 1) == 0) {
+                ctx.host.message(kZeroDiagonal);
+                return;
+            }
+            beta(i) = b(i) - (a(i) * c(i - 1)) / beta(i - 1);
+            gamma(i) = d(i) - (a(i) * gamma(i - 1)) / beta(i - 1);
+        }
+        // beta(1..n-1) were tested in the sweep; beta(n) is divided by here
+        // first.
+        if (beta(n) == 0) {
+            ctx.host.message(kZeroDiagonal);
+            return;
+        }
+        x(n) = gamma(n) / beta(n);
+        for (int i = n - 1; i >= 1; --i) x(i) = (gamma(i) - c(i) * x(i + 1)) / beta(i);
+    }
+
+    ctx.append(" ");
+    appendRootsBlock(ctx, kRootsHeading);
+}
 
 }  // namespace lineer
