@@ -1,86 +1,114 @@
-// Runs the real executable and compares stdout, stderr and the exit status.
+// The command line: stdout, stderr and exit status of the real executable.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
+#include "cli_runner.h"
 
+namespace lineer::test {
 namespace {
 
-struct Result {
-    std::string out, err;
-    int status = -1;
-    std::vector<std::string> lines() const {
-        std::vector<std::string> v;
-        std::istringstream s(out);
-        for (std::string l; std::getline(s, l);) v.push_back(l);
-        return v;
-    }
+const std::vector<std::string> kGaussTranscript = {
+    "Katsayılar matrisi",
+    " ",
+    "2.0000   1.0000   -1.0000   8.0000   ",
+    "-3.0000   -1.0000   2.0000   -11.0000   ",
+    "-2.0000   1.0000   2.0000   -3.0000   ",
+    " ",
+    "Üst-üçgenselleştirilmiş matris",
+    " ",
+    "2.0000   1.0000   -1.0000   8.0000   ",
+    " 0.         0.5000   0.5000   1.0000   ",
+    " 0.          0.         -1.0000   1.0000   ",
+    " ",
+    "Lineer denklem takımının kökleri",
+    " ",
+    " x(1) = 2.0000",
+    " x(2) = 3.0000",
+    " x(3) = -1.0000",
 };
 
-std::string slurp(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-std::string quote(const std::string& a) {
-    std::string q = "'";
-    for (char c : a) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs lineer with the arguments, in the given environment prefix.
-Result lineer(const std::vector<std::string>& args, const std::string& env = "LC_ALL=C.UTF-8") {
-    static int counter = 0;
-    std::string base = std::filesystem::temp_directory_path() / ("lineer-cli-" + std::to_string(getpid()) + "-" +
-                                                                 std::to_string(++counter));
-    std::string cmd = "env -u DISPLAY -u LANG -u LC_ALL -u LC_NUMERIC " + env + " " + quote(LINEER_EXE);
-    for (const auto& a : args) cmd += " " + quote(a);
-    cmd += " >" + base + ".out 2>" + base + ".err </dev/null";
-    int rc = std::system(cmd.c_str());
-    Result r;
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    r.out = slurp(base + ".out");
-    r.err = slurp(base + ".err");
-    std::filesystem::remove(base + ".out");
-    std::filesystem::remove(base + ".err");
-    return r;
-}
-
-std::string example(const std::string& name) { return std::string(LINEER_EXAMPLES) + "/" + name; }
-
 TEST(Cli, GaussOnTheThreeEquationExample) {
-    Result r = lineer({"--method", "gauss", example("uc-denklem.txt")});
+    CliResult r = runLineer({"--method", "gauss", examplePath("uc-denklem.txt")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    std::vector<std::string> expected = {
-        "Katsayılar matrisi",
-        " ",
-        "2.0000   1.0000   -1.0000   8.0000   ",
-        "-3.0000   -1.0000   2.0000   -11.0000   ",
-        "-2.0000   1.0000   2.0000   -3.0000   ",
-        " ",
-        "Üst-üçgenselleştirilmiş matris",
-        " ",
-        "2.0000   1.0000   -1.0000   8.0000   ",
-        " 0.         0.5000   0.5000   1.0000   ",
-        " 0.          0.         -1.0000   1.0000   ",
-        " ",
-        "Lineer denklem takımının kökleri",
-        " ",
-        " x(1) = 2.0000",
-        " x(2) = 3.0000",
-        " x(3) = -1.0000",
+    EXPECT_EQ(r.lines(), kGaussTranscript);
+}
+
+TEST(Cli, WithoutAMethodOnlyLoadsAndLists) {
+    CliResult r = runLineer({examplePath("uc-denklem.txt")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.lines(), std::vector<std::string>(kGaussTranscript.begin(), kGaussTranscript.begin() + 5));
+}
+
+TEST(Cli, DecimalSymbolFollowsTheLocale) {
+    struct Case {
+        std::string env;
+        std::string firstRow;
     };
-    EXPECT_EQ(r.lines(), expected);
+    for (const auto& c : std::vector<Case>{
+             {"LANG=tr_TR.UTF-8", "2,0000   1,0000   -1,0000   8,0000   "},
+             {"LC_NUMERIC=tr_TR.UTF-8 LANG=en_US.UTF-8", "2,0000   1,0000   -1,0000   8,0000   "},
+             {"LC_ALL=en_US.UTF-8 LC_NUMERIC=tr_TR.UTF-8", "2.0000   1.0000   -1.0000   8.0000   "},
+             {"LC_ALL=C", "2.0000   1.0000   -1.0000   8.0000   "},
+         }) {
+        CliResult r = runLineer({"--method", "gauss", examplePath("uc-denklem.txt")}, c.env);
+        EXPECT_EQ(r.status, 0) << c.env;
+        ASSERT_EQ(r.lines().size(), kGaussTranscript.size()) << c.env;
+        EXPECT_EQ(r.lines()[2], c.firstRow) << c.env;
+        EXPECT_EQ(r.err, "") << c.env;
+    }
+    // The zero text keeps its period; the file is read the same in any locale.
+    CliResult r = runLineer({"--method", "gauss", examplePath("uc-denklem.txt")}, "LANG=tr_TR.UTF-8");
+    EXPECT_EQ(r.lines()[9], " 0.         0,5000   0,5000   1,0000   ");
+    EXPECT_EQ(r.lines()[16], " x(3) = -1,0000");
+}
+
+TEST(Cli, ExitStatusAndStreams) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::vector<std::string> err;
+        bool emptyOut;
+    };
+    std::string zeroPivot = examplePath("sifir-pivot.txt");
+    std::string missing = examplePath("yok.txt");
+    for (const auto& c : std::vector<Case>{
+             {"stopped_by_message", {"--method", "gauss", zeroPivot}, 1, {" sıfır diyagonal elemanı"}, false},
+             {"load_fails", {"--method", "gauss", missing}, 2, {"Dosya açılamadı: " + missing}, true},
+             {"folder", {examplePath("")}, 2, {"Dosya açılamadı: " + examplePath("")}, true},
+         }) {
+        CliResult r = runLineer(c.args);
+        EXPECT_EQ(r.status, c.status) << c.name;
+        EXPECT_EQ(r.errLines(), c.err) << c.name;
+        EXPECT_EQ(r.out.empty(), c.emptyOut) << c.name;
+    }
+}
+
+TEST(Cli, UsageErrors) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--method", "cholesky", examplePath("uc-denklem.txt")},
+             {"--method"},
+             {"--bogus", examplePath("uc-denklem.txt")},
+             {"--max-iter", "5"},
+             {examplePath("uc-denklem.txt"), examplePath("uc-denklem.txt")},
+         }) {
+        CliResult r = runLineer(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(r.out, "") << args[0];
+        EXPECT_NE(r.err.find("lineer --help"), std::string::npos) << args[0];
+    }
+}
+
+TEST(Cli, HelpIsInTurkish) {
+    CliResult r = runLineer({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Kullanım: lineer"), std::string::npos);
+    for (const char* method : {"det", "inverse", "gauss", "mpgauss", "gauss-jordan", "doolittle", "crout", "thomas",
+                               "jacobi", "gauss-seidel", "sor"})
+        EXPECT_NE(r.out.find(std::string("  ") + method + " "), std::string::npos) << method;
 }
 
 }  // namespace
+}  // namespace lineer::test
