@@ -1,0 +1,176 @@
+// The iterative methods on the command line, with the texts a user might
+// type into the two boxes.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Out {
+    std::string out, err;
+    int status = -1;
+    std::vector<std::string> lines() const {
+        std::vector<std::string> v;
+        std::istringstream s(out);
+        for (std::string l; std::getline(s, l);) v.push_back(l);
+        return v;
+    }
+};
+
+std::string readAll(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::string quoted(const std::string& a) {
+    std::string q = "'";
+    for (char c : a) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string tmpBase(const std::string& tag) {
+    static int counter = 0;
+    return (std::filesystem::temp_directory_path() /
+            ("lineer-iter-" + tag + "-" + std::to_string(getpid()) + "-" + std::to_string(++counter)))
+        .string();
+}
+
+Out run(const std::vector<std::string>& args) {
+    std::string base = tmpBase("run");
+    std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u LANG -u LC_ALL -u LC_NUMERIC LC_ALL=C.UTF-8 " +
+                      quoted(LINEER_EXE);
+    for (const auto& a : args) cmd += " " + quoted(a);
+    cmd += " >" + base + ".out 2>" + base + ".err </dev/null";
+    int rc = std::system(cmd.c_str());
+    Out r;
+    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    r.out = readAll(base + ".out");
+    r.err = readAll(base + ".err");
+    std::filesystem::remove(base + ".out");
+    std::filesystem::remove(base + ".err");
+    return r;
+}
+
+std::string file(const std::string& content) {
+    std::string path = tmpBase("file") + ".txt";
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+const std::vector<std::string> kDominantListing = {
+    "Katsayılar matrisi", " ", "10.0000   1.0000   12.0000   ", "2.0000   10.0000   22.0000   "};
+
+std::vector<std::string> transcript(const std::string& count, const std::string& x1, const std::string& x2,
+                                    const std::string& error) {
+    auto v = kDominantListing;
+    for (const std::string& l : {std::string(" "), count + " iterasyon adımı sonucunda",
+                                 std::string("Lineer denklem takımının kökleri"), std::string(" "), " x(1) = " + x1,
+                                 " x(2) = " + x2, std::string(" "), "Maksimum hata = " + error})
+        v.push_back(l);
+    return v;
+}
+
+struct CliCase {
+    const char* name;
+    std::vector<std::string> options;
+    std::vector<std::string> lines;
+};
+std::ostream& operator<<(std::ostream& os, const CliCase& c) { return os << c.name; }
+
+class CliIterative : public ::testing::TestWithParam<CliCase> {};
+
+TEST_P(CliIterative, Transcript) {
+    static const std::string dominant = file("2 3\n10 1 12\n2 10 22\n");
+    auto args = GetParam().options;
+    args.push_back(dominant);
+    Out r = run(args);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.lines(), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliIterative,
+    ::testing::Values(
+        CliCase{"Jacobi", {"--method", "jacobi"}, transcript("7", "1.0000", "2.0000", "0.000008")},
+        CliCase{"GaussSeidel", {"--method", "gauss-seidel"}, transcript("5", "1.0000", "2.0000", "0.000001")},
+        CliCase{"SorDefaultFactor", {"--method", "sor"}, transcript("5", "1.0000", "2.0000", "0.000001")},
+        CliCase{"SorFactor0_9", {"--method", "sor", "--w", "0.9"}, transcript("7", "1.0000", "2.0000", "0.000007")},
+        CliCase{"EmptyLimit", {"--method", "jacobi", "--max-iter", ""}, transcript("0", "1.0000", "1.0000", "0")},
+        CliCase{"WordLimit", {"--method", "gauss-seidel", "--max-iter", "sonsuz"},
+                transcript("0", "1.0000", "1.0000", "0")},
+        CliCase{"FractionalLimit", {"--method", "jacobi", "--max-iter", "2.9"},
+                transcript("2", "1.0000", "1.9800", "0.1")},
+        CliCase{"CommaLimit", {"--method", "jacobi", "--max-iter", "1,5"},
+                transcript("1", "1.1000", "2.0000", "1")},
+        CliCase{"HexLimit", {"--method", "jacobi", "--max-iter", "&H2"}, transcript("2", "1.0000", "1.9800", "0.1")},
+        CliCase{"OctalLimitWithSpaces", {"--method", "jacobi", "--max-iter", " &O 2 "},
+                transcript("2", "1.0000", "1.9800", "0.1")},
+        CliCase{"ExponentLimit", {"--method", "jacobi", "--max-iter", "2D0"},
+                transcript("2", "1.0000", "1.9800", "0.1")},
+        CliCase{"HugeLimit", {"--method", "sor", "--max-iter", "1e9999"}, transcript("5", "1.0000", "2.0000", "0.000001")},
+        CliCase{"EmptyFactor", {"--method", "sor", "--w", ""}, transcript("1", "1.0000", "1.0000", "0")},
+        CliCase{"CommaFactor", {"--method", "sor", "--w", "1,5"}, transcript("5", "1.0000", "2.0000", "0.000001")},
+        CliCase{"QuoteInFactor", {"--method", "sor", "--w", "1'1"}, transcript("5", "1.0000", "2.0000", "0.000001")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StopCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string> options;
+    std::string message;
+};
+std::ostream& operator<<(std::ostream& os, const StopCase& c) { return os << c.name; }
+
+class CliIterativeStops : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(CliIterativeStops, MessageAndNoReport) {
+    const auto& c = GetParam();
+    auto args = c.options;
+    args.push_back(file(c.content));
+    Out r = run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, c.message + "\n");
+    auto lines = r.lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "Katsayılar matrisi");
+    EXPECT_EQ(lines.size(), 4u);  // the load listing of two rows, nothing more
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliIterativeStops,
+    ::testing::Values(
+        StopCase{"JacobiZeroDiagonal", "2 3\n0 1 1\n1 1 2\n", {"--method", "jacobi"}, " sıfır diyagonal elemanı"},
+        StopCase{"SorZeroDiagonal", "2 3\n1 1 2\n1 0 1\n", {"--method", "sor"}, " sıfır diyagonal elemanı"},
+        StopCase{"JacobiDiverges", "2 3\n1 2 3\n2 1 0\n", {"--method", "jacobi", "--max-iter", "1e999"},
+                 "İterasyon ıraksıyor"},
+        StopCase{"GaussSeidelDiverges", "2 3\n1 2 3\n2 1 0\n", {"--method", "gauss-seidel", "--max-iter", "99999"},
+                 "İterasyon ıraksıyor"},
+        StopCase{"SorHugeFactor", "2 3\n10 1 12\n2 10 22\n", {"--method", "sor", "--w", "9e307"},
+                 "İterasyon ıraksıyor"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliIterativeExample, DiagonallyDominantExampleSolved) {
+    for (const char* method : {"jacobi", "gauss-seidel", "sor"}) {
+        Out r = run({"--method", method, std::string(LINEER_EXAMPLES) + "/kosegen-baskin.txt"});
+        EXPECT_EQ(r.status, 0) << method;
+        auto lines = r.lines();
+        ASSERT_EQ(lines.size(), 6u + 10u) << method;
+        const std::vector<std::string> roots(lines.begin() + 10, lines.begin() + 14);
+        EXPECT_EQ(roots, (std::vector<std::string>{" x(1) = 1.0000", " x(2) = 2.0000", " x(3) = -1.0000",
+                                                   " x(4) = 1.0000"}))
+            << method;
+    }
+}
+
+}  // namespace
