@@ -1,14 +1,51 @@
 #include "picture_output.h"
 
+#include <QFile>
+#include <QGuiApplication>
+
+#include "picturecanvas.h"
+
 namespace lineer::cli {
 
-struct PictureOutput::Impl {};
+namespace {
 
-PictureOutput::PictureOutput() = default;
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// Text in the picture needs the toolkit's fonts, so a windowless toolkit
+// is started the first time a picture is asked for.
+void startOffscreenToolkit() {
+    if (QCoreApplication::instance()) return;
+    qInstallMessageHandler(quiet);
+    static int argc = 3;
+    static char name[] = "lineer";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    // Lives until the process ends; tearing it down among the static
+    // destructors would gain nothing.
+    new QGuiApplication(argc, argv);
+}
+
+}  // namespace
+
+struct PictureOutput::Impl {
+    std::unique_ptr<ui::PictureCanvas> canvas;
+};
+
+PictureOutput::PictureOutput() : d_(std::make_unique<Impl>()) {}
 PictureOutput::~PictureOutput() = default;
 
-PictureSurface* PictureOutput::surface() { return nullptr; }
+PictureSurface* PictureOutput::surface() {
+    if (!d_->canvas) {
+        startOffscreenToolkit();
+        d_->canvas = std::make_unique<ui::PictureCanvas>();
+    }
+    return d_->canvas.get();
+}
 
-bool PictureOutput::save(const std::string&) { return false; }
+bool PictureOutput::save(const std::string& path) {
+    surface();
+    return d_->canvas->image().save(QFile::decodeName(QByteArray::fromStdString(path)), "PNG");
+}
 
 }  // namespace lineer::cli

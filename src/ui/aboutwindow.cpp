@@ -1,0 +1,85 @@
+#include "aboutwindow.h"
+
+#include <QLabel>
+
+#include "fontfit.h"
+
+#ifndef LINEER_CONTACT_EMAIL
+#define LINEER_CONTACT_EMAIL "lineer@example.org"
+#endif
+
+namespace lineer::ui {
+
+QString contactEmail() { return QStringLiteral(LINEER_CONTACT_EMAIL); }
+
+namespace {
+
+struct LabelSpec {
+    const char* name;
+    QString text;
+    int left, top, width, height;  // twips
+    double points;
+    QColor colour;  // invalid: the default
+    bool centred;
+};
+
+}  // namespace
+
+AboutWindow::AboutWindow() : QWidget(nullptr) {
+    setObjectName(QStringLiteral("Form_About"));
+    setWindowTitle(QStringLiteral("About"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(3600), twips(2760));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 192));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    const LabelSpec specs[] = {
+        {"Label2", QStringLiteral("A program for solving linear equation systems"), 600, 360, 2415, 615, 9.75,
+         QColor(0, 128, 0), true},
+        {"Label7", QStringLiteral("Developed by the lineer developers"), 600, 1080, 2535, 255, 8.25, QColor(), false},
+        {"Label8", QStringLiteral("Last modified : 15.10 2007"), 480, 1560, 2895, 255, 8.25, QColor(), false},
+        {"Label4", QStringLiteral("For comments and questions e-mail to"), 240, 2040, 3375, 255, 8.25, QColor(),
+         false},
+        {"Label5", contactEmail(), 960, 2280, 1935, 255, 8.25, QColor(0, 0, 255), false},
+    };
+    QList<QLabel*> labels;
+    QList<double> points;
+    for (const LabelSpec& s : specs) {
+        auto* l = new QLabel(s.text, this);
+        l->setObjectName(QLatin1String(s.name));
+        l->setTextFormat(Qt::PlainText);
+        l->setTextInteractionFlags(Qt::NoTextInteraction);
+        l->setGeometry(twips(s.left), twips(s.top), twips(s.width), twips(s.height));
+        if (s.centred) {
+            l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            l->setWordWrap(true);
+        } else {
+            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        QPalette lp = l->palette();
+        lp.setColor(QPalette::Window, QColor(255, 255, 192));
+        if (s.colour.isValid()) lp.setColor(QPalette::WindowText, s.colour);
+        l->setPalette(lp);
+        l->setAutoFillBackground(true);
+        labels << l;
+        points << s.points;
+    }
+    // Verdana where it is present, else the nearest sans serif; the sizes
+    // shrink together until every text fits its label.
+    const QStringList families{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                               QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Sans Serif")};
+    for (double factor = 1.0; factor >= 0.6; factor -= 0.05) {
+        for (int i = 0; i < labels.size(); ++i) {
+            QFont f;
+            f.setFamilies(families);
+            f.setWeight(QFont::Normal);
+            f.setPointSizeF(points[i] * factor);
+            labels[i]->setFont(f);
+        }
+        if (std::all_of(labels.begin(), labels.end(), [](QWidget* w) { return textFits(w); })) break;
+    }
+}
+
+}  // namespace lineer::ui

@@ -1,0 +1,71 @@
+#pragma once
+// The drive, directory and file lists of the file choice.
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QString>
+
+namespace lineer::ui {
+
+// The drives: on Windows the drive letters, elsewhere the mounted file
+// systems with the root first.
+class DriveList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DriveList(QWidget* parent = nullptr);
+    // The root path of the chosen drive.
+    QString drive() const;
+    // Chooses the drive that holds `path` (without a change notification).
+    void showDriveOf(const QString& path);
+    // The root of the drive that holds `path`.
+    static QString driveOf(const QString& path);
+
+signals:
+    void driveChanged(const QString& root);
+};
+
+// The directory list: the folders from the root down to the current one,
+// then the current folder's sub-folders. A double click or Enter on an
+// entry goes there.
+class DirectoryList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit DirectoryList(QWidget* parent = nullptr);
+    QString path() const { return path_; }
+    // Moves to `path`; emits pathChanged when the path changes. A path that
+    // is not a readable folder is refused (returns false).
+    bool setPath(const QString& path);
+
+signals:
+    void pathChanged(const QString& path);
+
+private:
+    void fill();
+    QString path_;
+};
+
+// The file list: the "*.txt" files of one folder. A file chosen by mouse
+// (a click, also on the chosen one) or keyboard (moving onto it, Enter or
+// Space) emits fileChosen.
+class FileList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FileList(QWidget* parent = nullptr);
+    QString path() const { return path_; }
+    void setPath(const QString& path);
+    // Shows the folder's files again.
+    void refresh();
+    QString fileName() const;
+    QString filePath() const;
+
+signals:
+    void fileChosen();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QString path_;
+};
+
+}  // namespace lineer::ui

@@ -1,0 +1,349 @@
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "aboutwindow.h"
+#include "filecontrols.h"
+#include "fontfit.h"
+#include "picturebox.h"
+#include "resultslist.h"
+
+namespace lineer::ui {
+
+const QString MainWindow::kCaption = QStringLiteral("Lineer Denklem Takımı Çözüm Yöntemleri");
+
+namespace {
+
+// The wait cursor for as long as a handler works.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+void setTextColour(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::ButtonText, c);
+    p.setColor(QPalette::Text, c);
+    w->setPalette(p);
+}
+
+const QColor kDarkGreen(0, 128, 0);
+const QColor kDarkBlue(0, 0, 192);
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), session_(*this, QLocale::system().decimalPoint().toStdString()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    build();
+    chooseFonts();
+
+    // Before the window is first shown: the parameter rows are hidden.
+    label2_->hide();
+    maxIter_->hide();
+    label1_->hide();
+    w_->hide();
+
+    goster_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build() {
+    QAction* about = menuBar()->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("Mn_About"));
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+
+    form_ = new QWidget(this);
+    form_->setFixedSize(twips(8760), twips(8595));
+    setCentralWidget(form_);
+
+    picture_ = new PictureBox(form_);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    place(picture_, 120, 2760, 3495, 3255);
+
+    list_ = new ResultsView(form_);
+    list_->setObjectName(QStringLiteral("List1"));
+    place(list_, 120, 6120, 8175, 2205);
+
+    hesapla_ = new QPushButton(QStringLiteral("Hesapla"), form_);
+    hesapla_->setObjectName(QStringLiteral("Command_Hesapla"));
+    place(hesapla_, 3840, 4680, 1215, 375);
+
+    frame2_ = new QGroupBox(form_);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    place(frame2_, 5160, 240, 3375, 5775);
+
+    auto makeOption = [this](Option o, const char* name, const char* text, int left, int top, int width, int height,
+                         QColor colour) {
+        auto* b = new QRadioButton(QString::fromUtf8(text), frame2_);
+        b->setObjectName(QLatin1String(name));
+        place(b, left, top, width, height);
+        if (colour.isValid()) setTextColour(b, colour);
+        options_[static_cast<std::size_t>(o)] = b;
+        return b;
+    };
+    auto label = [this](const char* name, const char* text, int left, int top, int width, int height) {
+        auto* l = new QLabel(QString::fromUtf8(text), frame2_);
+        l->setObjectName(QLatin1String(name));
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        place(l, left, top, width, height);
+        return l;
+    };
+
+    makeOption(Option::LesGaussJordan, "Option_LesGaussJordan", "Gauss-Jordan eliminasyon yöntemi", 240, 2520, 2895,
+           195, kDarkGreen);
+    maxIter_ = new QLineEdit(QStringLiteral("100"), frame2_);
+    maxIter_->setObjectName(QStringLiteral("Text_MaxIter"));
+    place(maxIter_, 2400, 5040, 495, 285);
+    w_ = new QLineEdit(QStringLiteral("1"), frame2_);
+    w_->setObjectName(QStringLiteral("Text_w"));
+    place(w_, 2400, 5400, 495, 285);
+    makeOption(Option::LesJacobi, "Option_LesJacobi", "Jacobi basit iterasyon yöntemi", 240, 3960, 2535, 255, kDarkBlue);
+    makeOption(Option::LesGaussSidel, "Option_LesGaussSidel", "Gauss-Sidel iterasyon yöntemi", 240, 4320, 2535, 195,
+           kBlue);
+    makeOption(Option::LesSOR, "Option_LesSOR", "SOR iterasyon yöntemi", 240, 4680, 2415, 195, kBlue);
+    makeOption(Option::LesDoolittle, "Option_LesDoolittle", "Doolittle LU ayrıştırma yöntemi", 240, 2880, 2775, 195,
+           kDarkGreen);
+    makeOption(Option::LesCrout, "Option_LesCrout", "Crout LU Ayrıştırma yöntemi", 240, 3240, 2655, 255, kDarkGreen);
+    makeOption(Option::LesThomas, "Option_LesThomas", "Thomas yöntemi", 240, 3600, 2055, 255, kDarkGreen);
+    makeOption(Option::LesGauss, "Option_LesGauss", "Gauss Eliminasyon yöntemi", 240, 1800, 2535, 255, kDarkGreen);
+    makeOption(Option::LesMPGauss, "Option_LesMPGauss", "Maks. Pivotlu Gauss- Eliminasyon", 240, 2160, 2775, 255,
+           kDarkGreen);
+    makeOption(Option::InvScrobanski, "Option_InvScrobanski", "Scrobanski yöntemi", 240, 1080, 2175, 255, QColor());
+    makeOption(Option::DetGauss, "Option_DetGauss", "Gauss-eliminasyon yöntemi", 240, 360, 2415, 195, QColor());
+    label2_ = label("Label2", "Maksimum iterasyon sayısı", 240, 5040, 1935, 255);
+    label1_ = label("Label1", "Gevşetme faktörü", 240, 5400, 1695, 255);
+    headings_[2] = label("Label5", "Lineer denklem takımı çözümü       ", 240, 1560, 2775, 255);
+    headings_[1] = label("Label4", "Matrisin tersinin hesabı                  ", 240, 840, 2535, 255);
+    headings_[0] = label("Label3", "Matrisin determinantının hesabı    ", 240, 120, 2655, 255);
+    for (QLabel* h : headings_) setTextColour(h, kRed);
+
+    listele_ = new QPushButton(QStringLiteral("Matrisi listele"), form_);
+    listele_->setObjectName(QStringLiteral("Command3"));
+    place(listele_, 3840, 3000, 1215, 375);
+
+    frame1_ = new QGroupBox(form_);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    place(frame1_, 120, 120, 4815, 2535);
+
+    dir_ = new DirectoryList(frame1_);
+    dir_->setObjectName(QStringLiteral("Dir1"));
+    place(dir_, 120, 600, 1935, 1665);
+    file_ = new FileList(frame1_);
+    file_->setObjectName(QStringLiteral("File1"));
+    place(file_, 2040, 240, 2655, 2040);
+    drive_ = new DriveList(frame1_);
+    drive_->setObjectName(QStringLiteral("Drive1"));
+    place(drive_, 120, 240, 1935, 315);
+
+    goster_ = new QPushButton(QStringLiteral("Matrisi göster"), form_);
+    goster_->setObjectName(QStringLiteral("Command1"));
+    place(goster_, 3840, 3840, 1215, 375);
+
+    // The keyboard order of the controls that take the focus.
+    const QList<QWidget*> order{goster_,
+                                drive_,
+                                file_,
+                                dir_,
+                                listele_,
+                                hesapla_,
+                                option(Option::DetGauss),
+                                option(Option::InvScrobanski),
+                                option(Option::LesMPGauss),
+                                option(Option::LesGauss),
+                                option(Option::LesThomas),
+                                option(Option::LesCrout),
+                                option(Option::LesDoolittle),
+                                option(Option::LesSOR),
+                                option(Option::LesGaussSidel),
+                                option(Option::LesJacobi),
+                                w_,
+                                maxIter_,
+                                option(Option::LesGaussJordan),
+                                list_};
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+
+    // The file controls start in the process's current folder.
+    const QString start = QDir::currentPath();
+    drive_->showDriveOf(start);
+    dir_->setPath(start);
+    file_->setPath(dir_->path());
+    dirOfDrive_[DriveList::driveOf(start)] = dir_->path();
+
+    connect(drive_, &DriveList::driveChanged, this, &MainWindow::onDriveChanged);
+    connect(dir_, &DirectoryList::pathChanged, this, &MainWindow::onDirectoryChanged);
+    connect(file_, &FileList::fileChosen, this, &MainWindow::onFileChosen);
+    for (QRadioButton* b : options_)
+        connect(b, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) onOptionSelected();
+        });
+    connect(listele_, &QPushButton::clicked, this, &MainWindow::onListele);
+    connect(goster_, &QPushButton::clicked, this, &MainWindow::onGoster);
+    connect(hesapla_, &QPushButton::clicked, this, &MainWindow::onHesapla);
+
+    setFixedSize(form_->width(), form_->height() + menuBar()->sizeHint().height());
+}
+
+void MainWindow::chooseFonts() {
+    // The captions were sized for a narrow 8-point font: take the largest
+    // size at which every caption fits its box, in a condensed face where
+    // one is installed, else in the default family.
+    QList<QWidget*> captions;
+    for (QWidget* w : form_->findChildren<QWidget*>())
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
+            captions << w;
+    auto apply = [this](const QFont& f) {
+        form_->setFont(f);
+        QFont heading = f;
+        heading.setBold(true);
+        heading.setUnderline(true);
+        for (QLabel* h : headings_) h->setFont(heading);
+    };
+    auto largestFitting = [&](QFont f) {
+        for (int px = 12; px > 8; --px) {
+            f.setPixelSize(px);
+            apply(f);
+            if (std::all_of(captions.begin(), captions.end(), [](QWidget* w) { return textFits(w); })) return px;
+        }
+        return 8;
+    };
+    QList<QFont> faces;
+    if (QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans Condensed"))) {
+        QFont condensed;
+        condensed.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+        faces << condensed;
+    }
+    faces << QApplication::font();
+    QFont best;
+    int bestPx = 0;
+    for (const QFont& face : faces) {
+        const int px = largestFitting(face);
+        if (px > bestPx) {
+            bestPx = px;
+            best = face;
+        }
+    }
+    best.setPixelSize(bestPx);
+    apply(best);
+    list_->setFont(monospaceFont(12));
+    list_->results()->setFont(list_->font());
+}
+
+void MainWindow::setParameterRows(bool maxIterShown, bool wShown) {
+    label2_->setVisible(maxIterShown);
+    maxIter_->setVisible(maxIterShown);
+    label1_->setVisible(wShown);
+    w_->setVisible(wShown);
+}
+
+void MainWindow::onDriveChanged() {
+    const QString root = drive_->drive();
+    QString target = dirOfDrive_.value(root, root);
+    if (!dir_->setPath(target)) dir_->setPath(root);
+    picClear();
+}
+
+void MainWindow::onDirectoryChanged() {
+    file_->setPath(dir_->path());
+    dirOfDrive_[DriveList::driveOf(dir_->path())] = dir_->path();
+    picClear();
+}
+
+void MainWindow::onFileChosen() {
+    if (file_->fileName().isEmpty()) return;
+    BusyCursor busy;
+    session_.loadFile(QFile::encodeName(file_->filePath()).toStdString());
+    list_->results()->flush();
+}
+
+void MainWindow::onOptionSelected() {
+    const bool maxIter = optionSelected(Option::LesJacobi) || optionSelected(Option::LesGaussSidel) ||
+                         optionSelected(Option::LesSOR);
+    setParameterRows(maxIter, optionSelected(Option::LesSOR));
+}
+
+void MainWindow::onListele() {
+    BusyCursor busy;
+    session_.listeleButton();
+    list_->results()->flush();
+}
+
+void MainWindow::onGoster() { session_.resimle(); }
+
+void MainWindow::onHesapla() {
+    BusyCursor busy;
+    session_.hesapla();
+    list_->results()->flush();
+}
+
+AboutWindow* MainWindow::aboutWindow() const { return about_; }
+
+void MainWindow::showAbout() {
+    if (!about_) about_ = new AboutWindow;
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::listAppend(std::string line) { list_->results()->append(std::move(line)); }
+
+void MainWindow::listClear() { list_->results()->clear(); }
+
+void MainWindow::picClear() { picture_->clear(); }
+
+void MainWindow::picPrint(const std::string& text) { picture_->print(text); }
+
+void MainWindow::picScale(double x1, double y1, double x2, double y2) { picture_->scale(x1, y1, x2, y2); }
+
+void MainWindow::picBox(double x1, double y1, double x2, double y2, Rgb colour) {
+    picture_->box(x1, y1, x2, y2, colour);
+}
+
+void MainWindow::picCircle(float cx, float cy, double radius) { picture_->circle(cx, cy, radius); }
+
+void MainWindow::message(const std::string& text) {
+    const QString t = QString::fromStdString(text);
+    // What the method wrote so far shows behind the box.
+    list_->results()->flush();
+    if (messageHook) {
+        messageHook(t);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), t, QMessageBox::Ok, this);
+    // No wait cursor over the box while the user reads it.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (busy) QApplication::restoreOverrideCursor();
+}
+
+std::string MainWindow::textMaxIter() { return maxIter_->text().toStdString(); }
+
+std::string MainWindow::textW() { return w_->text().toStdString(); }
+
+bool MainWindow::optionSelected(Option o) { return options_[static_cast<std::size_t>(o)]->isChecked(); }
+
+}  // namespace lineer::ui

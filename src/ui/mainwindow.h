@@ -1,0 +1,101 @@
+#pragma once
+// The main window Form1: the file choice, the method options, the three
+// buttons, the picture box and the results list. It is the host of the
+// session that holds the workspace and does what the buttons ask.
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+#include "aboutwindow.h"
+#include "session.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace lineer::ui {
+
+class DirectoryList;
+class DriveList;
+class FileList;
+class PictureBox;
+class ResultsView;
+
+class MainWindow : public QMainWindow, public Host {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    static const QString kCaption;
+
+    // When set, message box texts go here instead of a modal box.
+    std::function<void(const QString&)> messageHook;
+
+    Session& session() { return session_; }
+    PictureBox* picture() const { return picture_; }
+    ResultsView* results() const { return list_; }
+    DirectoryList* directoryList() const { return dir_; }
+    DriveList* driveList() const { return drive_; }
+    FileList* fileList() const { return file_; }
+    QRadioButton* option(Option o) const { return options_[static_cast<std::size_t>(o)]; }
+    // The About window while it is open.
+    AboutWindow* aboutWindow() const;
+
+    // The handlers.
+    void onDriveChanged();
+    void onDirectoryChanged();
+    void onFileChosen();
+    void onOptionSelected();
+    void onListele();
+    void onGoster();
+    void onHesapla();
+    void showAbout();
+
+    // Host
+    void listAppend(std::string line) override;
+    void listClear() override;
+    void picClear() override;
+    void picPrint(const std::string& text) override;
+    void picScale(double x1, double y1, double x2, double y2) override;
+    void picBox(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void picCircle(float cx, float cy, double radius) override;
+    void message(const std::string& text) override;
+    std::string textMaxIter() override;
+    std::string textW() override;
+    bool optionSelected(Option option) override;
+
+private:
+    void build();
+    void chooseFonts();
+    void setParameterRows(bool maxIter, bool w);
+
+    Session session_;
+    QWidget* form_ = nullptr;
+    PictureBox* picture_ = nullptr;
+    ResultsView* list_ = nullptr;
+    QPushButton* hesapla_ = nullptr;
+    QPushButton* listele_ = nullptr;
+    QPushButton* goster_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    DriveList* drive_ = nullptr;
+    DirectoryList* dir_ = nullptr;
+    FileList* file_ = nullptr;
+    QLineEdit* maxIter_ = nullptr;
+    QLineEdit* w_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    std::array<QLabel*, 3> headings_{};
+    std::array<QRadioButton*, kOptionCount> options_{};
+    QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
+    QPointer<AboutWindow> about_;
+};
+
+}  // namespace lineer::ui

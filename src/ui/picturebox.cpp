@@ -1,0 +1,45 @@
+#include "picturebox.h"
+
+#include <QPainter>
+
+namespace lineer::ui {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(PictureCanvas::kWidth, PictureCanvas::kHeight);
+}
+
+QSize PictureBox::sizeHint() const { return {PictureCanvas::kWidth, PictureCanvas::kHeight}; }
+
+void PictureBox::clear() {
+    canvas_.clear();
+    update();
+}
+
+void PictureBox::print(const std::string& text) {
+    canvas_.print(text);
+    update();
+}
+
+void PictureBox::scale(double x1, double y1, double x2, double y2) { canvas_.scale(x1, y1, x2, y2); }
+
+void PictureBox::box(double x1, double y1, double x2, double y2, Rgb colour) {
+    canvas_.box(x1, y1, x2, y2, colour);
+    update();
+}
+
+void PictureBox::circle(float cx, float cy, double radius) {
+    canvas_.circle(cx, cy, radius);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, canvas_.image());
+    // A thin border marks the box on the window; it is not part of the
+    // drawing.
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace lineer::ui

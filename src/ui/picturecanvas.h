@@ -1,0 +1,47 @@
+#pragma once
+// The picture box's drawing, kept in an image of its own: a fixed-size
+// QImage with a user coordinate system, a print position and the five
+// picture operations. Needs only QtGui, so the command line draws with the
+// same code offscreen.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+
+#include "host.h"
+
+namespace lineer::ui {
+
+class PictureCanvas : public PictureSurface {
+public:
+    // The picture box's size in pixels (3495 x 3255 twips).
+    static constexpr int kWidth = 233;
+    static constexpr int kHeight = 217;
+    static const QColor kBackground;
+    static const QColor kForeground;
+
+    PictureCanvas(int width = kWidth, int height = kHeight);
+
+    void clear() override;
+    void print(const std::string& text) override;
+    void scale(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void circle(float cx, float cy, double radius) override;
+
+    const QImage& image() const { return image_; }
+    // Where the next printed line starts, in pixels.
+    QPoint printPosition() const { return printPos_; }
+    // A point in user coordinates mapped to pixels (not rounded).
+    QPointF toPixels(double x, double y) const;
+
+private:
+    QImage image_;
+    QFont font_;
+    QPoint printPos_{0, 0};
+    // The user coordinate system: its top-left and bottom-right corners.
+    double left_ = 0, top_ = 0, right_, bottom_;
+};
+
+}  // namespace lineer::ui

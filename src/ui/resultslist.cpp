@@ -1,0 +1,152 @@
+#include "resultslist.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace lineer::ui {
+
+namespace {
+
+// Characters, not bytes: UTF-8 continuation bytes do not count.
+std::size_t charCount(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+}  // namespace
+
+QFont monospaceFont(int pixelSize) {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setFamilies({QStringLiteral("DejaVu Sans Mono"), f.family(), QStringLiteral("Monospace")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPixelSize(pixelSize);
+    return f;
+}
+
+ResultsModel::ResultsModel(QObject* parent) : QAbstractListModel(parent) { setFont(QFont()); }
+
+void ResultsModel::setFont(const QFont& font) {
+    font_ = font;
+    measure(0);
+    if (shown_ > 0) emit dataChanged(index(0), index(static_cast<int>(shown_) - 1), {Qt::SizeHintRole});
+}
+
+void ResultsModel::append(std::string line) {
+    lines_.push_back(std::move(line));
+    if (lines_.size() - shown_ >= kBatch) flush();
+}
+
+void ResultsModel::flush() {
+    if (shown_ == lines_.size()) return;
+    const QSize before = rowSize_;
+    measure(shown_);
+    beginInsertRows(QModelIndex(), static_cast<int>(shown_), static_cast<int>(lines_.size()) - 1);
+    shown_ = lines_.size();
+    endInsertRows();
+    // Every row reports the widest line's width; the rows already shown
+    // have to say so too, or the view keeps the old width.
+    if (rowSize_ != before && shown_ > 0)
+        emit dataChanged(index(0), index(static_cast<int>(shown_) - 1), {Qt::SizeHintRole});
+}
+
+void ResultsModel::clear() {
+    beginResetModel();
+    lines_.clear();
+    lines_.shrink_to_fit();
+    shown_ = 0;
+    endResetModel();
+    measure(0);
+}
+
+void ResultsModel::measure(std::size_t from) {
+    if (from == 0) widest_ = widestChars_ = 0;
+    for (std::size_t i = from; i < lines_.size(); ++i) {
+        const std::size_t c = charCount(lines_[i]);
+        if (c > widestChars_) {
+            widestChars_ = c;
+            widest_ = i;
+        }
+    }
+    const QFontMetrics fm(font_);
+    // Only the widest line is measured; with a fixed-pitch font its width
+    // is the list's width.
+    const int w = lines_.empty() ? 0 : fm.horizontalAdvance(QString::fromStdString(lines_[widest_]));
+    rowSize_ = QSize(w + 2 * fm.averageCharWidth(), fm.height() + 1);
+}
+
+int ResultsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(shown_);
+}
+
+QVariant ResultsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= shown_) return {};
+    switch (role) {
+        case Qt::DisplayRole: return QString::fromStdString(lines_[static_cast<std::size_t>(index.row())]);
+        case Qt::SizeHintRole: return rowSize_;
+        default: return {};
+    }
+}
+
+QString ResultsModel::allText() const {
+    std::string all;
+    std::size_t total = 0;
+    for (const auto& l : lines_) total += l.size() + 1;
+    all.reserve(total);
+    for (const auto& l : lines_) {
+        all += l;
+        all += '\n';
+    }
+    return QString::fromStdString(all);
+}
+
+ResultsView::ResultsView(QWidget* parent) : QListView(parent), model_(new ResultsModel(this)) {
+    setFont(monospaceFont(12));
+    model_->setFont(font());
+    setModel(model_);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void ResultsView::copySelected() {
+    const QModelIndex i = currentIndex();
+    if (!i.isValid() || !selectionModel()->isSelected(i)) return;
+    QApplication::clipboard()->setText(model_->data(i, Qt::DisplayRole).toString());
+}
+
+void ResultsView::copyAll() {
+    model_->flush();
+    QApplication::clipboard()->setText(model_->allText());
+}
+
+void ResultsView::keyPressEvent(QKeyEvent* e) {
+    if (e == QKeySequence::Copy) {
+        copySelected();
+        e->accept();
+        return;
+    }
+    QListView::keyPressEvent(e);
+}
+
+void ResultsView::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu menu(this);
+    QAction* all = menu.addAction(QStringLiteral("Tümünü kopyala"));
+    all->setEnabled(model_->lineCount() > 0);
+    connect(all, &QAction::triggered, this, &ResultsView::copyAll);
+    menu.exec(e->globalPos());
+}
+
+}  // namespace lineer::ui

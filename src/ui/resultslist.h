@@ -1,0 +1,75 @@
+#pragma once
+// The results list: a model that keeps the lines as UTF-8 and takes them in
+// batches, and the list view that shows them in a monospace font.
+
+#include <QAbstractListModel>
+#include <QFont>
+#include <QListView>
+#include <QSize>
+
+#include <string>
+#include <vector>
+
+namespace lineer::ui {
+
+class ResultsModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    // Pending lines are handed to the view in batches of this size.
+    static constexpr std::size_t kBatch = 4096;
+
+    explicit ResultsModel(QObject* parent = nullptr);
+
+    // The font the rows are measured in (the view's font).
+    void setFont(const QFont& font);
+
+    // Appends a line; it reaches the view at the next flush, or when a
+    // batch is full.
+    void append(std::string line);
+    // Hands the pending lines to the view.
+    void flush();
+    void clear();
+
+    // Every line, pending ones included.
+    std::size_t lineCount() const { return lines_.size(); }
+    const std::string& line(std::size_t i) const { return lines_[i]; }
+    QString allText() const;
+    // The size every row reports: as wide as the widest line.
+    QSize rowSize() const { return rowSize_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    void measure(std::size_t from);
+
+    std::vector<std::string> lines_;
+    std::size_t shown_ = 0;  // lines the view knows about
+    QFont font_;
+    std::size_t widest_ = 0;        // index of the line with the most characters
+    std::size_t widestChars_ = 0;
+    QSize rowSize_;
+};
+
+class ResultsView : public QListView {
+    Q_OBJECT
+public:
+    explicit ResultsView(QWidget* parent = nullptr);
+    ResultsModel* results() const { return model_; }
+
+    // Copies the selected line, or the whole list, to the clipboard.
+    void copySelected();
+    void copyAll();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    ResultsModel* model_;
+};
+
+// A fixed-pitch font in which the matrix columns line up.
+QFont monospaceFont(int pixelSize);
+
+}  // namespace lineer::ui
