@@ -86,6 +86,8 @@ std::vector<Case> commonCases() {
         {"NegativeLimit", kDominant, 2, "-5", "1", report("0", ones2, "0"), {}},
         {"LimitBelowOne", kDominant, 2, "0.99", "1", report("0", ones2, "0"), {}},
         {"MinusInfiniteLimit", kDominant, 2, "-1e999", "1", report("0", ones2, "0"), {}},
+        // With no equations the first sweep changes nothing.
+        {"NoEquations", "0 1\n", 0, "100", "1", report("1", {}, "0"), {}},
         {"OneEquation", kOne, 1, "100", "1", report("2", {"2.0000"}, "0"), {}},
         {"OneEquationOneSweep", kOne, 1, "1", "1", report("1", {"2.0000"}, "1"), {}},
         {"ZeroFirstDiagonal", kZeroFirst, 2, "100", "1", {}, zeroDiag},
