@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "listing.h"
 #include "testhost.h"
 
@@ -147,6 +149,20 @@ TEST(Resimle, EdgeCases) {
     Session s(h);
     s.resimle();
     EXPECT_EQ(h.events, (std::vector<std::string>{"clear"}));
+}
+
+// A method that overflowed can leave infinities and NaNs in the matrix; the
+// picture shows them in the deepest colour and scales the rest without them.
+TEST(Resimle, CellsThatAreNotFinite) {
+    TestHost h;
+    Session s(h);
+    ASSERT_TRUE(s.loadFile(tempFile("1 4 1 2 0 0")));
+    s.workspace().A(1, 3) = std::numeric_limits<double>::infinity();
+    s.workspace().A(1, 4) = std::numeric_limits<double>::quiet_NaN();
+    s.resimle();
+    EXPECT_EQ(h.events, (std::vector<std::string>{"clear", "scale:0,0,4,4", "box:0,0,1,1:255,127,127",
+                                                  "box:1,0,2,1:255,15,15", "box:2,0,3,1:255,15,15",
+                                                  "box:3,0,4,1:255,15,15"}));
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ void resimle(Context& ctx) {
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= m; ++j) {
             const double a = ws.A(i, j);
+            if (!std::isfinite(a)) continue;  // left by a method that overflowed
             if (a > hi) hi = a;
             if (a < lo) lo = a;
         }
@@ -33,6 +34,11 @@ void resimle(Context& ctx) {
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= m; ++j) {
             double a = ws.A(i, j);
+            if (!std::isfinite(a)) {
+                // Beyond every finite value: the deepest colour.
+                level[i][j] = 15;
+                continue;
+            }
             if (halve) a = a / 2;
             // With every element 0 there is no range: every level is 0.
             level[i][j] = r == 0 ? 0 : static_cast<int>(std::nearbyint(std::fabs(15 * (a / r))));
