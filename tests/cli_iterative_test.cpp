@@ -2,68 +2,39 @@
 // type into the two boxes.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <system_error>
 #include <string>
 #include <vector>
 
+#include "cli_runner.h"
+
 namespace {
 
-struct Out {
-    std::string out, err;
-    int status = -1;
-    std::vector<std::string> lines() const {
-        std::vector<std::string> v;
-        std::istringstream s(out);
-        for (std::string l; std::getline(s, l);) v.push_back(l);
-        return v;
-    }
-};
+using lineer::test::CliResult;
+using lineer::test::examplePath;
+using lineer::test::runLineer;
 
-std::string readAll(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+CliResult run(const std::vector<std::string>& args) { return runLineer(args); }
 
-std::string quoted(const std::string& a) {
-    std::string q = "'";
-    for (char c : a) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string tmpBase(const std::string& tag) {
-    static int counter = 0;
-    return (std::filesystem::temp_directory_path() /
-            ("lineer-iter-" + tag + "-" + std::to_string(getpid()) + "-" + std::to_string(++counter)))
-        .string();
-}
-
-Out run(const std::vector<std::string>& args) {
-    std::string base = tmpBase("run");
-    std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u LANG -u LC_ALL -u LC_NUMERIC LC_ALL=C.UTF-8 " +
-                      quoted(LINEER_EXE);
-    for (const auto& a : args) cmd += " " + quoted(a);
-    cmd += " >" + base + ".out 2>" + base + ".err </dev/null";
-    int rc = std::system(cmd.c_str());
-    Out r;
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    r.out = readAll(base + ".out");
-    r.err = readAll(base + ".err");
-    std::filesystem::remove(base + ".out");
-    std::filesystem::remove(base + ".err");
-    return r;
-}
-
+// A coefficient file, removed when the test program ends.
 std::string file(const std::string& content) {
-    std::string path = tmpBase("file") + ".txt";
+    struct Files {
+        std::vector<std::string> paths;
+        ~Files() {
+            std::error_code ec;
+            for (const auto& p : paths) std::filesystem::remove(p, ec);
+        }
+    };
+    static Files files;
+    static int counter = 0;
+    std::string path = (std::filesystem::temp_directory_path() /
+                        ("lineer-iter-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".txt"))
+                           .string();
     std::ofstream(path, std::ios::binary) << content;
+    files.paths.push_back(path);
     return path;
 }
 
@@ -93,7 +64,7 @@ TEST_P(CliIterative, Transcript) {
     static const std::string dominant = file("2 3\n10 1 12\n2 10 22\n");
     auto args = GetParam().options;
     args.push_back(dominant);
-    Out r = run(args);
+    CliResult r = run(args);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.lines(), GetParam().lines);
@@ -138,7 +109,7 @@ TEST_P(CliIterativeStops, MessageAndNoReport) {
     const auto& c = GetParam();
     auto args = c.options;
     args.push_back(file(c.content));
-    Out r = run(args);
+    CliResult r = run(args);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, c.message + "\n");
     auto lines = r.lines();
@@ -162,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliIterativeExample, DiagonallyDominantExampleSolved) {
     for (const char* method : {"jacobi", "gauss-seidel", "sor"}) {
-        Out r = run({"--method", method, std::string(LINEER_EXAMPLES) + "/kosegen-baskin.txt"});
+        CliResult r = run({"--method", method, examplePath("kosegen-baskin.txt")});
         EXPECT_EQ(r.status, 0) << method;
         auto lines = r.lines();
         ASSERT_EQ(lines.size(), 6u + 10u) << method;
