@@ -45,15 +45,12 @@ void ResultsModel::append(std::string line) {
 
 void ResultsModel::flush() {
     if (shown_ == lines_.size()) return;
-    const QSize before = rowSize_;
+    // Every row reports the widest line's width; the insertion makes the
+    // view measure its rows again.
     measure(shown_);
     beginInsertRows(QModelIndex(), static_cast<int>(shown_), static_cast<int>(lines_.size()) - 1);
     shown_ = lines_.size();
     endInsertRows();
-    // Every row reports the widest line's width; the rows already shown
-    // have to say so too, or the view keeps the old width.
-    if (rowSize_ != before && shown_ > 0)
-        emit dataChanged(index(0), index(static_cast<int>(shown_) - 1), {Qt::SizeHintRole});
 }
 
 void ResultsModel::clear() {

@@ -1,0 +1,100 @@
+#pragma once
+// A shown main window whose message boxes are recorded instead of shown,
+// and a folder of coefficient files.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "filecontrols.h"
+#include "mainwindow.h"
+#include "picturebox.h"
+#include "resultslist.h"
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace lineer::uitest {
+
+inline std::string str(const QString& s) { return s.toStdString(); }
+
+struct WindowTest : ::testing::Test {
+    QTemporaryDir dir;
+    std::unique_ptr<ui::MainWindow> w;
+    std::vector<std::string> messages;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        w = std::make_unique<ui::MainWindow>();
+        w->messageHook = [this](const QString& t) { messages.push_back(str(t)); };
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void TearDown() override { w.reset(); }
+
+    template <class T>
+    T* child(const char* name) const {
+        T* c = w->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+
+    QString writeFile(const QString& name, const QByteArray& content, const QString& sub = {}) {
+        QDir d(dir.path());
+        if (!sub.isEmpty()) {
+            d.mkpath(sub);
+            d.cd(sub);
+        }
+        QFile f(d.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        return d.path();
+    }
+
+    std::vector<std::string> lines() const {
+        auto* m = w->results()->results();
+        std::vector<std::string> v;
+        for (std::size_t i = 0; i < m->lineCount(); ++i) v.push_back(m->line(i));
+        return v;
+    }
+
+    // Moves the directory list to `path` as a user does: Enter on its entry
+    // after stepping into the parent.
+    void goTo(const QString& path) { ASSERT_TRUE(w->directoryList()->setPath(path)); }
+
+    // Clicks the file `name` in the file list.
+    void clickFile(const QString& name) {
+        ui::FileList* f = w->fileList();
+        const auto items = f->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << str(name);
+        const QRect r = f->visualItemRect(items[0]);
+        QTest::mouseClick(f->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    void select(Option o) { QTest::mouseClick(w->option(o), Qt::LeftButton, {}, QPoint(6, w->option(o)->height() / 2)); }
+    void press(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+
+    QColor pixel(int x, int y) const { return w->picture()->image().pixelColor(x, y); }
+};
+
+// Colour k of the picture's ramp.
+inline QColor level(int k) { return QColor(255, 255 - 16 * k, 255 - 16 * k); }
+
+inline const QByteArray kThreeEquations = "3 4\n2 1 -1 8\n-3 -1 2 -11\n-2 1 2 -3\n";
+inline const QByteArray kTwoByThree = "2 3\n1 0 2\n-4 0 0\n";
+
+}  // namespace lineer::uitest

@@ -1,0 +1,131 @@
+// The results list: batches, the widest line, copying, and a long run.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "resultslist.h"
+
+namespace lineer::uitest {
+namespace {
+
+using ui::ResultsModel;
+using ui::ResultsView;
+
+struct ResultsTest : ::testing::Test {
+    ResultsView view;
+    ResultsModel* model = view.results();
+    void SetUp() override {
+        view.resize(545, 147);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+};
+
+TEST_F(ResultsTest, LinesReachTheViewInBatchesAndInOrder) {
+    int inserts = 0;
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, [&] { ++inserts; });
+    const int total = static_cast<int>(ResultsModel::kBatch) * 2 + 10;
+    for (int i = 0; i < total; ++i) model->append("satır " + std::to_string(i));
+    EXPECT_EQ(inserts, 2);  // two full batches so far
+    EXPECT_EQ(model->rowCount(), static_cast<int>(ResultsModel::kBatch) * 2);
+    model->flush();
+    EXPECT_EQ(inserts, 3);
+    ASSERT_EQ(model->rowCount(), total);
+    for (int i : {0, 1, 4095, 4096, total - 1})
+        EXPECT_EQ(model->data(model->index(i), Qt::DisplayRole).toString().toStdString(),
+                  "satır " + std::to_string(i));
+    model->flush();
+    EXPECT_EQ(inserts, 3);  // nothing pending, nothing inserted
+    model->clear();
+    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(model->lineCount(), 0u);
+}
+
+TEST_F(ResultsTest, EveryRowIsAsWideAsTheWidestLine) {
+    const QFontMetrics fm(view.font());
+    model->append("kısa");
+    model->flush();
+    const int shortWidth = model->data(model->index(0), Qt::SizeHintRole).toSize().width();
+    // A wider line in a later batch widens the rows already shown.
+    const std::string wide = "ğüşiöç" + std::string(300, 'x');
+    model->append("orta uzunlukta");
+    model->append(wide);
+    model->append("son");
+    model->flush();
+    const int wideWidth = fm.horizontalAdvance(QString::fromStdString(wide));
+    for (int r = 0; r < model->rowCount(); ++r)
+        EXPECT_GE(model->data(model->index(r), Qt::SizeHintRole).toSize().width(), wideWidth) << r;
+    EXPECT_LT(shortWidth, wideWidth);
+    // Scrolling right reaches the end of the widest line.
+    QCoreApplication::processEvents();
+    view.doItemsLayout();
+    const QScrollBar* h = view.horizontalScrollBar();
+    EXPECT_GE(h->maximum() + view.viewport()->width(), wideWidth);
+}
+
+TEST_F(ResultsTest, CtrlCCopiesTheSelectedLineAndTheMenuCopiesAll) {
+    for (const char* l : {"Katsayılar matrisi", " ", "2.0000   1.0000   "}) model->append(l);
+    model->flush();
+    QApplication::clipboard()->setText("önce");
+    // Nothing selected: nothing copied.
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "önce");
+    view.setCurrentIndex(model->index(2));
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "2.0000   1.0000   ");
+
+    // The context menu offers "Tümünü kopyala".
+    std::string entry;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        entry = menu->actions()[0]->text().toStdString();
+        menu->actions()[0]->trigger();
+        menu->close();
+    });
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), view.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(view.viewport(), &e);
+    EXPECT_EQ(entry, "Tümünü kopyala");
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "Katsayılar matrisi\n \n2.0000   1.0000   \n");
+}
+
+TEST_F(ResultsTest, ThirtyThousandLongLinesStayFast) {
+    // About what a 100 x 100 Gauss-Jordan run lists.
+    std::string row;
+    for (int j = 0; j < 100; ++j) row += "-123.4567   ";
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < 30000; ++i) model->append(i % 101 == 0 ? std::string(" ") : row);
+    model->flush();
+    QCoreApplication::processEvents();
+    view.scrollToBottom();
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+    view.repaint();
+    const qint64 fill = t.elapsed();
+    EXPECT_EQ(model->rowCount(), 30000);
+    EXPECT_LT(fill, 3000) << "ms to append, show and scroll";
+    // The end of the long lines is reachable.
+    const int width = QFontMetrics(view.font()).horizontalAdvance(QString::fromStdString(row));
+    EXPECT_GE(view.horizontalScrollBar()->maximum() + view.viewport()->width(), width);
+    // Scrolling through the list repaints quickly.
+    t.restart();
+    for (int k = 0; k < 50; ++k) {
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() * k / 50);
+        view.repaint();
+    }
+    EXPECT_LT(t.elapsed(), 2000) << "ms for 50 scrolled repaints";
+    t.restart();
+    model->clear();
+    EXPECT_LT(t.elapsed(), 500);
+}
+
+}  // namespace
+}  // namespace lineer::uitest
