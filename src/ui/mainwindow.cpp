@@ -268,6 +268,8 @@ void MainWindow::onDriveChanged() {
 
 void MainWindow::onDirectoryChanged() {
     file_->setPath(dir_->path());
+    // A folder on another file system shows that one in the drive list.
+    drive_->showDriveOf(dir_->path());
     dirOfDrive_[DriveList::driveOf(dir_->path())] = dir_->path();
     picClear();
 }
