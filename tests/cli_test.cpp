@@ -112,3 +112,23 @@ TEST(Cli, HelpIsInTurkish) {
 
 }  // namespace
 }  // namespace lineer::test
+
+namespace lineer::test {
+namespace {
+
+TEST(Cli, OverflowExitsWithOne) {
+    std::string file = (std::filesystem::temp_directory_path() / ("lineer-overflow-" + std::to_string(getpid()) + ".txt")).string();
+    {
+        std::ofstream(file) << "2 3 1e-300 1e300 1 1 1 2\n";
+    }
+    CliResult r = runLineer({"--method", "gauss", file});
+    std::filesystem::remove(file);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Hesaplamada sayı taşması oluştu\n");
+    auto lines = r.lines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines.back(), "Üst-üçgenselleştirilmiş matris");
+}
+
+}  // namespace
+}  // namespace lineer::test
