@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 #include "fontfit.h"
 
 #ifndef LINEER_CONTACT_EMAIL

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 #include "aboutwindow.h"
 #include "filecontrols.h"
 #include "fontfit.h"
