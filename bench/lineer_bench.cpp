@@ -1,0 +1,232 @@
+// Speed of the numeric core at the largest sizes the workspace holds: the
+// number format, the listing, every method's whole transcript, single
+// sweeps of the iterative methods, and the file load.
+//
+// The workspace holds columns 1..100, so the largest system is 99 equations
+// with 100 columns (buyuk-99.txt) and the largest matrix 100 x 100
+// (buyuk-100.txt).
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "iteration.h"
+#include "listing.h"
+#include "loader.h"
+#include "methods.h"
+#include "numformat.h"
+#include "session.h"
+
+namespace lineer {
+namespace {
+
+const std::string kBig100 = LINEER_EXAMPLES "/buyuk-100.txt";
+const std::string kBig99 = LINEER_EXAMPLES "/buyuk-99.txt";
+
+// Throws every line away (counts them, so the work cannot be skipped).
+class NullHost : public Host {
+public:
+    std::size_t lines = 0, bytes = 0;
+    std::string maxIter = "100";
+    std::string w = "1";
+    Option option = Option::LesGauss;
+
+    void listAppend(std::string line) override {
+        ++lines;
+        bytes += line.size();
+    }
+    void listClear() override {}
+    void picClear() override {}
+    void picPrint(const std::string&) override {}
+    void picScale(double, double, double, double) override {}
+    void picBox(double, double, double, double, Rgb) override {}
+    void picCircle(float, float, double) override {}
+    void message(const std::string&) override {}
+    std::string textMaxIter() override { return maxIter; }
+    std::string textW() override { return w; }
+    bool optionSelected(Option o) override { return o == option; }
+};
+
+// Keeps every line, as the command line and the results list do.
+class VectorHost : public NullHost {
+public:
+    std::vector<std::string> kept;
+    void listAppend(std::string line) override { kept.push_back(std::move(line)); }
+    void listClear() override { kept.clear(); }
+};
+
+const Workspace& loaded(const std::string& path) {
+    static std::vector<std::pair<std::string, Workspace*>> cache;
+    for (auto& [p, w] : cache)
+        if (p == path) return *w;
+    auto* ws = new Workspace;
+    LoadResult r = loadCoefficientFile(path, *ws);
+    if (!r.ok) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), r.message.c_str());
+        std::exit(1);
+    }
+    cache.emplace_back(path, ws);
+    return *ws;
+}
+
+// --- Number format ---------------------------------------------------------
+
+std::vector<double> formatSample(int kind) {
+    std::mt19937_64 rng(7);
+    std::vector<double> v(1 << 16);
+    if (kind == 0) {
+        // What listings hold: the whole numbers of the 100 x 100 file and
+        // the fractions of the 99 x 100 system after Gauss elimination.
+        v.clear();
+        Workspace ws = loaded(kBig100);
+        for (int i = 1; i <= ws.n; ++i)
+            for (int j = 1; j <= ws.m; ++j) v.push_back(ws.A(i, j));
+        ws = loaded(kBig99);
+        NullHost host;
+        Context ctx{ws, host};
+        Module_LesGauss(ctx);
+        for (int i = 1; i <= ws.n; ++i)
+            for (int j = 1; j <= ws.m; ++j)
+                if (ws.A(i, j) != 0) v.push_back(ws.A(i, j));
+        return v;
+    }
+    if (kind == 1) {
+        std::uniform_real_distribution<double> d(-1000, 1000);
+        for (auto& x : v) x = d(rng);
+    } else {
+        std::uniform_real_distribution<double> mant(-1, 1);
+        std::uniform_int_distribution<int> ex(-6, 8);
+        for (auto& x : v) x = mant(rng) * std::pow(10.0, ex(rng));
+    }
+    return v;
+}
+
+void BM_NumberFormat(benchmark::State& state) {
+    const std::vector<double> values = formatSample(static_cast<int>(state.range(0)));
+    std::string out;
+    out.reserve(values.size() * 32);
+    for (auto _ : state) {
+        out.clear();
+        for (double v : values) appendFixed4(out, v, ".");
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * values.size()));
+}
+BENCHMARK(BM_NumberFormat)->ArgName("sample")->Arg(0)->Arg(1)->Arg(2);
+// sample 0: whole numbers of the file and the fractions of an elimination
+// sample 1: uniform in [-1000, 1000]
+// sample 2: magnitudes from 1e-6 to 1e8
+
+// --- Listing ---------------------------------------------------------------
+
+template <class H>
+void BM_Listele100(benchmark::State& state) {
+    Workspace ws = loaded(kBig100);
+    H host;
+    Context ctx{ws, host};
+    for (auto _ : state) {
+        Listele(ctx, ws.m, ws.n, ws.A);
+        if constexpr (std::is_same_v<H, VectorHost>) host.kept.clear();
+    }
+    state.SetItemsProcessed(state.iterations() * ws.n * ws.m);
+}
+BENCHMARK(BM_Listele100<NullHost>)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Listele100<VectorHost>)->Unit(benchmark::kMicrosecond);
+
+// --- Whole transcripts -----------------------------------------------------
+
+template <class H>
+void transcript(benchmark::State& state, const std::string& file, Option option) {
+    const Workspace& base = loaded(file);
+    Workspace ws;
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        ws = base;
+        H host;
+        host.option = option;
+        Context ctx{ws, host};
+        runMethod(ctx, option);
+        if constexpr (std::is_same_v<H, VectorHost>) lines = host.kept.size();
+        else lines = host.lines;
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+
+void BM_GaussJordan100(benchmark::State& state) { transcript<NullHost>(state, kBig100, Option::LesGaussJordan); }
+void BM_GaussJordan100Kept(benchmark::State& state) {
+    transcript<VectorHost>(state, kBig100, Option::LesGaussJordan);
+}
+BENCHMARK(BM_GaussJordan100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GaussJordan100Kept)->Unit(benchmark::kMillisecond);
+
+// Every method on the diagonally dominant 99 x 100 system.
+void BM_Method99(benchmark::State& state) {
+    transcript<NullHost>(state, kBig99, static_cast<Option>(state.range(0)));
+    static const char* const names[] = {"det",    "inverse", "gauss",  "mpgauss",      "gauss-jordan", "doolittle",
+                                        "crout",  "thomas",  "jacobi", "gauss-seidel", "sor"};
+    state.SetLabel(names[state.range(0)]);
+}
+BENCHMARK(BM_Method99)->DenseRange(0, kOptionCount - 1)->Unit(benchmark::kMicrosecond);
+
+// Load from the file and the load listing, then the method, as the command
+// line runs it.
+void BM_SessionGaussJordan100(benchmark::State& state) {
+    for (auto _ : state) {
+        VectorHost host;
+        host.option = Option::LesGaussJordan;
+        Session s(host);
+        s.loadFile(kBig100);
+        s.hesapla();
+        benchmark::DoNotOptimize(host.kept.data());
+    }
+}
+BENCHMARK(BM_SessionGaussJordan100)->Unit(benchmark::kMillisecond);
+
+// --- Single sweeps -----------------------------------------------------------
+
+template <int Kind>
+void BM_Sweep(benchmark::State& state) {
+    const Workspace& ws = loaded(state.range(0) == 99 ? kBig99 : kBig100);
+    const int n = ws.n, m = ws.m;
+    double x[kDim] = {}, p[kDim] = {};
+    for (int i = 1; i <= n; ++i) p[i] = 1 + 1e-3 * i;
+    const double w = 1.1, oneMinusW = 1 - w;
+    for (auto _ : state) {
+        if constexpr (Kind == 0) {
+            jacobiSweep(ws.A, n, m, x, p);
+        } else {
+            std::memcpy(x + 1, p + 1, n * sizeof(double));
+            gaussSeidelSweep(ws.A, n, m, x, p);
+            if constexpr (Kind == 2)
+                for (int i = 1; i <= n; ++i) x[i] = w * x[i] + oneMinusW * p[i];
+        }
+        benchmark::DoNotOptimize(x);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Sweep<0>)->Name("BM_JacobiSweep")->Arg(99)->Arg(100);
+BENCHMARK(BM_Sweep<1>)->Name("BM_GaussSeidelSweep")->Arg(99)->Arg(100);
+BENCHMARK(BM_Sweep<2>)->Name("BM_SorSweep")->Arg(99)->Arg(100);
+
+// --- Load ------------------------------------------------------------------
+
+void BM_Load100(benchmark::State& state) {
+    Workspace ws;
+    for (auto _ : state) {
+        LoadResult r = loadCoefficientFile(kBig100, ws);
+        benchmark::DoNotOptimize(r.ok);
+    }
+}
+BENCHMARK(BM_Load100)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace lineer
+
+BENCHMARK_MAIN();
