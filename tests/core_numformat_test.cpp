@@ -68,28 +68,68 @@ TEST(NumberFormat, DecimalSymbolOfTheLocale) {
 }
 
 // The fast path must agree with the exact conversion everywhere, above all
-// next to the halfway points where it has to hand over.
+// next to the halfway points where it has to hand over, at the changes of
+// the digit count, and at the edge of its range. Decimal symbols of one,
+// two and three bytes go through the fast path's two ways of writing it.
 TEST(NumberFormat, FastPathAgreesWithExactConversion) {
     std::mt19937_64 rng(12345);
     std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
     std::uniform_int_distribution<int> exponent(-8, 12);
     std::uniform_int_distribution<long long> ticks(-2000000000LL, 2000000000LL);
+    std::uniform_int_distribution<long long> bigTicks(-10000000000000LL, 10000000000000LL);
+    std::uniform_int_distribution<int> power(0, 12);
+    const std::string_view symbols[] = {".", ",", "\xd9\xab", "\xe2\x80\xa4"};
     std::string fast, exact;
-    auto check = [&](double v) {
+    long long fastDecided = 0, checked = 0;
+    auto checkWith = [&](double v, std::string_view dec) {
         fast.clear();
         exact.clear();
-        appendFixed4(fast, v, ".");
-        appendFixed4Exact(exact, v, ".");
+        appendFixed4(fast, v, dec);
+        appendFixed4Exact(exact, v, dec);
         ASSERT_EQ(fast, exact) << std::hexfloat << v;
+        char buf[64];
+        std::memset(buf, 'z', sizeof buf);
+        if (char* e = writeFixed4Fast(buf, v, dec)) {
+            ++fastDecided;
+            ASSERT_EQ(std::string(buf, e), exact) << std::hexfloat << v;
+            ASSERT_LE(e - buf, static_cast<std::ptrdiff_t>(15 + dec.size()));
+        }
+        ++checked;
     };
-    for (int i = 0; i < 1000000; ++i) {
+    auto check = [&](double v) {
+        checkWith(v, symbols[checked % 4]);
+        checkWith(std::nextafter(v, 0.0), ".");
+        checkWith(std::nextafter(v, v < 0 ? -1e300 : 1e300), ".");
+    };
+    for (int i = 0; i < 500000; ++i) {
         check(mantissa(rng) * std::pow(10.0, exponent(rng)));
-        // Halfway points k/10000 + 0.00005 and their neighbours.
-        double half = (static_cast<double>(ticks(rng)) + 0.5) / 10000.0;
-        check(half);
-        check(std::nextafter(half, 0.0));
-        check(std::nextafter(half, 1e300));
+        // Halfway points k/10000 + 0.00005, small and up to the fast path's
+        // limit of 10^9.
+        check((static_cast<double>(ticks(rng)) + 0.5) / 10000.0);
+        check((static_cast<double>(bigTicks(rng)) + 0.5) / 10000.0);
+        // Just below a power of ten, where rounding adds a digit: 99.99995.
+        const double p10 = std::pow(10.0, power(rng));
+        check(p10 - 0.00005);
+        check(-(p10 - 0.00005 * mantissa(rng)));
     }
+    // The edges of the fast path's range and of the rounding to zero.
+    for (double v : {1e9, 999999999.99995, 999999999.9999, 0.00005, 0.000049999999999, 4.9e-324, 2.2250738585072014e-308}) {
+        check(v);
+        check(-v);
+    }
+    EXPECT_GT(fastDecided, 0);
+}
+
+// Values away from the halfway points are the fast path's own: it hands
+// over almost none of them.
+TEST(NumberFormat, FastPathDecidesClearValues) {
+    std::mt19937_64 rng(99);
+    std::uniform_real_distribution<double> d(-1000.0, 1000.0);
+    int handedOver = 0;
+    char buf[64];
+    for (int i = 0; i < 100000; ++i)
+        if (writeFixed4Fast(buf, d(rng), ".") == nullptr) ++handedOver;
+    EXPECT_LT(handedOver, 10);
 }
 
 struct RoundedCase {

@@ -1,6 +1,7 @@
 #include "listing.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "numformat.h"
 
@@ -11,27 +12,49 @@ void requireFinite(double v) {
 }
 
 void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, const std::string& dec) {
+    if (cols <= 0) return;
     const double* row = matrix.a[i];
+    // Room for every cell taking the fast path; a cell that needs the exact
+    // conversion makes room for itself.
+    const std::size_t cell = 15 + dec.size() + 3;
+    std::size_t used = line.size();
+    line.resize(used + static_cast<std::size_t>(cols) * cell);
+    char* p = line.data() + used;
     for (int j = 1; j <= cols; ++j) {
-        double v = row[j];
+        const double v = row[j];
         if (v == 0) {
-            line.append(kZeroText, 12);
-        } else {
-            appendFixed4(line, v, dec);
-            line.append("   ", 3);
+            std::memcpy(p, kZeroText, 12);
+            p += 12;
+            continue;
         }
+        char* e = writeFixed4Fast(p, v, dec);
+        if (e == nullptr) {
+            std::string exact;
+            appendFixed4Exact(exact, v, dec);
+            used = static_cast<std::size_t>(p - line.data());
+            const std::size_t rest = static_cast<std::size_t>(cols - j) * cell;
+            if (line.size() < used + exact.size() + 3 + rest) line.resize(used + exact.size() + 3 + rest);
+            p = line.data() + used;
+            std::memcpy(p, exact.data(), exact.size());
+            e = p + exact.size();
+        }
+        std::memcpy(e, "   ", 3);
+        p = e + 3;
     }
+    line.resize(static_cast<std::size_t>(p - line.data()));
 }
 
 void Listele(Context& ctx, int cols, int rows, const Matrix& matrix) {
     for (int i = 1; i <= rows; ++i)
         for (int j = 1; j <= cols; ++j) requireFinite(matrix.a[i][j]);
     ctx.append(" ");
+    // Each row is formatted into one reused buffer and handed over as a
+    // string of exactly its length.
+    std::string scratch;
     for (int i = 1; i <= rows; ++i) {
-        std::string line;
-        line.reserve(static_cast<std::size_t>(cols > 0 ? cols : 0) * 16);
-        appendRowText(line, matrix, i, cols, ctx.decimal);
-        ctx.append(std::move(line));
+        scratch.clear();
+        appendRowText(scratch, matrix, i, cols, ctx.decimal);
+        ctx.append(std::string(scratch));
     }
 }
 

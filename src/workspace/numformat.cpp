@@ -1,5 +1,6 @@
 #include "numformat.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -38,17 +39,6 @@ void appendUnsigned(std::string& out, std::uint64_t v) {
     char buf[24];
     auto res = std::to_chars(buf, buf + sizeof buf, v);
     out.append(buf, res.ptr);
-}
-
-void appendFixed4Scaled(std::string& out, bool negative, std::uint64_t q, std::string_view dec) {
-    // q is the value times 10^4, rounded.
-    if (negative && q != 0) out.push_back('-');
-    appendUnsigned(out, q / 10000);
-    out.append(dec);
-    unsigned f = static_cast<unsigned>(q % 10000);
-    char fr[4] = {char('0' + f / 1000), char('0' + f / 100 % 10), char('0' + f / 10 % 10),
-                  char('0' + f % 10)};
-    out.append(fr, 4);
 }
 
 }  // namespace
@@ -111,19 +101,103 @@ void appendFixed4Exact(std::string& out, double v, std::string_view dec) {
     for (int w = -1; w >= -4; --w) out.push_back(digitAt(w));
 }
 
+namespace {
+
+// "00" to "99": two digits per table lookup.
+constexpr char kPairs[201] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// The two characters of v < 100 as a little-endian 16-bit value.
+inline std::uint16_t pair(unsigned v) {
+    std::uint16_t r;
+    std::memcpy(&r, kPairs + 2 * v, 2);
+    return r;
+}
+
+}  // namespace
+
+// The fast path decides from t = |v| * 10^4, computed in doubles.
+//
+// Let D be the 15-significant-digit decimal form of |v|. The rule rounds
+// D * 10^4 half away from zero, that is q = floor(D * 10^4 + 1/2). Two
+// errors separate t from D * 10^4:
+//   - D differs from |v| by at most half a unit of its 15th digit, which is
+//     at most 5e-15 * |v| (the leading digit's weight is at most |v|);
+//   - the product |v| * 10^4 is rounded once, by at most 2^-53 * t.
+// Together |t - D * 10^4| < 5.2e-15 * t, plus far less than 1e-9 for
+// subnormal |v|, so below the margin 6e-15 * t + 1e-9.
+//
+// floor(x + 1/2) changes only at the halfway points k + 1/2. When the
+// fractional part of t is farther than the margin from 1/2, no halfway
+// point lies between t and D * 10^4, and q = floor(t) + (frac > 1/2) is the
+// rule's result. Otherwise the exact conversion decides.
+//
+// For |v| < 10^9, t < 10^13 < 2^53: the truncation to an integer is exact
+// and equals floor(t), frac = t - floor(t) is exact, and frac - 1/2 is
+// exact whenever it is small (Sterbenz), which is the only case where its
+// comparison with the margin (at most 0.07) matters.
+char* writeFixed4Fast(char* p, double v, std::string_view dec) {
+    // The text is assembled in a little-endian register (below); elsewhere
+    // every value takes the exact conversion.
+    if constexpr (std::endian::native != std::endian::little) return nullptr;
+    const double mag = std::fabs(v);
+    if (!(mag < 1e9)) return nullptr;
+    const double t = mag * 1e4;
+    const auto whole = static_cast<std::int64_t>(t);
+    const double frac = t - static_cast<double>(whole);
+    const double margin = t * 6e-15 + 1e-9;
+    const double dist = frac - 0.5;
+    if (std::fabs(dist) <= margin) return nullptr;
+    const std::uint64_t q = static_cast<std::uint64_t>(whole) + (dist > 0 ? 1u : 0u);
+
+    // q <= 10^13, so the integer part ip <= 10^9 has at most ten digits.
+    // The text is put together in a 16-byte register without branches on
+    // the digits (which the processor could not predict): the digits of ip
+    // zero-padded to four or to ten places, the decimal symbol, the four
+    // decimals; then shifted right past the padding and stored at once.
+    const auto ip = static_cast<std::uint32_t>(q / 10000);
+    const auto fp = static_cast<unsigned>(q - static_cast<std::uint64_t>(ip) * 10000);
+    using u128 = unsigned __int128;
+    const u128 point = static_cast<unsigned char>(dec.empty() ? '.' : dec[0]);
+    const u128 decimals = u128(pair(fp / 100)) | u128(pair(fp % 100)) << 16;
+    int len;
+    u128 shifted;
+    if (ip < 10000) {
+        // The usual case, four integer digits at most.
+        len = 1 + (ip >= 10) + (ip >= 100) + (ip >= 1000);
+        const u128 text = u128(pair(ip / 100)) | u128(pair(ip % 100)) << 16 | point << 32 | decimals << 40;
+        shifted = text >> (8 * (4 - len));
+    } else {
+        len = 5 + (ip >= 100000) + (ip >= 1000000) + (ip >= 10000000) + (ip >= 100000000) + (ip >= 1000000000);
+        const unsigned top = ip / 100000000;
+        const unsigned mid = ip / 10000 % 10000;
+        const unsigned low = ip % 10000;
+        const u128 text = u128(pair(top)) | u128(pair(mid / 100)) << 16 | u128(pair(mid % 100)) << 32 |
+                          u128(pair(low / 100)) << 48 | u128(pair(low % 100)) << 64 | point << 80 |
+                          decimals << 88;
+        shifted = text >> (8 * (10 - len));
+    }
+
+    *p = '-';
+    p += (v < 0 && q != 0) ? 1 : 0;
+    std::memcpy(p, &shifted, 16);  // the text and one byte past it
+    if (dec.size() == 1) return p + len + 5;
+    // A decimal symbol of another length replaces the one in the register.
+    p += len;
+    std::memcpy(p, dec.data(), dec.size());
+    p += dec.size();
+    const auto four = static_cast<std::uint32_t>(decimals);
+    std::memcpy(p, &four, 4);
+    return p + 4;
+}
+
 void appendFixed4(std::string& out, double v, std::string_view dec) {
-    double mag = std::fabs(v);
-    if (mag < 1e9) {
-        double t = mag * 1e4;
-        double fl = std::floor(t);
-        double frac = t - fl;
-        // The 15-digit decimal form differs from v by at most 5e-15 relative,
-        // the product by one rounding; only the halfway point decides.
-        double margin = t * 6e-15 + 1e-9;
-        double dist = frac - 0.5;
-        if (dist > margin || dist < -margin) {
-            std::uint64_t q = static_cast<std::uint64_t>(fl) + (dist > 0 ? 1u : 0u);
-            appendFixed4Scaled(out, v < 0, q, dec);
+    if (dec.size() <= kFixed4FastMax - 18) {
+        char buf[kFixed4FastMax];
+        if (char* e = writeFixed4Fast(buf, v, dec)) {
+            out.append(buf, static_cast<std::size_t>(e - buf));
             return;
         }
     }

@@ -2,6 +2,7 @@
 // Text forms of numbers: the listing format "##0.###0", the general form of
 // rounded values (determinant, iteration error), and plain whole numbers.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,13 @@ namespace lineer {
 // that rounds to zero is written without a minus sign. v must be finite.
 void appendFixed4(std::string& out, double v, std::string_view dec);
 std::string formatFixed4(double v, std::string_view dec = ".");
+
+// The fast path alone: writes the text of v at p and returns the end, or
+// returns nullptr (having written nothing) when it cannot decide v and the
+// exact conversion must. The text is at most 15 + dec.size() characters,
+// but up to 18 + dec.size() bytes from p may be written.
+char* writeFixed4Fast(char* p, double v, std::string_view dec);
+inline constexpr std::size_t kFixed4FastMax = 32;  // room for dec of up to 14 bytes
 
 // The same rule computed only through the exact decimal expansion; the fast
 // path of appendFixed4 falls back to it near a rounding boundary.
