@@ -68,6 +68,7 @@ MainWindow::MainWindow(QWidget* parent)
     w_->hide();
 
     goster_->setFocus();
+    monitor_.setDecimal(QString::fromStdString(session_.context().decimal));
 }
 
 MainWindow::~MainWindow() = default;
@@ -277,7 +278,7 @@ void MainWindow::onDirectoryChanged() {
 }
 
 void MainWindow::onFileChosen() {
-    if (file_->fileName().isEmpty()) return;
+    if (monitor_.running() || file_->fileName().isEmpty()) return;
     BusyCursor busy;
     session_.loadFile(QFile::encodeName(file_->filePath()).toStdString());
     list_->results()->flush();
@@ -290,15 +291,29 @@ void MainWindow::onOptionSelected() {
 }
 
 void MainWindow::onListele() {
+    if (monitor_.running()) return;
     BusyCursor busy;
     session_.listeleButton();
     list_->results()->flush();
 }
 
-void MainWindow::onGoster() { session_.resimle(); }
+void MainWindow::onGoster() {
+    if (monitor_.running()) return;
+    session_.resimle();
+}
 
 void MainWindow::onHesapla() {
+    // The progress window blocks this window while a method runs; nothing
+    // here may start a second run inside the first.
+    if (monitor_.running()) return;
     BusyCursor busy;
+    struct Watch {
+        RunMonitor& m;
+        explicit Watch(RunMonitor& monitor) : m(monitor) { m.begin(); }
+        ~Watch() { m.end(); }
+        Watch(const Watch&) = delete;
+        Watch& operator=(const Watch&) = delete;
+    } watch(monitor_);
     session_.hesapla();
     list_->results()->flush();
 }
@@ -330,6 +345,8 @@ void MainWindow::picCircle(float cx, float cy, double radius) { picture_->circle
 
 void MainWindow::message(const std::string& text) {
     const QString t = QString::fromStdString(text);
+    // The box takes the progress window's place for the rest of the run.
+    monitor_.stop();
     // What the method wrote so far shows behind the box.
     list_->results()->flush();
     if (messageHook) {
@@ -349,5 +366,9 @@ std::string MainWindow::textMaxIter() { return maxIter_->text().toStdString(); }
 std::string MainWindow::textW() { return w_->text().toStdString(); }
 
 bool MainWindow::optionSelected(Option o) { return options_[static_cast<std::size_t>(o)]->isChecked(); }
+
+bool MainWindow::keepIterating(std::int64_t sweeps, double maxChange) {
+    return monitor_.keepIterating(sweeps, maxChange);
+}
 
 }  // namespace lineer::ui

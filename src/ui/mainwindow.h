@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "aboutwindow.h"
+#include "runprogress.h"
 #include "session.h"
 
 class QGroupBox;
@@ -47,6 +48,8 @@ public:
     QRadioButton* option(Option o) const { return options_[static_cast<std::size_t>(o)]; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const;
+    // What watches a method run and shows the progress window.
+    RunMonitor& runMonitor() { return monitor_; }
 
     // The handlers.
     void onDriveChanged();
@@ -70,6 +73,7 @@ public:
     std::string textMaxIter() override;
     std::string textW() override;
     bool optionSelected(Option option) override;
+    bool keepIterating(std::int64_t sweeps, double maxChange) override;
 
 private:
     void build();
@@ -77,6 +81,7 @@ private:
     void setParameterRows(bool maxIter, bool w);
 
     Session session_;
+    RunMonitor monitor_{this};
     QWidget* form_ = nullptr;
     PictureBox* picture_ = nullptr;
     ResultsView* list_ = nullptr;

@@ -1,0 +1,131 @@
+#include "runprogress.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lineer::ui {
+
+ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form_Progress"));
+    setWindowTitle(QString::fromUtf8(kProgressTitle));
+    setWindowModality(Qt::WindowModal);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    sweeps_ = new QLabel(this);
+    sweeps_->setObjectName(QStringLiteral("Label_Iterasyon"));
+    sweeps_->setTextFormat(Qt::PlainText);
+    change_ = new QLabel(this);
+    change_->setObjectName(QStringLiteral("Label_Hata"));
+    change_->setTextFormat(Qt::PlainText);
+    cancel_ = new QPushButton(QString::fromUtf8(kCancelText), this);
+    cancel_->setObjectName(QStringLiteral("Command_Iptal"));
+    cancel_->setDefault(true);
+    connect(cancel_, &QPushButton::clicked, this, &ProgressDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sweeps_);
+    layout->addWidget(change_);
+    layout->addLayout(buttons);
+    // Wide enough for long counts, so the window does not change size as
+    // the numbers grow.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Maksimum hata: -0.000000000000e-300")) + 40);
+    setValues(0, 0, QStringLiteral("."));
+}
+
+void ProgressDialog::setValues(std::int64_t sweeps, double maxChange, const QString& decimal) {
+    sweeps_->setText(QString::fromUtf8(kSweepsPrefix) + QString::number(sweeps));
+    QString e = QString::number(maxChange, 'g', 6);
+    e.replace(QLatin1Char('.'), decimal);
+    change_->setText(QString::fromUtf8(kChangePrefix) + e);
+}
+
+QString ProgressDialog::sweepsText() const { return sweeps_->text(); }
+
+QString ProgressDialog::changeText() const { return change_->text(); }
+
+void ProgressDialog::reject() {
+    cancelled_ = true;
+    cancel_->setEnabled(false);
+}
+
+RunMonitor::RunMonitor(QWidget* window) : window_(window), clock_([] { return std::chrono::steady_clock::now(); }) {}
+
+RunMonitor::~RunMonitor() { hide(); }
+
+void RunMonitor::begin() {
+    running_ = true;
+    watching_ = true;
+    shown_ = false;
+    countdown_ = timing_.callsPerCheck;
+    start_ = clock_();
+}
+
+void RunMonitor::end() {
+    hide();
+    running_ = false;
+    watching_ = false;
+    shown_ = false;
+}
+
+void RunMonitor::stop() {
+    hide();
+    watching_ = false;
+}
+
+bool RunMonitor::keepIterating(std::int64_t sweeps, double maxChange) {
+    // Most sweeps end here: a countdown, no clock read.
+    if (!watching_ || --countdown_ > 0) return true;
+    countdown_ = timing_.callsPerCheck;
+    const auto now = clock_();
+    if (!shown_) {
+        if (now - start_ < timing_.showAfter) return true;
+        show(sweeps, maxChange);
+        return pump(sweeps, maxChange, now);
+    }
+    if (now - lastPump_ < timing_.pumpEvery) return !dialog_ || !dialog_->cancelled();
+    return pump(sweeps, maxChange, now);
+}
+
+void RunMonitor::show(std::int64_t sweeps, double maxChange) {
+    if (!dialog_) dialog_ = new ProgressDialog(window_);
+    dialog_->rearm();
+    dialog_->cancelButton()->setEnabled(true);
+    dialog_->setValues(sweeps, maxChange, decimal_);
+    dialog_->show();
+    dialog_->raise();
+    dialog_->activateWindow();
+    shown_ = true;
+    ++timesShown_;
+    // The arrow with the busy sign over the progress window: its button
+    // can be clicked.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    cursor_ = true;
+}
+
+bool RunMonitor::pump(std::int64_t sweeps, double maxChange, std::chrono::steady_clock::time_point now) {
+    lastPump_ = now;
+    if (!dialog_ || !dialog_->isVisible()) return true;
+    dialog_->setValues(sweeps, maxChange, decimal_);
+    // The window is blocked by the progress window: only the progress
+    // window, repaints (the picture's circles among them) and timers get
+    // through.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (onPump) onPump();
+    return !dialog_ || !dialog_->cancelled();
+}
+
+void RunMonitor::hide() {
+    if (dialog_ && dialog_->isVisible()) dialog_->hide();
+    if (cursor_) {
+        QApplication::restoreOverrideCursor();
+        cursor_ = false;
+    }
+}
+
+}  // namespace lineer::ui
