@@ -7,6 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "context.h"
 #include "listing.h"
 
@@ -25,15 +29,79 @@ bool hasZeroDiagonal(const Matrix& A, int n);
 // NumberOverflow before appending anything if e or a root is not finite.
 void appendIterationReport(Context& ctx, std::int64_t k, double e);
 
-// The Jacobi sweep: x(i) from the previous iterate p only.
-inline void jacobiSweep(const Matrix& A, int n, int m, double* x, const double* p) {
-    for (int i = 1; i <= n; ++i) {
+// The Jacobi sweep in the plain written order, one row after the other.
+// jacobiSweep computes exactly the same numbers; this form is kept as the
+// reference it is checked against.
+inline void jacobiSweepRows(const Matrix& A, int first, int n, int m, double* x, const double* p) {
+    for (int i = first; i <= n; ++i) {
         const double* row = A.a[i];
         double s = 0;
         for (int j = 1; j < i; ++j) s = s + row[j] * p[j];
         for (int j = i + 1; j <= n; ++j) s = s + row[j] * p[j];
         x[i] = (row[m] - s) / row[i];
     }
+}
+
+#if defined(__SSE2__)
+// Eight rows i..i+7 of the Jacobi sweep at once. Every row keeps its own
+// sum, built in its own order (ascending j, its diagonal skipped); the rows
+// only share the instructions: rows i+2k and i+2k+1 sit in the two lanes of
+// sum k, so one packed multiply and one packed add do one step of two rows,
+// each lane rounded exactly as the scalar step. The four sums are
+// independent, so their additions overlap instead of waiting on each other.
+inline void jacobiSweepEight(const Matrix& A, int i, int n, int m, double* x, const double* p) {
+    const double* r[8];
+    for (int k = 0; k < 8; ++k) r[k] = A.a[i + k];
+    __m128d s0 = _mm_setzero_pd(), s1 = s0, s2 = s0, s3 = s0;
+    auto step = [&](int j, __m128d& s, int k) {
+        const __m128d a = _mm_loadh_pd(_mm_load_sd(r[2 * k] + j), r[2 * k + 1] + j);
+        s = _mm_add_pd(s, _mm_mul_pd(a, _mm_set1_pd(p[j])));
+    };
+    auto all = [&](int from, int to) {
+        for (int j = from; j < to; ++j) {
+            step(j, s0, 0);
+            step(j, s1, 1);
+            step(j, s2, 2);
+            step(j, s3, 3);
+        }
+    };
+    // Within the diagonal block, row i+d skips column i+d: its lane keeps
+    // the sum it had before the step.
+    auto skipLane = [&](int j, __m128d& s, int k, bool high) {
+        __m128d t = s;
+        step(j, t, k);
+        s = high ? _mm_move_sd(s, t) : _mm_move_sd(t, s);
+    };
+    all(1, i);
+    for (int d = 0; d < 8; ++d) {
+        const int j = i + d;
+        const bool high = d % 2 != 0;
+        if (d / 2 == 0) skipLane(j, s0, 0, high); else step(j, s0, 0);
+        if (d / 2 == 1) skipLane(j, s1, 1, high); else step(j, s1, 1);
+        if (d / 2 == 2) skipLane(j, s2, 2, high); else step(j, s2, 2);
+        if (d / 2 == 3) skipLane(j, s3, 3, high); else step(j, s3, 3);
+    }
+    all(i + 8, n + 1);
+    double s[8];
+    _mm_storeu_pd(s, s0);
+    _mm_storeu_pd(s + 2, s1);
+    _mm_storeu_pd(s + 4, s2);
+    _mm_storeu_pd(s + 6, s3);
+    for (int k = 0; k < 8; ++k) x[i + k] = (r[k][m] - s[k]) / r[k][i + k];
+}
+#endif
+
+// The Jacobi sweep: x(i) from the previous iterate p only. For every i:
+// s = 0; s = s + A(i, j) * p(j) for j = 1..i-1, then j = i+1..n;
+// x(i) = (A(i, m) - s) / A(i, i). Rows are independent, so blocks of
+// eight rows are computed side by side (same operations, same order within
+// each row, hence the same bits).
+inline void jacobiSweep(const Matrix& A, int n, int m, double* x, const double* p) {
+    int i = 1;
+#if defined(__SSE2__)
+    for (; i + 7 <= n; i += 8) jacobiSweepEight(A, i, n, m, x, p);
+#endif
+    jacobiSweepRows(A, i, n, m, x, p);
 }
 
 // The Gauss-Seidel sweep: in place, x(1..i-1) already of this sweep.
