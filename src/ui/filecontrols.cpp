@@ -91,7 +91,23 @@ DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new IndentDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { setPath(item->data(kPathRole).toString()); });
+            [this](QListWidgetItem* item) { enter(item->data(kPathRole).toString()); });
+}
+
+void DirectoryList::enter(const QString& path) {
+    if (setPath(path)) return;
+    if (QFileInfo(path_).isDir()) {
+        fill();
+    } else {
+        // The folder shown was removed: the nearest folder above it that
+        // can still be opened.
+        for (QString p = path_; !setPath(p);) {
+            const QString up = QFileInfo(p).path();
+            if (up == p) break;
+            p = up;
+        }
+    }
+    emit refused(path);
 }
 
 bool DirectoryList::setPath(const QString& path) {

@@ -35,9 +35,14 @@ public:
     // Moves to `path`; emits pathChanged when the path changes. A path that
     // is not a readable folder is refused (returns false).
     bool setPath(const QString& path);
+    // What a double click or Enter on an entry does: moves there, or, when
+    // that folder cannot be opened, shows the folders as they are now
+    // (climbing out of a shown folder that is gone) and emits refused.
+    void enter(const QString& path);
 
 signals:
     void pathChanged(const QString& path);
+    void refused(const QString& path);
 
 private:
     void fill();

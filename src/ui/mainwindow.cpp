@@ -198,6 +198,9 @@ void MainWindow::build() {
 
     connect(drive_, &DriveList::driveChanged, this, &MainWindow::onDriveChanged);
     connect(dir_, &DirectoryList::pathChanged, this, &MainWindow::onDirectoryChanged);
+    connect(dir_, &DirectoryList::refused, this, [this](const QString& path) {
+        message(kFolderMessage + QDir::toNativeSeparators(path).toStdString());
+    });
     connect(file_, &FileList::fileChosen, this, &MainWindow::onFileChosen);
     for (QRadioButton* b : options_)
         connect(b, &QRadioButton::toggled, this, [this](bool on) {
@@ -265,7 +268,11 @@ void MainWindow::setParameterRows(bool maxIterShown, bool wShown) {
 void MainWindow::onDriveChanged() {
     const QString root = drive_->drive();
     QString target = dirOfDrive_.value(root, root);
-    if (!dir_->setPath(target)) dir_->setPath(root);
+    if (!dir_->setPath(target) && !dir_->setPath(root)) {
+        // The drive is not ready: the list goes back to the folder's drive.
+        drive_->showDriveOf(dir_->path());
+        message(kDriveMessage + QDir::toNativeSeparators(root).toStdString());
+    }
     picClear();
 }
 

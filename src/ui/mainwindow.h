@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "aboutwindow.h"
 #include "runprogress.h"
@@ -21,6 +22,9 @@ class QPushButton;
 class QRadioButton;
 
 namespace lineer::ui {
+
+inline const std::string kFolderMessage = "Klasör açılamadı: ";
+inline const std::string kDriveMessage = "Sürücü hazır değil: ";
 
 class DirectoryList;
 class DriveList;
