@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "picture_output.h"
 #include "session.h"
@@ -64,9 +63,36 @@ constexpr MethodName kMethods[] = {
     {"sor", Option::LesSOR},
 };
 
+// Standard output is written in large blocks as lines arrive: a large
+// transcript (tens of megabytes) then never has to be held in memory, which
+// on a fresh process costs more than producing it.
+class OutputBuffer {
+public:
+    OutputBuffer() { buf_.reserve(kBlock + 4096); }
+    ~OutputBuffer() { flush(); }
+
+    void line(const std::string& text) {
+        buf_.append(text);
+        buf_.push_back('\n');
+        if (buf_.size() >= kBlock) flush();
+    }
+    // Drops what has not been written yet. The results list is cleared only
+    // by a successful load, which comes before any line.
+    void discard() { buf_.clear(); }
+    void flush() {
+        if (!buf_.empty()) std::fwrite(buf_.data(), 1, buf_.size(), stdout);
+        buf_.clear();
+        std::fflush(stdout);
+    }
+
+private:
+    static constexpr std::size_t kBlock = std::size_t(1) << 20;
+    std::string buf_;
+};
+
 class CliHost : public Host {
 public:
-    std::vector<std::string> lines;
+    OutputBuffer out;
     std::string maxIter = "100";
     std::string w = "1";
     bool hasOption = false;
@@ -74,8 +100,8 @@ public:
     int messages = 0;  // message boxes and picture texts so far
     PictureSurface* surface = nullptr;
 
-    void listAppend(std::string line) override { lines.push_back(std::move(line)); }
-    void listClear() override { lines.clear(); }
+    void listAppend(std::string line) override { out.line(line); }
+    void listClear() override { out.discard(); }
     void picClear() override {
         if (surface) surface->clear();
     }
@@ -112,19 +138,6 @@ private:
 int usage(const std::string& problem) {
     std::fprintf(stderr, "lineer: %s\n\"lineer --help\" kullanımı açıklar.\n", problem.c_str());
     return 2;
-}
-
-void writeLines(const std::vector<std::string>& lines) {
-    std::string out;
-    std::size_t total = 0;
-    for (const auto& l : lines) total += l.size() + 1;
-    out.reserve(total);
-    for (const auto& l : lines) {
-        out.append(l);
-        out.push_back('\n');
-    }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
 }
 
 }  // namespace
@@ -197,7 +210,7 @@ int run(int argc, char** argv) {
     if (host.hasOption) session.hesapla();
     bool stopped = host.messages != before;
     if (draw) session.resimle();
-    writeLines(host.lines);
+    host.out.flush();
     if (!picture.empty() && !out.save(picture)) {
         std::fprintf(stderr, "Resim kaydedilemedi: %s\n", picture.c_str());
         return 2;
