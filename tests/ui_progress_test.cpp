@@ -145,7 +145,9 @@ TEST_F(ProgressTest, OnlyRunsLongerThanHalfASecondShowTheWindow) {
         EXPECT_EQ(w->runMonitor().timesShown() - before, c.shown);
         EXPECT_EQ(pumps, c.pumps);
         EXPECT_EQ(lines().at(5), std::string(c.limit) + " iterasyon adımı sonucunda");
-        if (dialog()) EXPECT_FALSE(dialog()->isVisible());
+        if (dialog()) {
+            EXPECT_FALSE(dialog()->isVisible());
+        }
     }
     // A run that converges early never shows it, whatever its limit.
     w->runMonitor().setClock(StepClock{}.clock());
@@ -284,7 +286,7 @@ namespace {
 
 // A run of a million sweeps at n = 99, watched with the real clock.
 // Not part of the suite: run it on a display with
-//   xvfb-run -a env QT_QPA_PLATFORM=xcb tests/ui_tests \
+//   xvfb-run -a env QT_QPA_PLATFORM=xcb tests/ui_tests
 //     --gtest_also_run_disabled_tests --gtest_filter='*MillionSweeps*'
 // It prints when the progress window appeared, the longest time without
 // event handling, and the whole run's time; with
