@@ -29,9 +29,9 @@ bool hasZeroDiagonal(const Matrix& A, int n);
 // NumberOverflow before appending anything if e or a root is not finite.
 void appendIterationReport(Context& ctx, std::int64_t k, double e);
 
-// The Jacobi sweep in the plain written order, one row after the other.
-// jacobiSweep computes exactly the same numbers; this form is kept as the
-// reference it is checked against.
+// Rows first..n of the Jacobi sweep in the plain written order, one row
+// after the other: the rows left over after jacobiSweep's blocks of eight,
+// and every row where SSE2 is not available.
 inline void jacobiSweepRows(const Matrix& A, int first, int n, int m, double* x, const double* p) {
     for (int i = first; i <= n; ++i) {
         const double* row = A.a[i];
