@@ -132,3 +132,18 @@ TEST(Cli, OverflowExitsWithOne) {
 
 }  // namespace
 }  // namespace lineer::test
+
+namespace lineer::test {
+namespace {
+
+// A transcript that cannot be written is not a success.
+TEST(Cli, OutputThatCannotBeWrittenFails) {
+    std::string cmd = "env -u DISPLAY LC_ALL=C.UTF-8 " + shellQuote(LINEER_EXE) + " --method gauss " +
+                      shellQuote(examplePath("uc-denklem.txt")) + " >/dev/full 2>/dev/null";
+    int rc = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(rc));
+    EXPECT_EQ(WEXITSTATUS(rc), 2);
+}
+
+}  // namespace
+}  // namespace lineer::test

@@ -46,7 +46,7 @@ const char* const kHelp =
     "Standart hata: gösterilen her mesaj kutusunun ve resim kutusuna yazılan her\n"
     "satırın metni, oluş sırasıyla.\n"
     "Çıkış durumu: 0 yöntem sonuna kadar çalıştı; 1 yöntem bir mesajla durdu;\n"
-    "2 kullanım hatası ya da dosya yüklenemedi.\n"
+    "2 kullanım hatası, dosya yüklenemedi ya da çıktı yazılamadı.\n"
     "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir.\n";
 
 struct MethodName {
@@ -80,12 +80,15 @@ public:
     // by a successful load, which comes before any line.
     void discard() { buf_.clear(); }
     void flush() {
-        if (!buf_.empty()) std::fwrite(buf_.data(), 1, buf_.size(), stdout);
+        if (!buf_.empty() && std::fwrite(buf_.data(), 1, buf_.size(), stdout) != buf_.size()) failed_ = true;
         buf_.clear();
-        std::fflush(stdout);
+        if (std::fflush(stdout) != 0) failed_ = true;
     }
+    // Whether some output could not be written (a full disk, a closed pipe).
+    bool failed() const { return failed_; }
 
 private:
+    bool failed_ = false;
     static constexpr std::size_t kBlock = std::size_t(1) << 20;
     std::string buf_;
 };
@@ -211,6 +214,10 @@ int run(int argc, char** argv) {
     bool stopped = host.messages != before;
     if (draw) session.resimle();
     host.out.flush();
+    if (host.out.failed()) {
+        std::fputs("Standart çıktıya yazılamadı\n", stderr);
+        return 2;
+    }
     if (!picture.empty() && !out.save(picture)) {
         std::fprintf(stderr, "Resim kaydedilemedi: %s\n", picture.c_str());
         return 2;
