@@ -3,29 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
+#include "transcripts.h"
 
 namespace lineer::test {
 namespace {
 
-const std::vector<std::string> kGaussTranscript = {
-    "Katsayılar matrisi",
-    " ",
-    "2.0000   1.0000   -1.0000   8.0000   ",
-    "-3.0000   -1.0000   2.0000   -11.0000   ",
-    "-2.0000   1.0000   2.0000   -3.0000   ",
-    " ",
-    "Üst-üçgenselleştirilmiş matris",
-    " ",
-    "2.0000   1.0000   -1.0000   8.0000   ",
-    " 0.         0.5000   0.5000   1.0000   ",
-    " 0.          0.         -1.0000   1.0000   ",
-    " ",
-    "Lineer denklem takımının kökleri",
-    " ",
-    " x(1) = 2.0000",
-    " x(2) = 3.0000",
-    " x(3) = -1.0000",
-};
+const std::vector<std::string>& kGaussTranscript = kUcDenklemGauss;
 
 TEST(Cli, GaussOnTheThreeEquationExample) {
     CliResult r = runLineer({"--method", "gauss", examplePath("uc-denklem.txt")});

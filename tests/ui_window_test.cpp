@@ -7,32 +7,15 @@
 #include <QTimer>
 
 #include "fontfit.h"
+#include "transcripts.h"
 #include "ui_fixture.h"
 
 namespace lineer::uitest {
 namespace {
 
-const std::vector<std::string> kGaussTranscript = {
-    "Katsayılar matrisi",
-    " ",
-    "2.0000   1.0000   -1.0000   8.0000   ",
-    "-3.0000   -1.0000   2.0000   -11.0000   ",
-    "-2.0000   1.0000   2.0000   -3.0000   ",
-    " ",
-    "Üst-üçgenselleştirilmiş matris",
-    " ",
-    "2.0000   1.0000   -1.0000   8.0000   ",
-    " 0.         0.5000   0.5000   1.0000   ",
-    " 0.          0.         -1.0000   1.0000   ",
-    " ",
-    "Lineer denklem takımının kökleri",
-    " ",
-    " x(1) = 2.0000",
-    " x(2) = 3.0000",
-    " x(3) = -1.0000",
-};
+const std::vector<std::string>& kGaussTranscript = test::kUcDenklemGauss;
 
-const std::vector<std::string> kLoadListing(kGaussTranscript.begin(), kGaussTranscript.begin() + 5);
+const std::vector<std::string>& kLoadListing = test::kUcDenklemLoad;
 
 using WindowLayout = WindowTest;
 

@@ -3,22 +3,17 @@
 
 #include "listing.h"
 #include "methods.h"
+#include "squareblock.h"
 #include "numformat.h"
 
 namespace lineer {
-
-inline constexpr const char* kTooFewColumns = "Sütun sayısı satır sayısından az";
 
 void Module_DetGauss(Context& ctx) {
     Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
 
-    // The square block would reach into columns the file did not fill.
-    if (m < n) {
-        ctx.host.message(kTooFewColumns);
-        return;
-    }
+    if (!squareBlockLoaded(ctx)) return;
 
     for (int k = 1; k <= n; ++k) {
         for (int i = k + 1; i <= n; ++i) {

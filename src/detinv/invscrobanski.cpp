@@ -3,21 +3,16 @@
 
 #include "listing.h"
 #include "methods.h"
+#include "squareblock.h"
 
 namespace lineer {
-
-inline constexpr const char* kTooFewColumns = "Sütun sayısı satır sayısından az";
 
 void Module_InvScrobanski(Context& ctx) {
     Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
 
-    // The square block would reach into columns the file did not fill.
-    if (m < n) {
-        ctx.host.message(kTooFewColumns);
-        return;
-    }
+    if (!squareBlockLoaded(ctx)) return;
 
     // Without equations there is no block to invert; A(1, 1) is then not
     // part of the problem and stays as it is.
