@@ -186,5 +186,35 @@ TEST(CommandLinePicture, ListingHeadingIsPrintedAndAPictureWithoutDrawIsBlank) {
     EXPECT_EQ(bad.err.find("QImage"), std::string::npos);
 }
 
+// SOR's convergence plot as the user sees it: 10x1 + x2 = 12, 2x1 + 10x2 = 22
+// with the limit 100 converges in iteration 5. Iteration 1 changes x by
+// 0.98, which fixes the height at 1.96, so its circle stands at mid-height;
+// iteration 2 changes it by 0.098, a tenth of the way down; the later ones
+// lie along the top edge. Across, each iteration is 233/100 pixels.
+TEST(CommandLinePicture, SorPlotsOneCirclePerIteration) {
+    QTemporaryDir dir;
+    const std::string file = dir.path().toStdString() + "/m.txt";
+    std::ofstream(file) << "2 3\n10 1 12\n2 10 22\n";
+    const std::string png = dir.path().toStdString() + "/sor.png";
+    const CliRun r = lineer("--method sor --max-iter 100 --w 1 --picture '" + png + "' '" + file + "'", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("5 iterasyon adımı sonucunda"), std::string::npos);
+    QImage img(QString::fromStdString(png));
+    ASSERT_EQ(img.size(), QSize(233, 217));
+    const double px = 233.0 / 100;
+    auto around = [&](double x, double y) {
+        return QRect(static_cast<int>(x - px) - 1, static_cast<int>(y - px) - 1, static_cast<int>(2 * px) + 3,
+                     static_cast<int>(2 * px) + 3);
+    };
+    EXPECT_GT(inked(img, around(1 * px, 217.0 / 2)), 0);
+    EXPECT_GT(inked(img, around(2 * px, 0.098 / 1.96 * 217)), 0);
+    EXPECT_GT(inked(img, around(5 * px, 0)), 0);
+    // Nothing between the first two circles, below the first, or right of
+    // the fifth.
+    EXPECT_EQ(inked(img, QRect(0, 40, 233, 60)), 0);
+    EXPECT_EQ(inked(img, QRect(0, 120, 233, 97)), 0);
+    EXPECT_EQ(inked(img, QRect(static_cast<int>(7 * px), 0, 233, 217)), 0);
+}
+
 }  // namespace
 }  // namespace lineer::uitest
