@@ -225,6 +225,23 @@ TEST_F(WindowBehaviour, HesaplaStateMachine) {
     EXPECT_EQ(lines(), kGaussTranscript);
 }
 
+// After a run the list shows the run's first line at the top.
+TEST_F(WindowBehaviour, ListShowsWhereTheRunBegins) {
+    goTo(writeFile("uc.txt", kThreeEquations));
+    clickFile("uc.txt");
+    ui::ResultsView* view = w->results();
+    EXPECT_EQ(view->indexAt(QPoint(4, 2)).row(), 0);
+    select(Option::LesGauss);
+    press("Command_Hesapla");
+    EXPECT_EQ(view->indexAt(QPoint(4, 2)).row(), static_cast<int>(kLoadListing.size()));
+    // "Matrisi listele" likewise brings its listing into view; near the end
+    // of the list the view stops at the last line.
+    press("Command3");
+    const QModelIndex first = view->model()->index(static_cast<int>(kGaussTranscript.size()), 0);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(first)));
+    EXPECT_GT(view->indexAt(QPoint(4, 2)).row(), static_cast<int>(kLoadListing.size()));
+}
+
 TEST_F(WindowBehaviour, FailedLoadKeepsTheListAndClearsTheFlag) {
     const QString folder = writeFile("iyi.txt", kThreeEquations);
     writeFile("kotu.txt", "3 4\n2 1 x 8\n");

@@ -300,8 +300,9 @@ void MainWindow::onOptionSelected() {
 void MainWindow::onListele() {
     if (monitor_.running()) return;
     BusyCursor busy;
+    const std::size_t before = list_->results()->lineCount();
     session_.listeleButton();
-    list_->results()->flush();
+    list_->flushAndShowFrom(before);
 }
 
 void MainWindow::onGoster() {
@@ -321,8 +322,10 @@ void MainWindow::onHesapla() {
         Watch(const Watch&) = delete;
         Watch& operator=(const Watch&) = delete;
     } watch(monitor_);
+    const std::size_t before = list_->results()->lineCount();
     session_.hesapla();
-    list_->results()->flush();
+    // The run's first line at the top: the student reads on from there.
+    list_->flushAndShowFrom(before);
 }
 
 AboutWindow* MainWindow::aboutWindow() const { return about_; }

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
 
 namespace lineer::ui {
 
@@ -144,6 +145,13 @@ void ResultsView::contextMenuEvent(QContextMenuEvent* e) {
     all->setEnabled(model_->lineCount() > 0);
     connect(all, &QAction::triggered, this, &ResultsView::copyAll);
     menu.exec(e->globalPos());
+}
+
+void ResultsView::flushAndShowFrom(std::size_t from) {
+    model_->flush();
+    if (model_->lineCount() <= from) return;
+    scrollTo(model_->index(static_cast<int>(from)), QAbstractItemView::PositionAtTop);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }
 
 }  // namespace lineer::ui

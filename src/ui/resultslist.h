@@ -57,6 +57,10 @@ public:
     explicit ResultsView(QWidget* parent = nullptr);
     ResultsModel* results() const { return model_; }
 
+    // Hands the pending lines to the view; when lines were added since
+    // `from`, shows the first of them at the top, from the left edge.
+    void flushAndShowFrom(std::size_t from);
+
     // Copies the selected line, or the whole list, to the clipboard.
     void copySelected();
     void copyAll();
