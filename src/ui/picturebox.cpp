@@ -13,27 +13,34 @@ QSize PictureBox::sizeHint() const { return {PictureCanvas::kWidth, PictureCanva
 
 void PictureBox::clear() {
     canvas_.clear();
-    update();
+    changed();
 }
 
 void PictureBox::print(const std::string& text) {
     canvas_.print(text);
-    update();
+    changed();
 }
 
 void PictureBox::scale(double x1, double y1, double x2, double y2) { canvas_.scale(x1, y1, x2, y2); }
 
 void PictureBox::box(double x1, double y1, double x2, double y2, Rgb colour) {
     canvas_.box(x1, y1, x2, y2, colour);
-    update();
+    changed();
 }
 
 void PictureBox::circle(float cx, float cy, double radius) {
     canvas_.circle(cx, cy, radius);
+    changed();
+}
+
+void PictureBox::changed() {
+    if (repaintPending_) return;
+    repaintPending_ = true;
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    repaintPending_ = false;
     QPainter p(this);
     p.drawImage(0, 0, canvas_.image());
     // A thin border marks the box on the window; it is not part of the

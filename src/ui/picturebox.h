@@ -28,7 +28,11 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    // Asks for one repaint however many drawing operations come before it.
+    void changed();
+
     PictureCanvas canvas_;
+    bool repaintPending_ = false;
 };
 
 }  // namespace lineer::ui

@@ -1,5 +1,7 @@
 #include "picturecanvas.h"
 
+#include "vectorstate.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
@@ -27,12 +29,18 @@ PictureCanvas::PictureCanvas(int width, int height)
     image_.fill(kBackground);
 }
 
+PictureCanvas::~PictureCanvas() = default;
+
+void PictureCanvas::finishCircles() const { circlePainter_.reset(); }
+
 void PictureCanvas::clear() {
+    finishCircles();
     image_.fill(kBackground);
     printPos_ = QPoint(0, 0);
 }
 
 void PictureCanvas::print(const std::string& text) {
+    finishCircles();
     QPainter p(&image_);
     p.setFont(font_);
     p.setPen(kForeground);
@@ -73,6 +81,7 @@ void PictureCanvas::box(double x1, double y1, double x2, double y2, Rgb colour) 
     const int y0 = static_cast<int>(std::max(t, 0.0));
     const int ye = static_cast<int>(std::min(btm, image_.height() - 1.0));
     if (x0 > xe || y0 > ye) return;
+    finishCircles();
     QPainter p(&image_);
     p.fillRect(QRect(QPoint(x0, y0), QPoint(xe, ye)), QColor(colour.r, colour.g, colour.b));
 }
@@ -84,10 +93,13 @@ void PictureCanvas::circle(float cx, float cy, double radius) {
     const double rp = std::fabs(radius / (right_ - left_) * image_.width());
     if (!std::isfinite(c.x()) || !std::isfinite(c.y()) || !std::isfinite(rp)) return;
     if (rp > 1.0e6) return;
-    QPainter p(&image_);
-    p.setPen(kForeground);
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(clampPixel(c.x()), clampPixel(c.y())), rp, rp);
+    if (!circlePainter_) {
+        circlePainter_ = std::make_unique<QPainter>(&image_);
+        circlePainter_->setPen(kForeground);
+        circlePainter_->setBrush(Qt::NoBrush);
+    }
+    circlePainter_->drawEllipse(QPointF(clampPixel(c.x()), clampPixel(c.y())), rp, rp);
+    cleanVectorState();
 }
 
 }  // namespace lineer::ui

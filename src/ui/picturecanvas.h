@@ -7,8 +7,11 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QPointF>
+
+#include <memory>
 
 #include "host.h"
 
@@ -23,6 +26,9 @@ public:
     static const QColor kForeground;
 
     PictureCanvas(int width = kWidth, int height = kHeight);
+    ~PictureCanvas() override;
+    PictureCanvas(const PictureCanvas&) = delete;
+    PictureCanvas& operator=(const PictureCanvas&) = delete;
 
     void clear() override;
     void print(const std::string& text) override;
@@ -30,14 +36,22 @@ public:
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(float cx, float cy, double radius) override;
 
-    const QImage& image() const { return image_; }
+    const QImage& image() const {
+        finishCircles();
+        return image_;
+    }
     // Where the next printed line starts, in pixels.
     QPoint printPosition() const { return printPos_; }
     // A point in user coordinates mapped to pixels (not rounded).
     QPointF toPixels(double x, double y) const;
 
 private:
+    // Circles come by the thousand in a long iteration: one painter serves
+    // a whole run of them and ends before anything else touches the image.
+    void finishCircles() const;
+
     QImage image_;
+    mutable std::unique_ptr<QPainter> circlePainter_;
     QFont font_;
     QPoint printPos_{0, 0};
     // The user coordinate system: its top-left and bottom-right corners.

@@ -1,5 +1,7 @@
 #include "runprogress.h"
 
+#include "vectorstate.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -117,6 +119,7 @@ bool RunMonitor::pump(std::int64_t sweeps, double maxChange, std::chrono::steady
     // through.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (onPump) onPump();
+    cleanVectorState();
     return !dialog_ || !dialog_->cancelled();
 }
 
