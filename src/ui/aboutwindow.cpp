@@ -16,7 +16,7 @@ QString contactEmail() { return QStringLiteral(LINEER_CONTACT_EMAIL); }
 
 namespace {
 
-struct LabelSpec {
+struct LabelDef {
     const char* name;
     QString text;
     int left, top, width, height;  // twips
@@ -37,7 +37,7 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
     setPalette(pal);
     setAutoFillBackground(true);
 
-    const LabelSpec specs[] = {
+    const LabelDef texts[] = {
         {"Label2", QStringLiteral("A program for solving linear equation systems"), 600, 360, 2415, 615, 9.75,
          QColor(0, 128, 0), true},
         {"Label7", QStringLiteral("Developed by the lineer developers"), 600, 1080, 2535, 255, 8.25, QColor(), false},
@@ -48,7 +48,7 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
     };
     QList<QLabel*> labels;
     QList<double> points;
-    for (const LabelSpec& s : specs) {
+    for (const LabelDef& s : texts) {
         auto* l = new QLabel(s.text, this);
         l->setObjectName(QLatin1String(s.name));
         l->setTextFormat(Qt::PlainText);
