@@ -29,8 +29,6 @@ PictureCanvas::PictureCanvas(int width, int height)
     image_.fill(kBackground);
 }
 
-PictureCanvas::~PictureCanvas() = default;
-
 void PictureCanvas::finishCircles() const { circlePainter_.reset(); }
 
 void PictureCanvas::clear() {

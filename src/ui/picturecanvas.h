@@ -26,9 +26,6 @@ public:
     static const QColor kForeground;
 
     PictureCanvas(int width = kWidth, int height = kHeight);
-    ~PictureCanvas() override;
-    PictureCanvas(const PictureCanvas&) = delete;
-    PictureCanvas& operator=(const PictureCanvas&) = delete;
 
     void clear() override;
     void print(const std::string& text) override;
@@ -51,6 +48,7 @@ private:
     void finishCircles() const;
 
     QImage image_;
+    // Declared after the image, so it ends before the image goes.
     mutable std::unique_ptr<QPainter> circlePainter_;
     QFont font_;
     QPoint printPos_{0, 0};
