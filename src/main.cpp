@@ -5,18 +5,11 @@
 
 #include "cli.h"
 #include "mainwindow.h"
-
-namespace {
-
-// The command line prints only its own output: the toolkit's diagnostics
-// are dropped.
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-}  // namespace
+#include "toolkit.h"
 
 int main(int argc, char** argv) {
     if (argc > 1) {
-        qInstallMessageHandler(quiet);
+        lineer::ui::silenceToolkitMessages();
         return lineer::cli::run(argc, argv);
     }
     QApplication app(argc, argv);

@@ -4,18 +4,17 @@
 #include <QGuiApplication>
 
 #include "picturecanvas.h"
+#include "toolkit.h"
 
 namespace lineer::cli {
 
 namespace {
 
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 // Text in the picture needs the toolkit's fonts, so a windowless toolkit
 // is started the first time a picture is asked for.
 void startOffscreenToolkit() {
     if (QCoreApplication::instance()) return;
-    qInstallMessageHandler(quiet);
+    ui::silenceToolkitMessages();
     static int argc = 3;
     static char name[] = "lineer";
     static char option[] = "-platform";
