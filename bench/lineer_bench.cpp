@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "direct.h"
 #include "iteration.h"
 #include "listing.h"
 #include "loader.h"
-#include "methods.h"
 #include "numformat.h"
 #include "session.h"
 
@@ -30,27 +30,27 @@ const std::string kBig100 = LINEER_EXAMPLES "/buyuk-100.txt";
 const std::string kBig99 = LINEER_EXAMPLES "/buyuk-99.txt";
 
 // Throws every line away (counts them, so the work cannot be skipped).
+class NullPicture : public PictureSurface {
+public:
+    void clear() override {}
+    void print(const std::string&) override {}
+    void scale(double, double, double, double) override {}
+    void box(double, double, double, double, Rgb) override {}
+    void circle(float, float, double) override {}
+};
+
 class NullHost : public Host {
 public:
     std::size_t lines = 0, bytes = 0;
-    std::string maxIter = "100";
-    std::string w = "1";
-    Option option = Option::LesGauss;
+    NullPicture surface;
 
     void listAppend(std::string line) override {
         ++lines;
         bytes += line.size();
     }
     void listClear() override {}
-    void picClear() override {}
-    void picPrint(const std::string&) override {}
-    void picScale(double, double, double, double) override {}
-    void picBox(double, double, double, double, Rgb) override {}
-    void picCircle(float, float, double) override {}
+    PictureSurface& picture() override { return surface; }
     void message(const std::string&) override {}
-    std::string textMaxIter() override { return maxIter; }
-    std::string textW() override { return w; }
-    bool optionSelected(Option o) override { return o == option; }
 };
 
 // Keeps every line, as the command line and the results list do.
@@ -149,7 +149,6 @@ void transcript(benchmark::State& state, const std::string& file, Option option)
     for (auto _ : state) {
         ws = base;
         H host;
-        host.option = option;
         Context ctx{ws, host};
         runMethod(ctx, option);
         if constexpr (std::is_same_v<H, VectorHost>) lines = host.kept.size();
@@ -169,9 +168,7 @@ BENCHMARK(BM_GaussJordan100Kept)->Unit(benchmark::kMillisecond);
 // Every method on the diagonally dominant 99 x 100 system.
 void BM_Method99(benchmark::State& state) {
     transcript<NullHost>(state, kBig99, static_cast<Option>(state.range(0)));
-    static const char* const names[] = {"det",    "inverse", "gauss",  "mpgauss",      "gauss-jordan", "doolittle",
-                                        "crout",  "thomas",  "jacobi", "gauss-seidel", "sor"};
-    state.SetLabel(names[state.range(0)]);
+    state.SetLabel(kMethods[state.range(0)].cliName);
 }
 BENCHMARK(BM_Method99)->DenseRange(0, kOptionCount - 1)->Unit(benchmark::kMicrosecond);
 
@@ -180,10 +177,9 @@ BENCHMARK(BM_Method99)->DenseRange(0, kOptionCount - 1)->Unit(benchmark::kMicros
 void BM_SessionGaussJordan100(benchmark::State& state) {
     for (auto _ : state) {
         VectorHost host;
-        host.option = Option::LesGaussJordan;
         Session s(host);
         s.loadFile(kBig100);
-        s.hesapla();
+        s.hesapla({Option::LesGaussJordan, {}});
         benchmark::DoNotOptimize(host.kept.data());
     }
 }

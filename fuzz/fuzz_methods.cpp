@@ -9,44 +9,47 @@
 #include <cstring>
 #include <string>
 
+#include "picture.h"
 #include "session.h"
 
 using namespace lineer;
 
 namespace {
 
-class CheckingHost : public Host {
+void check(const std::string& text) {
+    std::string lower;
+    for (char c : text) lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    // "determinantı" is the one word of the program's texts that holds "nan".
+    for (std::size_t at; (at = lower.find("determinant")) != std::string::npos;) lower.erase(at, 11);
+    if (lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos) std::abort();
+}
+
+void finite(double v) {
+    if (!std::isfinite(v)) std::abort();
+}
+
+class CheckingPicture : public PictureSurface {
 public:
-    std::string maxIter, w;
-    Option option = Option::LesGauss;
-
-    static void check(const std::string& text) {
-        std::string lower;
-        for (char c : text) lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-        // "determinantı" is the one word of the program's texts that holds "nan".
-        for (std::size_t at; (at = lower.find("determinant")) != std::string::npos;) lower.erase(at, 11);
-        if (lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos) std::abort();
-    }
-    static void finite(double v) {
-        if (!std::isfinite(v)) std::abort();
-    }
-
-    void listAppend(std::string line) override { check(line); }
-    void listClear() override {}
-    void picClear() override {}
-    void picPrint(const std::string& text) override { check(text); }
-    void picScale(double x1, double y1, double x2, double y2) override {
+    void clear() override {}
+    void print(const std::string& text) override { check(text); }
+    void scale(double x1, double y1, double x2, double y2) override {
         finite(x1), finite(y1), finite(x2), finite(y2);
         if (x1 == x2 || y1 == y2) std::abort();
     }
-    void picBox(double x1, double y1, double x2, double y2, Rgb) override {
+    void box(double x1, double y1, double x2, double y2, Rgb) override {
         finite(x1), finite(y1), finite(x2), finite(y2);
     }
-    void picCircle(float cx, float cy, double r) override { finite(cx), finite(cy), finite(r); }
+    void circle(float cx, float cy, double r) override { finite(cx), finite(cy), finite(r); }
+};
+
+class CheckingHost : public Host {
+public:
+    CheckingPicture surface;
+
+    void listAppend(std::string line) override { check(line); }
+    void listClear() override {}
+    PictureSurface& picture() override { return surface; }
     void message(const std::string& text) override { check(text); }
-    std::string textMaxIter() override { return maxIter; }
-    std::string textW() override { return w; }
-    bool optionSelected(Option o) override { return o == option; }
     bool keepIterating(std::int64_t sweeps, double) override { return sweeps < 2000; }
 };
 
@@ -80,7 +83,7 @@ struct Reader {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Reader in{data, size};
     CheckingHost host;
-    host.option = static_cast<Option>(in.byte() % kOptionCount);
+    const auto option = static_cast<Option>(in.byte() % kOptionCount);
     static Workspace ws;
     ws = Workspace{};
     ws.n = in.byte() % 7;
@@ -89,12 +92,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ws.n = 100 - in.byte() % 2;
         ws.m = 100;
     }
-    host.maxIter = in.text(in.byte() % 12);
-    host.w = in.text(in.byte() % 12);
+    RunParameters params;
+    params.maxIterText = in.text(in.byte() % 12);
+    params.wText = in.text(in.byte() % 12);
     for (int i = 1; i <= ws.n && in.left > 0; ++i)
         for (int j = 1; j <= ws.m + 1 && j <= 100 && in.left > 0; ++j) ws.A(i, j) = in.value();
-    Context ctx{ws, host, "."};
-    runMethod(ctx, host.option);
+    Context ctx{ws, host, ".", params};
+    runMethod(ctx, option);
     resimle(ctx);
     return 0;
 }

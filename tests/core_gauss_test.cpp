@@ -35,7 +35,7 @@ TEST_P(GaussTable, Transcript) {
     ASSERT_TRUE(s.loadFile(tempFile(c.file)));
     int n = s.workspace().n;
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_EQ(methodLines(h.lines, n), c.lines);
     EXPECT_EQ(h.messages, c.messages);
     EXPECT_FALSE(s.loaded());
@@ -85,7 +85,7 @@ TEST(Gauss, ZeroPivotLeavesEarlierStepsInTheWorkspace) {
     ASSERT_TRUE(s.loadFile(tempFile("3 4 1 2 3 6 2 4 7 13 1 1 1 3")));
     s.workspace().x(1) = 99;
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     const Workspace& ws = s.workspace();
     EXPECT_EQ(ws.A(2, 1), 0);
     EXPECT_EQ(ws.A(2, 2), 0);
@@ -101,7 +101,7 @@ TEST(Gauss, OrderOfOperationsIsKept) {
     Session s(h);
     ASSERT_TRUE(s.loadFile(tempFile("2 3 3 1 1 1 3 0.1")));
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     const Workspace& ws = s.workspace();
     double a22 = 3.0 - 1.0 * (1.0 / 3.0);
     double a23 = 0.1 - 1.0 * (1.0 / 3.0);

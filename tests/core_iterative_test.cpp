@@ -170,7 +170,7 @@ struct Exact {
         host.w = w;
         EXPECT_TRUE(session.loadFile(tempFile("3 4\n4 -1 1 7\n4 -8 1 -21\n-2 1 5 15\n")));
         host.selected = option;
-        session.hesapla();
+        session.hesapla(host.request());
     }
     double x(int i) { return session.workspace().x(i); }
 };
@@ -238,7 +238,7 @@ TEST(IterationFailure, RootVectorUntouched) {
             s.workspace().x(2) = 6;
             ASSERT_TRUE(s.loadFile(tempFile(file)));
             h.selected = option;
-            s.hesapla();
+            s.hesapla(h.request());
             ASSERT_EQ(h.messages.size(), 1u);
             EXPECT_EQ(s.workspace().x(1), 5);
             EXPECT_EQ(s.workspace().x(2), 6);
@@ -252,7 +252,7 @@ TEST(IterationReport, DecimalSymbolOfTheLocale) {
     Session s(h, ",");
     ASSERT_TRUE(s.loadFile(tempFile(kDominant)));
     h.selected = Option::LesJacobi;
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_EQ(methodLines(h.lines, 2), report("7", {"1,0000", "2,0000"}, "0,000008"));
 }
 

@@ -26,7 +26,7 @@ TEST_P(OverflowTable, StopsBeforeAnyValueThatIsNotFinite) {
     ASSERT_TRUE(s.loadFile(tempFile(c.file)));
     auto loadListing = h.lines;
     h.selected = c.option;
-    s.hesapla();
+    s.hesapla(h.request());
     if (c.message.empty()) {
         EXPECT_TRUE(h.messages.empty()) << h.messages[0];
     } else {

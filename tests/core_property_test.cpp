@@ -147,6 +147,7 @@ TEST(Property, EveryMethodOnHostileMatrices) {
         host.w = kFactors[pick(rng) % std::size(kFactors)];
         Session s(host);
         s.workspace() = p.ws;
+        s.context().params = host.request().params;
         runMethod(s.context(), option);
         s.resimle();
         ++runs;

@@ -15,7 +15,7 @@ TEST(Hesapla, BeforeAnyLoadAsksForAFileWhateverIsSelected) {
         TestHost h;
         Session s(h);
         if (select) h.selected = Option::LesGauss;
-        s.hesapla();
+        s.hesapla(h.request());
         EXPECT_EQ(h.messages, (std::vector<std::string>{kNoFileMessage}));
         EXPECT_TRUE(h.lines.empty());
     }
@@ -26,10 +26,10 @@ TEST(Hesapla, SecondPressNeedsTheFileAgain) {
     Session s(h);
     ASSERT_TRUE(s.loadFile(tempFile(kFile)));
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_TRUE(h.messages.empty());
     auto afterRun = h.lines;
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_EQ(h.messages, (std::vector<std::string>{kNoFileMessage}));
     EXPECT_EQ(h.lines, afterRun);
 }
@@ -38,11 +38,11 @@ TEST(Hesapla, WithoutAMethodKeepsTheFileLoaded) {
     TestHost h;
     Session s(h);
     ASSERT_TRUE(s.loadFile(tempFile(kFile)));
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_EQ(h.messages, (std::vector<std::string>{kNoMethodMessage}));
     EXPECT_TRUE(s.loaded());
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_EQ(h.messages.size(), 1u);
     EXPECT_EQ(h.lines.back(), " x(2) = 1.0000");
     EXPECT_FALSE(s.loaded());
@@ -53,7 +53,7 @@ TEST(Hesapla, MethodThatStopsStillClearsTheFlag) {
     Session s(h);
     ASSERT_TRUE(s.loadFile(tempFile("2 3 0 1 1 1 0 1")));
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_EQ(h.messages, (std::vector<std::string>{kZeroDiagonal}));
     EXPECT_FALSE(s.loaded());
 }
@@ -64,7 +64,7 @@ TEST(Hesapla, AfterAFailedLoadRefuses) {
     ASSERT_TRUE(s.loadFile(tempFile(kFile)));
     EXPECT_FALSE(s.loadFile(tempFile("2 3 1")));
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_EQ(h.messages.back(), kNoFileMessage);
 }
 
@@ -75,7 +75,7 @@ TEST(Hesapla, OverflowEndsTheMethodWithItsMessage) {
     Session s(h);
     ASSERT_TRUE(s.loadFile(tempFile("2 3 1e-300 1e300 1 1 1 2")));
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     EXPECT_EQ(h.messages, (std::vector<std::string>{kOverflowMessage}));
     EXPECT_EQ(h.lines.size(), 4u + 2u);  // the load listing, then " " and the heading
     EXPECT_EQ(h.lines.back(), "Üst-üçgenselleştirilmiş matris");
@@ -91,7 +91,7 @@ TEST(MatrisiListele, PrintsTheHeadingIntoThePictureAndListsTheCurrentMatrix) {
 
     ASSERT_TRUE(s.loadFile(tempFile(kFile)));
     h.selected = Option::LesGauss;
-    s.hesapla();
+    s.hesapla(h.request());
     h.lines.clear();
     s.listeleButton();
     // The matrix as the method left it, not as the file holds it.

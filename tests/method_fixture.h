@@ -24,7 +24,7 @@ struct Fixture {
         EXPECT_TRUE(session.loadFile(tempFile(content)));
         std::size_t before = host.lines.size();
         host.selected = option;
-        session.hesapla();
+        session.hesapla(host.request());
         return {host.lines.begin() + static_cast<long>(before), host.lines.end()};
     }
     const Workspace& ws() const { return session.workspace(); }

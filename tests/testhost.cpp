@@ -30,15 +30,20 @@ struct TempDir {
 };
 }  // namespace
 
-void TestHost::picScale(double x1, double y1, double x2, double y2) {
-    events.push_back("scale:" + fmt(x1) + "," + fmt(y1) + "," + fmt(x2) + "," + fmt(y2));
+void RecordingPicture::clear() { host_.events.push_back("clear"); }
+void RecordingPicture::print(const std::string& text) {
+    host_.printed.push_back(text);
+    host_.events.push_back("print:" + text);
 }
-void TestHost::picBox(double x1, double y1, double x2, double y2, Rgb c) {
-    events.push_back("box:" + fmt(x1) + "," + fmt(y1) + "," + fmt(x2) + "," + fmt(y2) + ":" +
+void RecordingPicture::scale(double x1, double y1, double x2, double y2) {
+    host_.events.push_back("scale:" + fmt(x1) + "," + fmt(y1) + "," + fmt(x2) + "," + fmt(y2));
+}
+void RecordingPicture::box(double x1, double y1, double x2, double y2, Rgb c) {
+    host_.events.push_back("box:" + fmt(x1) + "," + fmt(y1) + "," + fmt(x2) + "," + fmt(y2) + ":" +
                      std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b));
 }
-void TestHost::picCircle(float cx, float cy, double r) {
-    events.push_back("circle:" + fmt(cx) + "," + fmt(cy) + "," + fmt(r));
+void RecordingPicture::circle(float cx, float cy, double r) {
+    host_.events.push_back("circle:" + fmt(cx) + "," + fmt(cy) + "," + fmt(r));
 }
 
 std::string tempFile(const std::string& content, const std::string& name) {
@@ -55,7 +60,7 @@ std::vector<std::string> runMethodOn(const std::string& content, Option option, 
     Session s(host);
     EXPECT_TRUE(s.loadFile(tempFile(content))) << (host.messages.empty() ? "" : host.messages.back());
     host.selected = option;
-    s.hesapla();
+    s.hesapla(host.request());
     return host.lines;
 }
 

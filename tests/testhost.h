@@ -9,37 +9,51 @@
 
 namespace lineer::test {
 
+class TestHost;
+
+// The picture box of a TestHost: records into the host's vectors.
+class RecordingPicture : public PictureSurface {
+public:
+    explicit RecordingPicture(TestHost& host) : host_(host) {}
+    void clear() override;
+    void print(const std::string& text) override;
+    void scale(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2, Rgb c) override;
+    void circle(float cx, float cy, double r) override;
+
+private:
+    TestHost& host_;
+};
+
 class TestHost : public Host {
 public:
     std::vector<std::string> lines;     // the results list
     std::vector<std::string> messages;  // message box texts
     std::vector<std::string> printed;   // texts printed into the picture
     std::vector<std::string> events;    // every picture operation and message, in order
+    // What the window would send with "Hesapla": the boxes and the option.
     std::string maxIter = "100";
     std::string w = "1";
     std::optional<Option> selected;
     int listClears = 0;
+    RecordingPicture surface{*this};
+
+    TestHost() = default;
+    TestHost(const TestHost&) = delete;
+    TestHost& operator=(const TestHost&) = delete;
+
+    RunRequest request() const { return {selected, {maxIter, w}}; }
 
     void listAppend(std::string line) override { lines.push_back(std::move(line)); }
     void listClear() override {
         lines.clear();
         ++listClears;
     }
-    void picClear() override { events.push_back("clear"); }
-    void picPrint(const std::string& text) override {
-        printed.push_back(text);
-        events.push_back("print:" + text);
-    }
-    void picScale(double x1, double y1, double x2, double y2) override;
-    void picBox(double x1, double y1, double x2, double y2, Rgb c) override;
-    void picCircle(float cx, float cy, double r) override;
+    PictureSurface& picture() override { return surface; }
     void message(const std::string& text) override {
         messages.push_back(text);
         events.push_back("message:" + text);
     }
-    std::string textMaxIter() override { return maxIter; }
-    std::string textW() override { return w; }
-    bool optionSelected(Option o) override { return selected && *selected == o; }
 };
 
 // A file in a fresh temporary folder with the given content; removed with

@@ -88,7 +88,7 @@ struct WindowTest : ::testing::Test {
     void select(Option o) { QTest::mouseClick(w->option(o), Qt::LeftButton, {}, QPoint(6, w->option(o)->height() / 2)); }
     void press(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
 
-    QColor pixel(int x, int y) const { return w->picture()->image().pixelColor(x, y); }
+    QColor pixel(int x, int y) const { return w->pictureBox()->image().pixelColor(x, y); }
 };
 
 // Colour k of the picture's ramp.

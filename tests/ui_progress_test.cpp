@@ -208,15 +208,8 @@ public:
     std::int64_t stopAt = 0;
     void listAppend(std::string) override {}
     void listClear() override {}
-    void picClear() override { canvas.clear(); }
-    void picPrint(const std::string& t) override { canvas.print(t); }
-    void picScale(double a, double b, double c, double d) override { canvas.scale(a, b, c, d); }
-    void picBox(double a, double b, double c, double d, Rgb k) override { canvas.box(a, b, c, d, k); }
-    void picCircle(float x, float y, double r) override { canvas.circle(x, y, r); }
+    PictureSurface& picture() override { return canvas; }
     void message(const std::string&) override {}
-    std::string textMaxIter() override { return limit; }
-    std::string textW() override { return factor; }
-    bool optionSelected(Option o) override { return o == Option::LesSOR; }
     bool keepIterating(std::int64_t k, double) override { return k < stopAt; }
 };
 
@@ -224,9 +217,9 @@ TEST_F(ProgressTest, TheSorPlotKeepsDrawingAndKeepsItsCircles) {
     load(kRoundAbout);
     std::vector<QImage> onScreen, drawn;
     atPump = [&](int k) {
-        w->picture()->repaint();
-        onScreen.push_back(w->picture()->grab().toImage().convertToFormat(QImage::Format_RGB32));
-        drawn.push_back(w->picture()->image());
+        w->pictureBox()->repaint();
+        onScreen.push_back(w->pictureBox()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        drawn.push_back(w->pictureBox()->image());
         if (k == 3) QTest::mouseClick(dialog()->cancelButton(), Qt::LeftButton);
     };
     run(Option::LesSOR, "2000");
@@ -238,8 +231,8 @@ TEST_F(ProgressTest, TheSorPlotKeepsDrawingAndKeepsItsCircles) {
     ref.stopAt = 580;
     Session s(ref);
     ASSERT_TRUE(s.loadFile(QFile::encodeName(QDir(dir.path()).filePath("m.txt")).toStdString()));
-    s.hesapla();
-    EXPECT_EQ(w->picture()->image(), ref.canvas.image());
+    s.hesapla({Option::LesSOR, {ref.limit, ref.factor}});
+    EXPECT_EQ(w->pictureBox()->image(), ref.canvas.image());
     // While it ran, the box on the screen showed the picture as it grew.
     for (std::size_t i = 0; i < onScreen.size(); ++i) {
         SCOPED_TRACE(i);

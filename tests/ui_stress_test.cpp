@@ -21,7 +21,7 @@ struct Snapshot {
 
 struct StressTest : WindowTest {
     Snapshot snap() const {
-        return {lines(), std::make_unique<Workspace>(w->session().workspace()), w->picture()->image()};
+        return {lines(), std::make_unique<Workspace>(w->session().workspace()), w->pictureBox()->image()};
     }
     void expectUnchanged(const Snapshot& s) const {
         EXPECT_EQ(lines(), s.lines);
@@ -30,7 +30,7 @@ struct StressTest : WindowTest {
         EXPECT_EQ(ws.m, s.ws->m);
         EXPECT_EQ(std::memcmp(&ws.A, &s.ws->A, sizeof ws.A), 0);
         EXPECT_EQ(std::memcmp(&ws.x, &s.ws->x, sizeof ws.x), 0);
-        EXPECT_EQ(w->picture()->image(), s.picture);
+        EXPECT_EQ(w->pictureBox()->image(), s.picture);
     }
     QStringList dirEntries() const {
         QStringList v;
@@ -199,7 +199,7 @@ TEST_F(StressTest, ADriveThatIsNotReady) {
     // The picture is cleared as for any change of drive.
     QImage blank(before.picture.size(), QImage::Format_RGB32);
     blank.fill(ui::PictureCanvas::kBackground);
-    EXPECT_EQ(w->picture()->image(), blank);
+    EXPECT_EQ(w->pictureBox()->image(), blank);
 }
 
 }  // namespace

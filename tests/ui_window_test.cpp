@@ -66,7 +66,7 @@ TEST_F(WindowLayout, ControlsStandWhereTheTableSays) {
         EXPECT_EQ(c->geometry(), QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15));
     }
     EXPECT_EQ(w->centralWidget()->size(), QSize(584, 573));
-    EXPECT_EQ(w->picture()->image().size(), QSize(233, 217));
+    EXPECT_EQ(w->pictureBox()->image().size(), QSize(233, 217));
     EXPECT_EQ(str(w->windowTitle()), "Lineer Denklem Takımı Çözüm Yöntemleri");
     // A fixed window: the controls never move.
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
@@ -331,13 +331,13 @@ TEST_F(WindowBehaviour, DirectoryAndDriveChangesClearOnlyThePicture) {
     goTo(folder);
     clickFile("uc.txt");
     press("Command1");
-    const QImage drawn = w->picture()->image();
+    const QImage drawn = w->pictureBox()->image();
     ASSERT_NE(pixel(5, 5), ui::PictureCanvas::kBackground);
 
     auto blank = [this] {
-        QImage empty(w->picture()->image().size(), QImage::Format_RGB32);
+        QImage empty(w->pictureBox()->image().size(), QImage::Format_RGB32);
         empty.fill(ui::PictureCanvas::kBackground);
-        return w->picture()->image() == empty;
+        return w->pictureBox()->image() == empty;
     };
     goTo(QDir(folder).filePath("alt"));
     EXPECT_TRUE(blank());
@@ -345,7 +345,7 @@ TEST_F(WindowBehaviour, DirectoryAndDriveChangesClearOnlyThePicture) {
     EXPECT_TRUE(w->session().loaded());
 
     press("Command1");
-    EXPECT_EQ(w->picture()->image(), drawn);
+    EXPECT_EQ(w->pictureBox()->image(), drawn);
     // Choosing the drive again: back at that drive's folder, picture cleared.
     ui::DriveList* drive = w->driveList();
     ASSERT_GT(drive->count(), 0);
@@ -374,8 +374,8 @@ TEST_F(WindowBehaviour, ListeleBeforeAnyLoad) {
     for (int y = 0; y < 14; ++y)
         for (int x = 0; x < 100; ++x) ink = ink || pixel(x, y) != ui::PictureCanvas::kBackground;
     EXPECT_TRUE(ink);
-    EXPECT_EQ(w->picture()->canvas().printPosition().x(), 0);
-    EXPECT_GT(w->picture()->canvas().printPosition().y(), 8);
+    EXPECT_EQ(w->pictureBox()->canvas().printPosition().x(), 0);
+    EXPECT_GT(w->pictureBox()->canvas().printPosition().y(), 8);
     for (int y = 40; y < 217; ++y)
         for (int x = 0; x < 233; ++x) ASSERT_EQ(pixel(x, y), ui::PictureCanvas::kBackground) << x << "," << y;
 }
@@ -408,11 +408,11 @@ TEST_F(WindowBehaviour, PictureLevelsOfTheTwoByThreeExample) {
     EXPECT_EQ(pixel(230, 140), level(0));
     // Drawing again gives the same picture, and the picture survives a
     // repaint of the window.
-    const QImage first = w->picture()->image();
-    w->picture()->repaint();
+    const QImage first = w->pictureBox()->image();
+    w->pictureBox()->repaint();
     press("Command1");
-    EXPECT_EQ(w->picture()->image(), first);
-    const QImage onScreen = w->picture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(w->pictureBox()->image(), first);
+    const QImage onScreen = w->pictureBox()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(onScreen.pixelColor(194, 36), level(5));
     EXPECT_EQ(onScreen.pixelColor(38, 108), level(10));
 }
@@ -423,7 +423,7 @@ TEST_F(WindowBehaviour, PictureOfAZeroMatrixAndOfNoMatrix) {
     press("Command1");
     QImage empty(233, 217, QImage::Format_RGB32);
     empty.fill(ui::PictureCanvas::kBackground);
-    EXPECT_EQ(w->picture()->image(), empty);
+    EXPECT_EQ(w->pictureBox()->image(), empty);
     EXPECT_TRUE(messages.empty());
 
     goTo(writeFile("z.txt", "2 2 0 0 0 0\n"));

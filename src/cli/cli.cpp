@@ -1,7 +1,6 @@
 #include "cli.h"
 
-#include <QLocale>
-
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -9,12 +8,13 @@
 
 #include "picture_output.h"
 #include "session.h"
+#include "toolkit.h"
 
 namespace lineer::cli {
 
 namespace {
 
-const char* const kHelp =
+const char* const kHelpHead =
     "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--draw]\n"
     "                 [--picture ÇIKTI.png] DOSYA\n"
     "\n"
@@ -22,18 +22,9 @@ const char* const kHelp =
     "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
     "çalıştırıldığında program penceresini açar.\n"
     "\n"
-    "Yöntemler:\n"
-    "  det           Gauss eliminasyonu ile determinant\n"
-    "  inverse       Scrobanski yöntemi ile ters matris\n"
-    "  gauss         Gauss eliminasyon yöntemi\n"
-    "  mpgauss       Maksimum pivotlu Gauss eliminasyonu\n"
-    "  gauss-jordan  Gauss-Jordan eliminasyon yöntemi\n"
-    "  doolittle     Doolittle LU ayrıştırma yöntemi\n"
-    "  crout         Crout LU ayrıştırma yöntemi\n"
-    "  thomas        Thomas yöntemi\n"
-    "  jacobi        Jacobi basit iterasyon yöntemi\n"
-    "  gauss-seidel  Gauss-Seidel iterasyon yöntemi\n"
-    "  sor           SOR iterasyon yöntemi\n"
+    "Yöntemler:\n";
+
+const char* const kHelpTail =
     "\n"
     "Seçenekler:\n"
     "  --max-iter METİN  \"Maksimum iterasyon sayısı\" kutusunun metni (varsayılan 100)\n"
@@ -49,19 +40,16 @@ const char* const kHelp =
     "2 kullanım hatası, dosya yüklenemedi ya da çıktı yazılamadı.\n"
     "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir.\n";
 
-struct MethodName {
-    const char* name;
-    Option option;
-};
-
-constexpr MethodName kMethods[] = {
-    {"det", Option::DetGauss},           {"inverse", Option::InvScrobanski},
-    {"gauss", Option::LesGauss},         {"mpgauss", Option::LesMPGauss},
-    {"gauss-jordan", Option::LesGaussJordan}, {"doolittle", Option::LesDoolittle},
-    {"crout", Option::LesCrout},         {"thomas", Option::LesThomas},
-    {"jacobi", Option::LesJacobi},       {"gauss-seidel", Option::LesGaussSidel},
-    {"sor", Option::LesSOR},
-};
+// The method names in a column, one line per method.
+std::string helpText() {
+    std::string text = kHelpHead;
+    for (const MethodRow& row : kMethods) {
+        std::string name = row.cliName;
+        name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
+        text += "  " + name + row.cliHelp + "\n";
+    }
+    return text + kHelpTail;
+}
 
 // Standard output is written in large blocks as lines arrive: a large
 // transcript (tens of megabytes) then never has to be held in memory, which
@@ -93,48 +81,52 @@ private:
     std::string buf_;
 };
 
+void toStderr(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+// The picture box: every printed line goes to standard error like a
+// message; the drawing reaches the picture file only when one is asked for.
+class CliPicture : public PictureSurface {
+public:
+    int* messages = nullptr;
+    PictureSurface* target = nullptr;
+
+    void clear() override {
+        if (target) target->clear();
+    }
+    void print(const std::string& text) override {
+        ++*messages;
+        toStderr(text);
+        if (target) target->print(text);
+    }
+    void scale(double x1, double y1, double x2, double y2) override {
+        if (target) target->scale(x1, y1, x2, y2);
+    }
+    void box(double x1, double y1, double x2, double y2, Rgb colour) override {
+        if (target) target->box(x1, y1, x2, y2, colour);
+    }
+    void circle(float cx, float cy, double radius) override {
+        if (target) target->circle(cx, cy, radius);
+    }
+};
+
 class CliHost : public Host {
 public:
     OutputBuffer out;
-    std::string maxIter = "100";
-    std::string w = "1";
-    bool hasOption = false;
-    Option option = Option::LesGauss;
     int messages = 0;  // message boxes and picture texts so far
-    PictureSurface* surface = nullptr;
+    CliPicture pictureBox;
+
+    CliHost() { pictureBox.messages = &messages; }
 
     void listAppend(std::string line) override { out.line(line); }
     void listClear() override { out.discard(); }
-    void picClear() override {
-        if (surface) surface->clear();
-    }
-    void picPrint(const std::string& text) override {
-        ++messages;
-        toStderr(text);
-        if (surface) surface->print(text);
-    }
-    void picScale(double x1, double y1, double x2, double y2) override {
-        if (surface) surface->scale(x1, y1, x2, y2);
-    }
-    void picBox(double x1, double y1, double x2, double y2, Rgb colour) override {
-        if (surface) surface->box(x1, y1, x2, y2, colour);
-    }
-    void picCircle(float cx, float cy, double radius) override {
-        if (surface) surface->circle(cx, cy, radius);
-    }
+    PictureSurface& picture() override { return pictureBox; }
     void message(const std::string& text) override {
         ++messages;
         toStderr(text);
-    }
-    std::string textMaxIter() override { return maxIter; }
-    std::string textW() override { return w; }
-    bool optionSelected(Option o) override { return hasOption && o == option; }
-
-private:
-    static void toStderr(const std::string& text) {
-        std::fwrite(text.data(), 1, text.size(), stderr);
-        std::fputc('\n', stderr);
-        std::fflush(stderr);
     }
 };
 
@@ -145,10 +137,9 @@ int usage(const std::string& problem) {
 
 }  // namespace
 
-std::string systemDecimalSymbol() { return QLocale::system().decimalPoint().toStdString(); }
-
 int run(int argc, char** argv) {
     CliHost host;
+    RunRequest request;
     std::string file, picture;
     bool haveFile = false, draw = false;
     for (int i = 1; i < argc; ++i) {
@@ -169,23 +160,19 @@ int run(int argc, char** argv) {
         std::string method;
         int r;
         if (a == "--help" || a == "-h") {
-            std::fputs(kHelp, stdout);
+            std::fputs(helpText().c_str(), stdout);
             return 0;
         } else if (a == "--draw") {
             draw = true;
         } else if ((r = value("--method", method)) != 0) {
             if (r < 0) return usage("--method bir yöntem adı ister");
-            bool found = false;
-            for (const auto& mn : kMethods)
-                if (method == mn.name) {
-                    host.option = mn.option;
-                    found = true;
-                }
-            if (!found) return usage("bilinmeyen yöntem: " + method);
-            host.hasOption = true;
-        } else if ((r = value("--max-iter", host.maxIter)) != 0) {
+            request.option.reset();
+            for (const MethodRow& row : kMethods)
+                if (method == row.cliName) request.option = row.option;
+            if (!request.option) return usage("bilinmeyen yöntem: " + method);
+        } else if ((r = value("--max-iter", request.params.maxIterText)) != 0) {
             if (r < 0) return usage("--max-iter bir metin ister");
-        } else if ((r = value("--w", host.w)) != 0) {
+        } else if ((r = value("--w", request.params.wText)) != 0) {
             if (r < 0) return usage("--w bir metin ister");
         } else if ((r = value("--picture", picture)) != 0) {
             if (r < 0) return usage("--picture bir dosya adı ister");
@@ -205,12 +192,12 @@ int run(int argc, char** argv) {
     if (!haveFile) return usage("katsayılar dosyası verilmedi");
 
     PictureOutput out;
-    if (!picture.empty() || draw) host.surface = out.surface();
+    if (!picture.empty() || draw) host.pictureBox.target = out.surface();
 
-    Session session(host, systemDecimalSymbol());
+    Session session(host, ui::systemDecimalSymbol());
     if (!session.loadFile(file)) return 2;
     int before = host.messages;
-    if (host.hasOption) session.hesapla();
+    if (request.option) session.hesapla(request);
     bool stopped = host.messages != before;
     if (draw) session.resimle();
     host.out.flush();

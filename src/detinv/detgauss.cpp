@@ -1,10 +1,10 @@
 // The determinant of the square block by Gauss elimination without
 // pivoting: the product of the diagonal of the triangular block.
 
+#include "detinv.h"
 #include "listing.h"
-#include "methods.h"
-#include "squareblock.h"
 #include "numformat.h"
+#include "squareblock.h"
 
 namespace lineer {
 
@@ -20,7 +20,7 @@ void Module_DetGauss(Context& ctx) {
             const double f = A(i, k);
             // Row k does not change in step k: one test stands for all columns.
             if (A(k, k) == 0) {
-                ctx.host.picPrint(kZeroDiagonal);
+                ctx.host.picture().print(kZeroDiagonal);
                 return;
             }
             const double akk = A(k, k);

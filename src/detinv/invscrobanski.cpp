@@ -1,8 +1,8 @@
 // The inverse by bordering (Scrobanski): the inverse of the leading k x k
 // block grows in place into that of the leading (k + 1) x (k + 1) block.
 
+#include "detinv.h"
 #include "listing.h"
-#include "methods.h"
 #include "squareblock.h"
 
 namespace lineer {

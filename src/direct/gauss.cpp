@@ -1,7 +1,7 @@
 // Gauss elimination without pivoting, then back-solving from the last row.
 
+#include "direct.h"
 #include "listing.h"
-#include "methods.h"
 
 namespace lineer {
 

@@ -1,12 +1,12 @@
-// LU factorisation (Doolittle or Crout, chosen by the option buttons), the
+// LU factorisation (Doolittle or Crout, as the caller asks), the
 // two factors listed, then forward and back substitution.
 
 #include "lu.h"
 
 #include <memory>
 
+#include "direct.h"
 #include "listing.h"
-#include "methods.h"
 
 namespace lineer {
 
@@ -43,15 +43,7 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U) {
     return true;
 }
 
-void Module_LUFact(Context& ctx) {
-    LuVariant variant;
-    if (ctx.host.optionSelected(Option::LesDoolittle))
-        variant = LuVariant::Doolittle;
-    else if (ctx.host.optionSelected(Option::LesCrout))
-        variant = LuVariant::Crout;
-    else
-        return;
-
+void Module_LUFact(Context& ctx, LuVariant variant) {
     const Matrix& A = ctx.ws.A;
     Vector& x = ctx.ws.x;
     const int n = ctx.ws.n;
@@ -60,7 +52,7 @@ void Module_LUFact(Context& ctx) {
     auto L = std::make_unique<Matrix>();
     auto U = std::make_unique<Matrix>();
     if (!luFactor(A, n, variant, *L, *U)) {
-        ctx.host.picPrint(kZeroDiagonal);
+        ctx.host.picture().print(kZeroDiagonal);
         return;
     }
 

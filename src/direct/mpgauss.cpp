@@ -6,8 +6,8 @@
 #include <cmath>
 #include <utility>
 
+#include "direct.h"
 #include "listing.h"
-#include "methods.h"
 
 namespace lineer {
 

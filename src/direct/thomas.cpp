@@ -2,8 +2,8 @@
 // right side are copied out of the workspace, listed as a four-column
 // table, and solved by one forward sweep and back substitution.
 
+#include "direct.h"
 #include "listing.h"
-#include "methods.h"
 #include "numformat.h"
 
 namespace lineer {

@@ -2,19 +2,10 @@
 // equation uses the values the same sweep has produced before it.
 
 #include "iteration.h"
-#include "methods.h"
-#include "textnum.h"
+#include "iterative.h"
 
 namespace lineer {
 
-void Module_LesGaussSidel(Context& ctx) {
-    const double L = textToNumber(ctx.host.textMaxIter());
-    const Matrix& A = ctx.ws.A;
-    const int n = ctx.ws.n;
-    const int m = ctx.ws.m;
-    iterate(
-        ctx, L, [&](double* x, const double* p) { gaussSeidelSweep(A, n, m, x, p); },
-        [](std::int64_t, double) {});
-}
+void Module_LesGaussSidel(Context& ctx) { iterateWithSweep<gaussSeidelSweep>(ctx); }
 
 }  // namespace lineer

@@ -13,6 +13,7 @@
 
 #include "context.h"
 #include "listing.h"
+#include "textnum.h"
 
 namespace lineer {
 
@@ -162,6 +163,18 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
 
     for (int i = 1; i <= n; ++i) ctx.ws.x(i) = x[i];
     appendIterationReport(ctx, k, e);
+}
+
+// Jacobi and Gauss-Seidel differ only in their sweep: the loop with the
+// limit typed into the first box, and nothing drawn.
+template <void (*Sweep)(const Matrix&, int, int, double*, const double*)>
+void iterateWithSweep(Context& ctx) {
+    const double L = textToNumber(ctx.params.maxIterText);
+    const Matrix& A = ctx.ws.A;
+    const int n = ctx.ws.n;
+    const int m = ctx.ws.m;
+    iterate(
+        ctx, L, [&](double* x, const double* p) { Sweep(A, n, m, x, p); }, [](std::int64_t, double) {});
 }
 
 }  // namespace lineer

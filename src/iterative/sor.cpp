@@ -4,14 +4,13 @@
 // picture; the first iteration fixes the scale.
 
 #include "iteration.h"
-#include "methods.h"
-#include "textnum.h"
+#include "iterative.h"
 
 namespace lineer {
 
 void Module_LesSOR(Context& ctx) {
-    const double L = textToNumber(ctx.host.textMaxIter());
-    const double w = textToNumber(ctx.host.textW());
+    const double L = textToNumber(ctx.params.maxIterText);
+    const double w = textToNumber(ctx.params.wText);
     const Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
@@ -25,20 +24,21 @@ void Module_LesSOR(Context& ctx) {
     // The plot spans 0..L across and 0..h down, h being twice the first
     // change. Without a finite, non-empty extent in both directions there
     // is nothing to scale to, and the picture is left as it is.
+    PictureSurface& picture = ctx.host.picture();
     bool plot = false;
     auto draw = [&](std::int64_t k, double e) {
         if (k == 1) {
             const double h = 2 * e;
             plot = std::isfinite(L) && std::isfinite(h) && h > 0;
             if (plot) {
-                ctx.host.picScale(0, 0, L, h);
-                ctx.host.picClear();
+                picture.scale(0, 0, L, h);
+                picture.clear();
             }
         }
         if (!plot) return;
         const float cx = static_cast<float>(k);
         const float cy = static_cast<float>(e);
-        if (std::isfinite(cy)) ctx.host.picCircle(cx, cy, 1);
+        if (std::isfinite(cy)) picture.circle(cx, cy, 1);
     };
 
     iterate(ctx, L, sweep, draw);

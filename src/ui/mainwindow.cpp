@@ -7,19 +7,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "aboutwindow.h"
 #include "filecontrols.h"
 #include "fontfit.h"
 #include "picturebox.h"
 #include "resultslist.h"
+#include "toolkit.h"
 
 namespace lineer::ui {
 
@@ -47,15 +50,12 @@ void setTextColour(QWidget* w, const QColor& c) {
     w->setPalette(p);
 }
 
-const QColor kDarkGreen(0, 128, 0);
-const QColor kDarkBlue(0, 0, 192);
-const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), session_(*this, QLocale::system().decimalPoint().toStdString()) {
+    : QMainWindow(parent), session_(*this, systemDecimalSymbol()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     build();
@@ -98,15 +98,6 @@ void MainWindow::build() {
     frame2_->setObjectName(QStringLiteral("Frame2"));
     place(frame2_, 5160, 240, 3375, 5775);
 
-    auto makeOption = [this](Option o, const char* name, const char* text, int left, int top, int width, int height,
-                         QColor colour) {
-        auto* b = new QRadioButton(QString::fromUtf8(text), frame2_);
-        b->setObjectName(QLatin1String(name));
-        place(b, left, top, width, height);
-        if (colour.isValid()) setTextColour(b, colour);
-        options_[static_cast<std::size_t>(o)] = b;
-        return b;
-    };
     auto label = [this](const char* name, const char* text, int left, int top, int width, int height) {
         auto* l = new QLabel(QString::fromUtf8(text), frame2_);
         l->setObjectName(QLatin1String(name));
@@ -116,27 +107,19 @@ void MainWindow::build() {
         return l;
     };
 
-    makeOption(Option::LesGaussJordan, "Option_LesGaussJordan", "Gauss-Jordan eliminasyon yöntemi", 240, 2520, 2895,
-           195, kDarkGreen);
+    for (const MethodRow& row : kMethods) {
+        auto* b = new QRadioButton(QString::fromUtf8(row.caption), frame2_);
+        b->setObjectName(QLatin1String(row.objectName));
+        place(b, row.place.left, row.place.top, row.place.width, row.place.height);
+        if (row.colour) setTextColour(b, QColor(row.colour->r, row.colour->g, row.colour->b));
+        options_[static_cast<std::size_t>(row.option)] = b;
+    }
     maxIter_ = new QLineEdit(QStringLiteral("100"), frame2_);
     maxIter_->setObjectName(QStringLiteral("Text_MaxIter"));
     place(maxIter_, 2400, 5040, 495, 285);
     w_ = new QLineEdit(QStringLiteral("1"), frame2_);
     w_->setObjectName(QStringLiteral("Text_w"));
     place(w_, 2400, 5400, 495, 285);
-    makeOption(Option::LesJacobi, "Option_LesJacobi", "Jacobi basit iterasyon yöntemi", 240, 3960, 2535, 255, kDarkBlue);
-    makeOption(Option::LesGaussSidel, "Option_LesGaussSidel", "Gauss-Sidel iterasyon yöntemi", 240, 4320, 2535, 195,
-           kBlue);
-    makeOption(Option::LesSOR, "Option_LesSOR", "SOR iterasyon yöntemi", 240, 4680, 2415, 195, kBlue);
-    makeOption(Option::LesDoolittle, "Option_LesDoolittle", "Doolittle LU ayrıştırma yöntemi", 240, 2880, 2775, 195,
-           kDarkGreen);
-    makeOption(Option::LesCrout, "Option_LesCrout", "Crout LU Ayrıştırma yöntemi", 240, 3240, 2655, 255, kDarkGreen);
-    makeOption(Option::LesThomas, "Option_LesThomas", "Thomas yöntemi", 240, 3600, 2055, 255, kDarkGreen);
-    makeOption(Option::LesGauss, "Option_LesGauss", "Gauss Eliminasyon yöntemi", 240, 1800, 2535, 255, kDarkGreen);
-    makeOption(Option::LesMPGauss, "Option_LesMPGauss", "Maks. Pivotlu Gauss- Eliminasyon", 240, 2160, 2775, 255,
-           kDarkGreen);
-    makeOption(Option::InvScrobanski, "Option_InvScrobanski", "Scrobanski yöntemi", 240, 1080, 2175, 255, QColor());
-    makeOption(Option::DetGauss, "Option_DetGauss", "Gauss-eliminasyon yöntemi", 240, 360, 2415, 195, QColor());
     label2_ = label("Label2", "Maksimum iterasyon sayısı", 240, 5040, 1935, 255);
     label1_ = label("Label1", "Gevşetme faktörü", 240, 5400, 1695, 255);
     headings_[2] = label("Label5", "Lineer denklem takımı çözümü       ", 240, 1560, 2775, 255);
@@ -166,27 +149,15 @@ void MainWindow::build() {
     goster_->setObjectName(QStringLiteral("Command1"));
     place(goster_, 3840, 3840, 1215, 375);
 
-    // The keyboard order of the controls that take the focus.
-    const QList<QWidget*> order{goster_,
-                                drive_,
-                                file_,
-                                dir_,
-                                listele_,
-                                hesapla_,
-                                option(Option::DetGauss),
-                                option(Option::InvScrobanski),
-                                option(Option::LesMPGauss),
-                                option(Option::LesGauss),
-                                option(Option::LesThomas),
-                                option(Option::LesCrout),
-                                option(Option::LesDoolittle),
-                                option(Option::LesSOR),
-                                option(Option::LesGaussSidel),
-                                option(Option::LesJacobi),
-                                w_,
-                                maxIter_,
-                                option(Option::LesGaussJordan),
-                                list_};
+    // The keyboard order of the controls that take the focus: the options
+    // and the two boxes in the order of their keys come between "Hesapla"
+    // and the results list.
+    QList<QWidget*> order{goster_, drive_, file_, dir_, listele_, hesapla_};
+    std::vector<std::pair<int, QWidget*>> keyed{{kTabKeyW, w_}, {kTabKeyMaxIter, maxIter_}};
+    for (const MethodRow& row : kMethods) keyed.emplace_back(row.tabKey, option(row.option));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& k : keyed) order << k.second;
+    order << list_;
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
     // The file controls start in the process's current folder.
@@ -273,7 +244,7 @@ void MainWindow::onDriveChanged() {
         drive_->showDriveOf(dir_->path());
         message(kDriveMessage + QDir::toNativeSeparators(root).toStdString());
     }
-    picClear();
+    picture_->clear();
 }
 
 void MainWindow::onDirectoryChanged() {
@@ -281,7 +252,7 @@ void MainWindow::onDirectoryChanged() {
     // A folder on another file system shows that one in the drive list.
     drive_->showDriveOf(dir_->path());
     dirOfDrive_[DriveList::driveOf(dir_->path())] = dir_->path();
-    picClear();
+    picture_->clear();
 }
 
 void MainWindow::onFileChosen() {
@@ -292,9 +263,11 @@ void MainWindow::onFileChosen() {
 }
 
 void MainWindow::onOptionSelected() {
-    const bool maxIter = optionSelected(Option::LesJacobi) || optionSelected(Option::LesGaussSidel) ||
-                         optionSelected(Option::LesSOR);
-    setParameterRows(maxIter, optionSelected(Option::LesSOR));
+    const std::optional<Option> selected = request().option;
+    if (selected)
+        setParameterRows(methodRow(*selected).usesMaxIter, methodRow(*selected).usesW);
+    else
+        setParameterRows(false, false);
 }
 
 void MainWindow::onListele() {
@@ -323,7 +296,7 @@ void MainWindow::onHesapla() {
         Watch& operator=(const Watch&) = delete;
     } watch(monitor_);
     const std::size_t before = list_->results()->lineCount();
-    session_.hesapla();
+    session_.hesapla(request());
     // The run's first line at the top: the student reads on from there.
     list_->flushAndShowFrom(before);
 }
@@ -341,17 +314,7 @@ void MainWindow::listAppend(std::string line) { list_->results()->append(std::mo
 
 void MainWindow::listClear() { list_->results()->clear(); }
 
-void MainWindow::picClear() { picture_->clear(); }
-
-void MainWindow::picPrint(const std::string& text) { picture_->print(text); }
-
-void MainWindow::picScale(double x1, double y1, double x2, double y2) { picture_->scale(x1, y1, x2, y2); }
-
-void MainWindow::picBox(double x1, double y1, double x2, double y2, Rgb colour) {
-    picture_->box(x1, y1, x2, y2, colour);
-}
-
-void MainWindow::picCircle(float cx, float cy, double radius) { picture_->circle(cx, cy, radius); }
+PictureSurface& MainWindow::picture() { return *picture_; }
 
 void MainWindow::message(const std::string& text) {
     const QString t = QString::fromStdString(text);
@@ -371,11 +334,23 @@ void MainWindow::message(const std::string& text) {
     if (busy) QApplication::restoreOverrideCursor();
 }
 
-std::string MainWindow::textMaxIter() { return maxIter_->text().toStdString(); }
+std::string MainWindow::textMaxIter() const { return maxIter_->text().toStdString(); }
 
-std::string MainWindow::textW() { return w_->text().toStdString(); }
+std::string MainWindow::textW() const { return w_->text().toStdString(); }
 
-bool MainWindow::optionSelected(Option o) { return options_[static_cast<std::size_t>(o)]->isChecked(); }
+bool MainWindow::optionSelected(Option o) const { return options_[static_cast<std::size_t>(o)]->isChecked(); }
+
+RunRequest MainWindow::request() const {
+    RunRequest r;
+    for (const MethodRow& row : kMethods)
+        if (optionSelected(row.option)) {
+            r.option = row.option;
+            break;
+        }
+    r.params.maxIterText = textMaxIter();
+    r.params.wText = textW();
+    return r;
+}
 
 bool MainWindow::keepIterating(std::int64_t sweeps, double maxChange) {
     return monitor_.keepIterating(sweeps, maxChange);

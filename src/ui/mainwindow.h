@@ -44,7 +44,7 @@ public:
     std::function<void(const QString&)> messageHook;
 
     Session& session() { return session_; }
-    PictureBox* picture() const { return picture_; }
+    PictureBox* pictureBox() const { return picture_; }
     ResultsView* results() const { return list_; }
     DirectoryList* directoryList() const { return dir_; }
     DriveList* driveList() const { return drive_; }
@@ -65,18 +65,18 @@ public:
     void onHesapla();
     void showAbout();
 
+    // The two text boxes and the option buttons.
+    std::string textMaxIter() const;
+    std::string textW() const;
+    bool optionSelected(Option option) const;
+    // What "Hesapla" runs: the first selected option and the boxes' texts.
+    RunRequest request() const;
+
     // Host
     void listAppend(std::string line) override;
     void listClear() override;
-    void picClear() override;
-    void picPrint(const std::string& text) override;
-    void picScale(double x1, double y1, double x2, double y2) override;
-    void picBox(double x1, double y1, double x2, double y2, Rgb colour) override;
-    void picCircle(float cx, float cy, double radius) override;
+    PictureSurface& picture() override;
     void message(const std::string& text) override;
-    std::string textMaxIter() override;
-    std::string textW() override;
-    bool optionSelected(Option option) override;
     bool keepIterating(std::int64_t sweeps, double maxChange) override;
 
 private:

@@ -1,6 +1,6 @@
 #pragma once
-// The picture box: shows a PictureCanvas, so what was drawn survives
-// covering and repainting.
+// The picture box: draws into a PictureCanvas and shows it, so what was
+// drawn survives covering and repainting.
 
 #include <QWidget>
 
@@ -8,7 +8,7 @@
 
 namespace lineer::ui {
 
-class PictureBox : public QWidget {
+class PictureBox : public QWidget, public PictureSurface {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
@@ -16,11 +16,11 @@ public:
     PictureCanvas& canvas() { return canvas_; }
     const QImage& image() const { return canvas_.image(); }
 
-    void clear();
-    void print(const std::string& text);
-    void scale(double x1, double y1, double x2, double y2);
-    void box(double x1, double y1, double x2, double y2, Rgb colour);
-    void circle(float cx, float cy, double radius);
+    void clear() override;
+    void print(const std::string& text) override;
+    void scale(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void circle(float cx, float cy, double radius) override;
 
     QSize sizeHint() const override;
 

@@ -26,6 +26,11 @@ public:
     static const QColor kForeground;
 
     PictureCanvas(int width = kWidth, int height = kHeight);
+    // The circle painter points into this canvas's own image.
+    PictureCanvas(const PictureCanvas&) = delete;
+    PictureCanvas& operator=(const PictureCanvas&) = delete;
+    PictureCanvas(PictureCanvas&&) = delete;
+    PictureCanvas& operator=(PictureCanvas&&) = delete;
 
     void clear() override;
     void print(const std::string& text) override;

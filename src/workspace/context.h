@@ -10,10 +10,18 @@
 
 namespace lineer {
 
+// What a run is given besides the workspace: the texts of the two boxes as
+// the user left them. A switch that applies to a whole run belongs here too.
+struct RunParameters {
+    std::string maxIterText = "100";  // "Maksimum iterasyon sayısı"
+    std::string wText = "1";          // "Gevşetme faktörü"
+};
+
 struct Context {
     Workspace& ws;
     Host& host;
     std::string decimal = ".";  // the user's decimal symbol
+    RunParameters params{};
 
     void append(std::string line) { host.listAppend(std::move(line)); }
 };

@@ -7,36 +7,24 @@
 
 namespace lineer {
 
-// The eleven method options, in the order the calculate button tests them.
-enum class Option : int {
-    DetGauss,
-    InvScrobanski,
-    LesGauss,
-    LesMPGauss,
-    LesGaussJordan,
-    LesDoolittle,
-    LesCrout,
-    LesThomas,
-    LesJacobi,
-    LesGaussSidel,
-    LesSOR,
-};
-inline constexpr int kOptionCount = 11;
-
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-// A drawing surface with the picture box's five operations, in user
-// coordinates.
+// The picture box: a drawing surface in user coordinates.
 class PictureSurface {
 public:
     virtual ~PictureSurface() = default;
     virtual void clear() = 0;
+    // Prints one line at the print position, which then moves to the next line.
     virtual void print(const std::string& text) = 0;
+    // User coordinate system by its top-left and bottom-right corners.
     virtual void scale(double x1, double y1, double x2, double y2) = 0;
+    // A filled box between two corners, in user coordinates.
     virtual void box(double x1, double y1, double x2, double y2, Rgb colour) = 0;
+    // A circle in the foreground colour; the radius is in horizontal units,
+    // the circle is round on screen.
     virtual void circle(float cx, float cy, double radius) = 0;
 };
 
@@ -49,24 +37,10 @@ public:
     virtual void listClear() = 0;
 
     // Picture box (Picture1).
-    virtual void picClear() = 0;
-    // Prints one line at the print position, which then moves to the next line.
-    virtual void picPrint(const std::string& text) = 0;
-    // User coordinate system by its top-left and bottom-right corners.
-    virtual void picScale(double x1, double y1, double x2, double y2) = 0;
-    // A filled box between two corners, in user coordinates.
-    virtual void picBox(double x1, double y1, double x2, double y2, Rgb colour) = 0;
-    // A circle in the foreground colour; the radius is in horizontal units,
-    // the circle is round on screen.
-    virtual void picCircle(float cx, float cy, double radius) = 0;
+    virtual PictureSurface& picture() = 0;
 
     // Modal message box with an OK button.
     virtual void message(const std::string& text) = 0;
-
-    // The two text boxes and the option buttons.
-    virtual std::string textMaxIter() = 0;
-    virtual std::string textW() = 0;
-    virtual bool optionSelected(Option option) = 0;
 
     // Called by the iterative methods after every sweep with the sweep count
     // and the sweep's maximum change. Returning false ends the iteration

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "session.h"
+#include "picture.h"
 
 namespace lineer {
 
@@ -44,11 +44,12 @@ void resimle(Context& ctx) {
             level[i][j] = r == 0 ? 0 : static_cast<int>(std::nearbyint(std::fabs(15 * (a / r))));
         }
 
-    ctx.host.picClear();
+    PictureSurface& picture = ctx.host.picture();
+    picture.clear();
     if (n <= 0 || m <= 0) return;
-    ctx.host.picScale(0, 0, m, m);
+    picture.scale(0, 0, m, m);
     for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= m; ++j) ctx.host.picBox(j - 1, i - 1, j, i, ramp[level[i][j]]);
+        for (int j = 1; j <= m; ++j) picture.box(j - 1, i - 1, j, i, ramp[level[i][j]]);
 }
 
 }  // namespace lineer

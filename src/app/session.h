@@ -3,18 +3,33 @@
 // flag, and what the file list, the three buttons and the dispatch do.
 // The window and the command line both drive one Session.
 
+#include <optional>
 #include <string>
 
 #include "context.h"
+#include "methodtable.h"
 
 namespace lineer {
 
 inline constexpr const char* kNoFileMessage = "Katsayılar matrisi için bir dosya seçiniz";
 inline constexpr const char* kNoMethodMessage = "Bir yöntem seçiniz";
 
+// What "Hesapla" is pressed with: the selected option (none when no option
+// button is selected) and the run parameters.
+struct RunRequest {
+    std::optional<Option> option;
+    RunParameters params{};
+};
+
 class Session {
 public:
     explicit Session(Host& host, std::string decimal = ".");
+    // The context refers to this session's own workspace: a copy would
+    // edit the original's.
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    Session(Session&&) = delete;
+    Session& operator=(Session&&) = delete;
 
     Workspace& workspace() { return ws_; }
     const Workspace& workspace() const { return ws_; }
@@ -25,9 +40,9 @@ public:
     // failed load shows its reason and changes nothing but the loaded flag.
     bool loadFile(const std::string& path);
 
-    // "Hesapla": the loaded-flag guard, then the first selected option's
-    // method; the flag is cleared after every run.
-    void hesapla();
+    // "Hesapla": the loaded-flag guard, then the requested option's method;
+    // the flag is cleared after every run.
+    void hesapla(const RunRequest& request);
 
     // "Matrisi listele".
     void listeleButton();
@@ -42,11 +57,9 @@ private:
     bool loaded_ = false;
 };
 
-// Runs the method of one option on the context. A value that is not finite
-// reaching the output ends the method with the overflow message.
+// Runs the method of one option on the context, with the context's run
+// parameters. A value that is not finite reaching the output ends the
+// method with the overflow message.
 void runMethod(Context& ctx, Option option);
-
-// Draws the workspace matrix as a colour map.
-void resimle(Context& ctx);
 
 }  // namespace lineer

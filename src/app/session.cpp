@@ -1,0 +1,60 @@
+#include "session.h"
+
+#include "listing.h"
+#include "loader.h"
+#include "picture.h"
+
+namespace lineer {
+
+Session::Session(Host& host, std::string decimal) : host_(host), ctx_{ws_, host, std::move(decimal)} {}
+
+bool Session::loadFile(const std::string& path) {
+    loaded_ = false;
+    LoadResult r = loadCoefficientFile(path, ws_);
+    if (!r.ok) {
+        host_.message(r.message);
+        return false;
+    }
+    host_.listClear();
+    ctx_.append("Katsayılar matrisi");
+    Listele(ctx_, ws_.m, ws_.n, ws_.A);
+    loaded_ = true;
+    return true;
+}
+
+void runMethod(Context& ctx, Option option) {
+    try {
+        methodRow(option).run(ctx);
+    } catch (const NumberOverflow&) {
+        ctx.host.message(kOverflowMessage);
+    }
+}
+
+void Session::hesapla(const RunRequest& request) {
+    if (!loaded_) {
+        host_.message(kNoFileMessage);
+        return;
+    }
+    if (!request.option) {
+        host_.message(kNoMethodMessage);
+        return;
+    }
+    ctx_.params = request.params;
+    runMethod(ctx_, *request.option);
+    loaded_ = false;
+}
+
+void Session::listeleButton() {
+    PictureSurface& picture = host_.picture();
+    picture.clear();
+    picture.print("Katsayılar matrisi");
+    try {
+        Listele(ctx_, ws_.m, ws_.n, ws_.A);
+    } catch (const NumberOverflow&) {
+        host_.message(kOverflowMessage);
+    }
+}
+
+void Session::resimle() { lineer::resimle(ctx_); }
+
+}  // namespace lineer
