@@ -91,6 +91,22 @@ TEST(Cli, HelpIsInTurkish) {
     for (const char* method : {"det", "inverse", "gauss", "mpgauss", "gauss-jordan", "doolittle", "crout", "thomas",
                                "jacobi", "gauss-seidel", "sor"})
         EXPECT_NE(r.out.find(std::string("  ") + method + " "), std::string::npos) << method;
+    const std::string methods =
+        "Yöntemler:\n"
+        "  det           Gauss eliminasyonu ile determinant\n"
+        "  inverse       Scrobanski yöntemi ile ters matris\n"
+        "  gauss         Gauss eliminasyon yöntemi\n"
+        "  mpgauss       Maksimum pivotlu Gauss eliminasyonu\n"
+        "  gauss-jordan  Gauss-Jordan eliminasyon yöntemi\n"
+        "  doolittle     Doolittle LU ayrıştırma yöntemi\n"
+        "  crout         Crout LU ayrıştırma yöntemi\n"
+        "  thomas        Thomas yöntemi\n"
+        "  jacobi        Jacobi basit iterasyon yöntemi\n"
+        "  gauss-seidel  Gauss-Seidel iterasyon yöntemi\n"
+        "  sor           SOR iterasyon yöntemi\n"
+        "\n"
+        "Seçenekler:\n";
+    EXPECT_NE(r.out.find(methods), std::string::npos) << r.out;
 }
 
 }  // namespace
