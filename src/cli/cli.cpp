@@ -91,14 +91,14 @@ void toStderr(const std::string& text) {
 // message; the drawing reaches the picture file only when one is asked for.
 class CliPicture : public PictureSurface {
 public:
-    int* messages = nullptr;
+    explicit CliPicture(int& messages) : messages_(messages) {}
     PictureSurface* target = nullptr;
 
     void clear() override {
         if (target) target->clear();
     }
     void print(const std::string& text) override {
-        ++*messages;
+        ++messages_;
         toStderr(text);
         if (target) target->print(text);
     }
@@ -111,15 +111,16 @@ public:
     void circle(float cx, float cy, double radius) override {
         if (target) target->circle(cx, cy, radius);
     }
+
+private:
+    int& messages_;
 };
 
 class CliHost : public Host {
 public:
     OutputBuffer out;
     int messages = 0;  // message boxes and picture texts so far
-    CliPicture pictureBox;
-
-    CliHost() { pictureBox.messages = &messages; }
+    CliPicture pictureBox{messages};
 
     void listAppend(std::string line) override { out.line(line); }
     void listClear() override { out.discard(); }
