@@ -1,0 +1,60 @@
+#include "writer.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "replacefile.h"
+#include "workspace.h"
+
+namespace lineer {
+
+namespace {
+
+// Paths are shown with control characters as "?", so a message never
+// carries a line break or an escape sequence of the terminal.
+std::string shownPath(const std::string& path) {
+    std::string s = path;
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return s;
+}
+
+}  // namespace
+
+std::string shortestText(double v) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+SaveResult saveCoefficientFile(const std::string& path, int n, int m, const std::vector<double>& values) {
+    SaveResult result;
+    const std::string failed = "Dosya kaydedilemedi: " + shownPath(path) + " (";
+    if (n < 0 || n > kMaxIndex || m < 0 || m > kMaxIndex || values.size() != static_cast<std::size_t>(n) * m) {
+        result.message = failed + "satır ve sütun sayıları 0 ile 100 arasında olmalıdır)";
+        return result;
+    }
+    std::string text = std::to_string(n) + " " + std::to_string(m) + "\n";
+    text.reserve(text.size() + values.size() * 24);
+    std::size_t k = 0;
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < m; ++j, ++k) {
+            if (!std::isfinite(values[k])) {
+                result.message = failed + "sonlu olmayan bir değer var)";
+                return result;
+            }
+            if (j > 0) text.push_back(' ');
+            text += shortestText(values[k]);
+        }
+        text.push_back('\n');
+    }
+    const std::string reason = replaceFileContents(path, text);
+    if (!reason.empty()) {
+        result.message = failed + reason + ")";
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace lineer

@@ -1,0 +1,129 @@
+// Saving a matrix: the file reads back bit for bit, and a failed save
+// leaves the old file as it was.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <random>
+#include <sstream>
+
+#include "loader.h"
+#include "testhost.h"
+#include "writer.h"
+
+namespace lineer::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(Writer, ShortestTexts) {
+    const struct {
+        double v;
+        const char* text;
+    } table[] = {
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {1.0, "1"},
+        {-11.0, "-11"},
+        {0.1, "0.1"},
+        {1e300, "1e+300"},
+        {std::numeric_limits<double>::denorm_min(), "5e-324"},
+        {std::numeric_limits<double>::max(), "1.7976931348623157e+308"},
+    };
+    for (const auto& row : table) EXPECT_EQ(shortestText(row.v), row.text);
+}
+
+TEST(Writer, RandomMatricesReadBackBitForBit) {
+    std::mt19937_64 rng(15);
+    const double specials[] = {0.0,
+                               -0.0,
+                               1e300,
+                               -1e300,
+                               std::numeric_limits<double>::denorm_min(),
+                               -4.9406564584124654e-320,
+                               std::numeric_limits<double>::min(),
+                               std::nextafter(std::numeric_limits<double>::min(), 0.0),
+                               std::numeric_limits<double>::max(),
+                               123456789012345678.0,
+                               -7.0,
+                               0.1 + 0.2};
+    for (int trial = 0; trial < 20; ++trial) {
+        const int n = trial == 0 ? 100 : static_cast<int>(rng() % 12);
+        const int m = trial == 0 ? 100 : static_cast<int>(rng() % 13);
+        std::vector<double> values;
+        for (int k = 0; k < n * m; ++k) {
+            double v;
+            switch (rng() % 3) {
+                case 0: v = specials[rng() % std::size(specials)]; break;
+                case 1: v = static_cast<double>(static_cast<std::int64_t>(rng() % 2001) - 1000); break;
+                default:
+                    do v = std::bit_cast<double>(rng());
+                    while (!std::isfinite(v));
+            }
+            values.push_back(v);
+        }
+        const std::string path = tempFile("");
+        ASSERT_TRUE(saveCoefficientFile(path, n, m, values).ok);
+        Workspace ws;
+        ASSERT_TRUE(loadCoefficientFile(path, ws).ok) << contents(path);
+        ASSERT_EQ(ws.n, n);
+        ASSERT_EQ(ws.m, m);
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= m; ++j) {
+                const double want = values[static_cast<std::size_t>((i - 1) * m + j - 1)];
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(ws.A(i, j)), std::bit_cast<std::uint64_t>(want))
+                    << i << "," << j << ": " << shortestText(want);
+            }
+    }
+}
+
+TEST(Writer, OneRowPerLine) {
+    const std::string path = tempFile("eski");
+    ASSERT_TRUE(saveCoefficientFile(path, 2, 3, {1, -0.5, 2e-7, 0, 3, -0.0}).ok);
+    EXPECT_EQ(contents(path), "2 3\n1 -0.5 2e-07\n0 3 -0\n");
+}
+
+// Each failure happens at another step: before anything is written, when
+// the temporary file is created, and at the final rename. None of them
+// touches what was there, nor leaves a temporary file behind.
+TEST(Writer, FailedSaveSaysWhyAndKeepsTheOldFile) {
+    const fs::path folder = fs::path(tempFile("eski")).parent_path();
+    fs::create_directory(folder / "klasor.txt");
+    const struct {
+        const char* what;
+        fs::path target;
+        int n, m;
+        std::vector<double> values;
+        const char* reason;
+    } table[] = {
+        {"size", folder / "m.txt", 101, 1, std::vector<double>(101, 1.0),
+         "satır ve sütun sayıları 0 ile 100 arasında olmalıdır"},
+        {"infinity", folder / "m.txt", 1, 1, {HUGE_VAL}, "sonlu olmayan bir değer var"},
+        {"no folder", folder / "yok" / "m.txt", 1, 1, {1.0}, "klasör bulunamadı"},
+        {"a folder", folder / "klasor.txt", 1, 1, {1.0}, "bu adda bir klasör var"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.what);
+        const SaveResult r = saveCoefficientFile(row.target.string(), row.n, row.m, row.values);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.message, "Dosya kaydedilemedi: " + row.target.string() + " (" + row.reason + ")");
+        EXPECT_EQ(contents((folder / "m.txt").string()), "eski");
+        EXPECT_TRUE(fs::is_directory(folder / "klasor.txt"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+    }
+}
+
+}  // namespace
+}  // namespace lineer::test
