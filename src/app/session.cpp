@@ -18,6 +18,7 @@ bool Session::loadFile(const std::string& path) {
     host_.listClear();
     ctx_.append("Katsayılar matrisi");
     Listele(ctx_, ws_.m, ws_.n, ws_.A);
+    asLoaded_ = ws_;
     loaded_ = true;
     return true;
 }

@@ -35,6 +35,9 @@ public:
     const Workspace& workspace() const { return ws_; }
     bool loaded() const { return loaded_; }
     Context& context() { return ctx_; }
+    // The matrix as the last successful load read it (n = m = 0 before
+    // any); the methods change the workspace, never this copy.
+    const Workspace& asLoaded() const { return asLoaded_; }
 
     // A click on a file name. Returns whether the load reached its end; a
     // failed load shows its reason and changes nothing but the loaded flag.
@@ -53,6 +56,7 @@ public:
 private:
     Host& host_;
     Workspace ws_;
+    Workspace asLoaded_;
     Context ctx_;
     bool loaded_ = false;
 };
