@@ -1,0 +1,349 @@
+#include "matrixeditor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <climits>
+
+#include "matrixgrid.h"
+#include "writer.h"
+
+namespace lineer::ui {
+
+namespace {
+
+// The grid's keys as in a spreadsheet: Enter moves down, Tab and Enter
+// also leave a cell being typed into, Delete sets the selection to 0, and
+// Ctrl+C / Ctrl+V copy and paste blocks. Enter never reaches the dialog.
+class GridView : public QTableView {
+public:
+    GridView(MatrixEditor* editor, QWidget* parent) : QTableView(parent), editor_(editor) {}
+
+    // One row up or down, as the arrow keys move.
+    void stepRow(bool up) { step(up ? MoveUp : MoveDown); }
+
+protected:
+    void step(CursorAction action) {
+        const QModelIndex next = moveCursor(action, Qt::NoModifier);
+        if (next.isValid()) setCurrentIndex(next);
+    }
+
+    void keyPressEvent(QKeyEvent* e) override {
+        if (state() != EditingState) {
+            if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+                step(MoveDown);
+                return;
+            }
+            if (e->key() == Qt::Key_Delete || e->key() == Qt::Key_Backspace) {
+                editor_->clearSelection();
+                return;
+            }
+            if (e->matches(QKeySequence::Copy)) {
+                editor_->copySelection();
+                return;
+            }
+            if (e->matches(QKeySequence::Paste)) {
+                editor_->pasteText(QApplication::clipboard()->text());
+                return;
+            }
+        }
+        QTableView::keyPressEvent(e);
+    }
+
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        switch (hint) {
+            case QAbstractItemDelegate::EditNextItem: step(MoveNext); break;
+            case QAbstractItemDelegate::EditPreviousItem: step(MovePrevious); break;
+            case QAbstractItemDelegate::SubmitModelCache: step(MoveDown); break;
+            default: break;
+        }
+    }
+
+private:
+    MatrixEditor* editor_;
+};
+
+// Up and down leave a cell being typed into, as Enter does.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    CellDelegate(GridView* view) : QStyledItemDelegate(view), view_(view) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                view_->stepRow(key == Qt::Key_Up);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    GridView* view_;
+};
+
+}  // namespace
+
+MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("MatrixEditor"));
+    grid_ = new MatrixGrid(decimal, this);
+
+    rows_ = new QSpinBox(this);
+    cols_ = new QSpinBox(this);
+    for (QSpinBox* box : {rows_, cols_}) {
+        box->setRange(0, kGridMax);
+        // A size typed digit by digit applies once, when it is complete.
+        box->setKeyboardTracking(false);
+        connect(box, &QSpinBox::valueChanged, this, &MatrixEditor::sizeBoxChanged);
+    }
+    auto* sizes = new QHBoxLayout;
+    auto* rowsLabel = new QLabel(QStringLiteral("Satır sayısı (n):"), this);
+    auto* colsLabel = new QLabel(QStringLiteral("Sütun sayısı (m):"), this);
+    rowsLabel->setBuddy(rows_);
+    colsLabel->setBuddy(cols_);
+    sizes->addWidget(rowsLabel);
+    sizes->addWidget(rows_);
+    sizes->addSpacing(16);
+    sizes->addWidget(colsLabel);
+    sizes->addWidget(cols_);
+    sizes->addStretch();
+
+    auto* view = new GridView(this, this);
+    view_ = view;
+    view_->setModel(grid_);
+    view_->setItemDelegate(new CellDelegate(view));
+    view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    view_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                           QAbstractItemView::EditKeyPressed);
+    view_->horizontalHeader()->setDefaultSectionSize(84);
+    view_->horizontalHeader()->setMinimumSectionSize(40);
+
+    problem_ = new QLabel(this);
+    problem_->setTextFormat(Qt::PlainText);
+    QPalette red = problem_->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    problem_->setPalette(red);
+    auto* hint = new QLabel(
+        QStringLiteral("Ctrl+V: blok yapıştır   Ctrl+C: kopyala   Delete: 0 yap   Ctrl+Z / Ctrl+Y: geri al / yinele"),
+        this);
+    hint->setTextFormat(Qt::PlainText);
+
+    save_ = new QPushButton(QStringLiteral("Kaydet"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
+    // Enter belongs to the grid: no button is pressed by it.
+    for (QPushButton* b : {save_, cancel}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    connect(save_, &QPushButton::clicked, this, &MatrixEditor::save);
+    connect(cancel, &QPushButton::clicked, this, &MatrixEditor::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(problem_, 1);
+    buttons->addWidget(save_);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sizes);
+    layout->addWidget(view_, 1);
+    layout->addWidget(hint);
+    layout->addLayout(buttons);
+
+    QAction* undo = grid_->undoStack()->createUndoAction(this, QStringLiteral("Geri al"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = grid_->undoStack()->createRedoAction(this, QStringLiteral("Yinele"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addAction(undo);
+    addAction(redo);
+
+    connect(grid_, &MatrixGrid::sizeChanged, this, [this](int n, int m) {
+        const QSignalBlocker b1(rows_), b2(cols_);
+        rows_->setValue(n);
+        cols_->setValue(m);
+    });
+    connect(grid_, &MatrixGrid::cellsChanged, this, &MatrixEditor::updateState);
+
+    setWindowTitle(QStringLiteral("Yeni matris"));
+    resize(640, 420);
+    setMatrix(3, 4, std::vector<double>(12, 0.0));
+}
+
+void MatrixEditor::setMatrix(int n, int m, const std::vector<double>& values) {
+    std::vector<MatrixGrid::Cell> cells;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < m; ++j)
+            cells.push_back({i, j, QString::fromStdString(shortestText(values[static_cast<std::size_t>(i * m + j)]))});
+    grid_->reset(n, m, cells);
+    view_->setCurrentIndex(grid_->index(0, 0));
+    view_->setFocus();
+}
+
+void MatrixEditor::setSaveTarget(const QString& folder, const QString& fileName) {
+    folder_ = folder;
+    fileName_ = fileName;
+}
+
+void MatrixEditor::sizeBoxChanged() {
+    if (rows_->value() != grid_->rows() || cols_->value() != grid_->cols())
+        grid_->change(QStringLiteral("Boyut"), rows_->value(), cols_->value(), {});
+}
+
+QString MatrixEditor::problemText() const { return problem_->text(); }
+
+void MatrixEditor::updateState() {
+    const MatrixGrid::Problem p = grid_->firstProblem();
+    save_->setEnabled(p.count == 0);
+    if (p.count == 0) {
+        problem_->clear();
+        return;
+    }
+    QString t = QStringLiteral("Satır %1, sütun %2: %3").arg(p.row + 1).arg(p.col + 1).arg(p.reason);
+    if (p.count > 1) t += QStringLiteral(" (%1 hücre geçersiz)").arg(p.count);
+    problem_->setText(t);
+}
+
+void MatrixEditor::copySelection() {
+    const QModelIndexList sel = view_->selectionModel()->selectedIndexes();
+    if (sel.isEmpty()) return;
+    int top = INT_MAX, left = INT_MAX, bottom = -1, right = -1;
+    for (const QModelIndex& i : sel) {
+        top = std::min(top, i.row());
+        left = std::min(left, i.column());
+        bottom = std::max(bottom, i.row());
+        right = std::max(right, i.column());
+    }
+    QString text;
+    for (int i = top; i <= bottom; ++i) {
+        QStringList row;
+        for (int j = left; j <= right; ++j) row << grid_->text(i, j);
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    QApplication::clipboard()->setText(text);
+}
+
+void MatrixEditor::pasteText(const QString& text) {
+    const QList<QStringList> block = splitBlock(text);
+    if (block.isEmpty()) return;
+    qsizetype width = 0;
+    for (const QStringList& r : block) width = std::max(width, r.size());
+    const QModelIndex at = view_->currentIndex();
+    const int top = at.isValid() ? at.row() : 0;
+    const int left = at.isValid() ? at.column() : 0;
+    if (top + block.size() > kGridMax || left + width > kGridMax) {
+        message(QStringLiteral("Yapıştırılan %1 x %2 blok %3. satır, %4. sütundan başlayınca sığmıyor: "
+                               "matris en çok 100 satır ve 100 sütun olabilir")
+                    .arg(block.size())
+                    .arg(width)
+                    .arg(top + 1)
+                    .arg(left + 1));
+        return;
+    }
+    std::vector<MatrixGrid::Cell> cells;
+    for (int i = 0; i < block.size(); ++i)
+        for (int j = 0; j < block[i].size(); ++j) cells.push_back({top + i, left + j, block[i][j]});
+    const int n = std::max(grid_->rows(), top + static_cast<int>(block.size()));
+    const int m = std::max(grid_->cols(), left + static_cast<int>(width));
+    grid_->change(QStringLiteral("Yapıştır"), n, m, cells);
+    view_->setCurrentIndex(grid_->index(top, left));
+    view_->selectionModel()->select(
+        QItemSelection(grid_->index(top, left), grid_->index(top + block.size() - 1, left + width - 1)),
+        QItemSelectionModel::ClearAndSelect);
+}
+
+void MatrixEditor::clearSelection() {
+    std::vector<MatrixGrid::Cell> cells;
+    for (const QModelIndex& i : view_->selectionModel()->selectedIndexes())
+        cells.push_back({i.row(), i.column(), QStringLiteral("0")});
+    if (!cells.empty()) grid_->change(QStringLiteral("Sil"), grid_->rows(), grid_->cols(), cells);
+}
+
+QString MatrixEditor::askFileName() {
+    const QString suggested = QDir(folder_).filePath(fileName_);
+    if (fileNameHook) return fileNameHook(suggested);
+    QFileDialog dialog(this, QStringLiteral("Matrisi kaydet"), folder_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Katsayılar dosyası (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (!fileName_.isEmpty()) dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void MatrixEditor::save() {
+    // A cell still being typed into counts.
+    if (QWidget* typing = view_->indexWidget(view_->currentIndex()))
+        view_->itemDelegate()->setModelData(typing, grid_, view_->currentIndex());
+    if (grid_->firstProblem().count > 0) return;
+    QString path = askFileName();
+    if (path.isEmpty()) return;
+    // The file list shows only ".txt" files.
+    if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
+        path += QLatin1String(".txt");
+        if (QFileInfo::exists(path) &&
+            !askYes(QStringLiteral("%1 zaten var. Üzerine yazılsın mı?").arg(QDir::toNativeSeparators(path)),
+                    QStringLiteral("Üzerine yaz"), QStringLiteral("Vazgeç")))
+            return;
+    }
+    const SaveResult r =
+        saveCoefficientFile(QFile::encodeName(path).toStdString(), grid_->rows(), grid_->cols(), grid_->values());
+    if (!r.ok) {
+        message(QString::fromStdString(r.message));
+        return;
+    }
+    grid_->undoStack()->setClean();
+    emit saved(path);
+    accept();
+}
+
+void MatrixEditor::reject() {
+    if (!grid_->undoStack()->isClean() &&
+        !askYes(QStringLiteral("Matris kaydedilmedi. Pencere kapatılsın mı?"), QStringLiteral("Kapat"),
+                QStringLiteral("Vazgeç")))
+        return;
+    QDialog::reject();
+}
+
+void MatrixEditor::message(const QString& text) {
+    if (messageHook) {
+        messageHook(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool MatrixEditor::askYes(const QString& text, const QString& yes, const QString& no) {
+    if (messageHook) {
+        messageHook(text);
+        return true;
+    }
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), text, QMessageBox::NoButton, this);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(no, QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == yesButton;
+}
+
+}  // namespace lineer::ui

@@ -1,0 +1,74 @@
+#pragma once
+// The matrix editor: a grid to type or paste a matrix into, saved as a
+// coefficient file.
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+namespace lineer::ui {
+
+class MatrixGrid;
+
+class MatrixEditor : public QDialog {
+    Q_OBJECT
+public:
+    // `decimal` is the user's decimal symbol, also accepted in cells.
+    explicit MatrixEditor(const QString& decimal, QWidget* parent = nullptr);
+
+    // Starts from an n x m matrix, `values` row by row; no undo history.
+    void setMatrix(int n, int m, const std::vector<double>& values);
+    // Where "Kaydet" proposes to save: a folder and a file name in it.
+    void setSaveTarget(const QString& folder, const QString& fileName);
+
+    MatrixGrid* grid() const { return grid_; }
+    QTableView* view() const { return view_; }
+    QSpinBox* rowsBox() const { return rows_; }
+    QSpinBox* colsBox() const { return cols_; }
+    QPushButton* saveButton() const { return save_; }
+    // Why "Kaydet" is disabled, or empty.
+    QString problemText() const;
+
+    // Ctrl+C, Ctrl+V and Delete on the grid.
+    void copySelection();
+    void pasteText(const QString& text);
+    void clearSelection();
+    // "Kaydet": asks for a file name and writes the file.
+    void save();
+
+    // When set, the file name is asked here instead of in a file dialog
+    // (the suggested path in, the chosen one out; empty cancels), and
+    // message texts go to messageHook instead of a message box.
+    std::function<QString(const QString&)> fileNameHook;
+    std::function<void(const QString&)> messageHook;
+
+signals:
+    // A file was written; the editor closes.
+    void saved(const QString& path);
+
+public slots:
+    void reject() override;
+
+private:
+    void message(const QString& text);
+    bool askYes(const QString& text, const QString& yes, const QString& no);
+    QString askFileName();
+    void sizeBoxChanged();
+    void updateState();
+
+    MatrixGrid* grid_ = nullptr;
+    QTableView* view_ = nullptr;
+    QSpinBox* rows_ = nullptr;
+    QSpinBox* cols_ = nullptr;
+    QLabel* problem_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QString folder_, fileName_;
+};
+
+}  // namespace lineer::ui
