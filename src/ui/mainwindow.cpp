@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "aboutwindow.h"
 #include "filecontrols.h"
 #include "fontfit.h"
+#include "matrixeditor.h"
 #include "picturebox.h"
 #include "resultslist.h"
 #include "toolkit.h"
@@ -74,6 +76,9 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::build() {
+    QMenu* dosya = menuBar()->addMenu(QStringLiteral("Dosya"));
+    dosya->setObjectName(QStringLiteral("Mn_Dosya"));
+    addMatrixEntries(dosya);
     QAction* about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("Mn_About"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -257,9 +262,64 @@ void MainWindow::onDirectoryChanged() {
 
 void MainWindow::onFileChosen() {
     if (monitor_.running() || file_->fileName().isEmpty()) return;
+    loadPath(file_->filePath());
+}
+
+void MainWindow::loadPath(const QString& path) {
     BusyCursor busy;
-    session_.loadFile(QFile::encodeName(file_->filePath()).toStdString());
+    if (session_.loadFile(QFile::encodeName(path).toStdString())) loadedPath_ = path;
     list_->results()->flush();
+}
+
+void MainWindow::addMatrixEntries(QMenu* menu) {
+    QAction* yeni = menu->addAction(QStringLiteral("Yeni matris..."));
+    yeni->setObjectName(QStringLiteral("Mn_YeniMatris"));
+    yeni->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(yeni, &QAction::triggered, this, [this] { editMatrix(false); });
+    QAction* duzenle = menu->addAction(QStringLiteral("Matrisi düzenle..."));
+    duzenle->setObjectName(QStringLiteral("Mn_MatrisiDuzenle"));
+    duzenle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(duzenle, &QAction::triggered, this, [this] { editMatrix(true); });
+}
+
+MatrixEditor* MainWindow::editMatrix(bool fromLoaded) {
+    if (monitor_.running()) return nullptr;
+    auto* editor = new MatrixEditor(QString::fromStdString(session_.context().decimal), this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->messageHook = messageHook;
+    QString name;
+    // Before any load there is nothing to edit: a new matrix then.
+    if (fromLoaded && !loadedPath_.isEmpty()) {
+        const Workspace& loaded = session_.asLoaded();
+        std::vector<double> values;
+        for (int i = 1; i <= loaded.n; ++i)
+            for (int j = 1; j <= loaded.m; ++j) values.push_back(loaded.A(i, j));
+        editor->setMatrix(loaded.n, loaded.m, values);
+        editor->setWindowTitle(QStringLiteral("Matrisi düzenle"));
+        name = QFileInfo(loadedPath_).fileName();
+    }
+    editor->setSaveTarget(file_->path(), name);
+    connect(editor, &MatrixEditor::saved, this, &MainWindow::openFile);
+    editor->setModal(true);
+    editor->show();
+    return editor;
+}
+
+void MainWindow::showInPickers(const QString& path) {
+    const QFileInfo file(path);
+    // Moving the folder list brings the drive and the file list along.
+    if (!dir_->setPath(file.absolutePath())) return;
+    file_->refresh();
+    const auto items = file_->findItems(file.fileName(), Qt::MatchExactly);
+    if (items.isEmpty()) return;
+    file_->setCurrentItem(items.constFirst());
+    file_->scrollToItem(items.constFirst());
+}
+
+void MainWindow::openFile(const QString& path) {
+    if (monitor_.running()) return;
+    showInPickers(path);
+    loadPath(QFileInfo(path).absoluteFilePath());
 }
 
 void MainWindow::onOptionSelected() {

@@ -18,6 +18,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -29,6 +30,7 @@ inline const std::string kDriveMessage = "Sürücü hazır değil: ";
 class DirectoryList;
 class DriveList;
 class FileList;
+class MatrixEditor;
 class PictureBox;
 class ResultsView;
 
@@ -72,6 +74,13 @@ public:
     // What "Hesapla" runs: the first selected option and the boxes' texts.
     RunRequest request() const;
 
+    // "Yeni matris..." (an empty 3 x 4 system) and "Matrisi düzenle..."
+    // (the last loaded file as it was read): opens the matrix editor.
+    MatrixEditor* editMatrix(bool fromLoaded);
+    // Loads `path` as a click on it in the file list does, with the pickers
+    // moved to its folder and the file selected.
+    void openFile(const QString& path);
+
     // Host
     void listAppend(std::string line) override;
     void listClear() override;
@@ -83,6 +92,9 @@ private:
     void build();
     void chooseFonts();
     void setParameterRows(bool maxIter, bool w);
+    void addMatrixEntries(QMenu* menu);
+    void showInPickers(const QString& path);
+    void loadPath(const QString& path);
 
     Session session_;
     RunMonitor monitor_{this};
@@ -105,6 +117,7 @@ private:
     std::array<QRadioButton*, kOptionCount> options_{};
     QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
     QPointer<AboutWindow> about_;
+    QString loadedPath_;  // the last file loaded
 };
 
 }  // namespace lineer::ui
