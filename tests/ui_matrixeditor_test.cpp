@@ -2,10 +2,13 @@
 // typed system saved, listed, solved and edited again.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTableView>
+
+#include <cstring>
 
 #include "matrixeditor.h"
 #include "matrixgrid.h"
@@ -118,6 +121,34 @@ TEST(MatrixEditorCells, AnInvalidCellBlocksSavingAndSaysWhy) {
             EXPECT_EQ(ed.grid()->value(0, 1), row.value);
         }
     }
+}
+
+TEST(MatrixEditorCells, ShownNumbersReadBackBitForBit) {
+    const std::vector<double> values{-3.5, 0.1, -0.0, 5e-324, 1e300, 2e-7, 123456789.125, -1.7976931348623157e308};
+    for (const char* decimal : {".", ","}) {
+        SCOPED_TRACE(decimal);
+        MatrixEditor ed(QString::fromLatin1(decimal));
+        ed.setMatrix(2, 4, values);
+        EXPECT_EQ(str(ed.grid()->text(0, 0)), std::string("-3") + decimal + "5");
+        EXPECT_TRUE(ed.saveButton()->isEnabled());
+        const std::vector<double> back = ed.grid()->values();
+        ASSERT_EQ(back.size(), values.size());
+        EXPECT_EQ(std::memcmp(back.data(), values.data(), values.size() * sizeof(double)), 0);
+    }
+}
+
+TEST(MatrixEditorPaste, ACopiedBlockPastesBackUnchanged) {
+    MatrixEditor ed(QStringLiteral(","));
+    ed.setMatrix(2, 3, {1.5, -2, 3e-9, 4, 0.25, -6});
+    ed.view()->selectAll();
+    ed.copySelection();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1,5\t-2\t3e-09\n4\t0,25\t-6\n"));
+    ed.view()->setCurrentIndex(ed.grid()->index(1, 2));
+    ed.pasteText(QApplication::clipboard()->text());
+    ASSERT_EQ(ed.grid()->rows(), 3);
+    ASSERT_EQ(ed.grid()->cols(), 5);
+    EXPECT_EQ(ed.grid()->value(1, 2), 1.5);
+    EXPECT_EQ(ed.grid()->value(2, 3), 0.25);
 }
 
 using MatrixEditorWindow = WindowTest;

@@ -191,10 +191,14 @@ MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(pa
 }
 
 void MatrixEditor::setMatrix(int n, int m, const std::vector<double>& values) {
+    // Numbers as the user types them: with the decimal symbol of the
+    // listing, which is also what a spreadsheet of the same locale reads.
     std::vector<MatrixGrid::Cell> cells;
     for (int i = 0; i < n; ++i)
-        for (int j = 0; j < m; ++j)
-            cells.push_back({i, j, QString::fromStdString(shortestText(values[static_cast<std::size_t>(i * m + j)]))});
+        for (int j = 0; j < m; ++j) {
+            QString text = QString::fromStdString(shortestText(values[static_cast<std::size_t>(i * m + j)]));
+            cells.push_back({i, j, text.replace(QLatin1Char('.'), grid_->decimal())});
+        }
     grid_->reset(n, m, cells);
     view_->setCurrentIndex(grid_->index(0, 0));
     view_->setFocus();

@@ -140,7 +140,15 @@ std::string replaceFileContents(const std::string& givenPath, std::string_view d
         do {
             fd = ::open(temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
         } while (fd < 0 && errno == EINTR);
-        if (fd < 0 && errno != EEXIST) return reasonOfErrno(errno);
+        if (fd < 0 && errno != EEXIST) {
+            const int e = errno;
+            // Some file systems refuse new files in a folder that exists.
+            struct stat folder {};
+            const std::string dir = folderOf(path).empty() ? "." : folderOf(path);
+            if (e == ENOENT && ::stat(dir.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode))
+                return "bu klasörde dosya oluşturulamıyor";
+            return reasonOfErrno(e);
+        }
     }
     if (fd < 0) return reasonOfErrno(EEXIST);
 
