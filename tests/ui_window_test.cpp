@@ -123,12 +123,21 @@ TEST_F(WindowLayout, CaptionsAndColours) {
     EXPECT_EQ(str(child<QLineEdit>("Text_w")->text()), "1");
     EXPECT_TRUE(child<QGroupBox>("Frame1")->title().isEmpty());
     EXPECT_TRUE(child<QGroupBox>("Frame2")->title().isEmpty());
-    // The menu bar holds "About" alone, without sub-items.
+    // The menu bar: "Dosya" with the matrix editor's entries, then "About"
+    // without sub-items.
     const auto actions = w->menuBar()->actions();
-    ASSERT_EQ(actions.size(), 1);
-    EXPECT_EQ(str(actions[0]->text()), "About");
-    EXPECT_EQ(str(actions[0]->objectName()), "Mn_About");
-    EXPECT_EQ(actions[0]->menu(), nullptr);
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(str(actions[0]->text()), "Dosya");
+    ASSERT_NE(actions[0]->menu(), nullptr);
+    const auto entries = actions[0]->menu()->actions();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(str(entries[0]->text()), "Yeni matris...");
+    EXPECT_EQ(entries[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(str(entries[1]->text()), "Matrisi düzenle...");
+    EXPECT_EQ(entries[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    EXPECT_EQ(str(actions[1]->text()), "About");
+    EXPECT_EQ(str(actions[1]->objectName()), "Mn_About");
+    EXPECT_EQ(actions[1]->menu(), nullptr);
     // The results list reads in columns.
     EXPECT_TRUE(QFontInfo(w->results()->font()).fixedPitch());
 }
@@ -472,7 +481,7 @@ TEST_F(WindowBehaviour, MessageBoxHasOnlyOkNoIconAndTheCaption) {
 }
 
 TEST_F(WindowBehaviour, AboutOpensOneNonBlockingWindow) {
-    QAction* about = w->menuBar()->actions().value(0);
+    QAction* about = w->findChild<QAction*>(QStringLiteral("Mn_About"));
     ASSERT_NE(about, nullptr);
     about->trigger();  // returns at once: the window does not block
     QPointer<ui::AboutWindow> first = w->aboutWindow();
