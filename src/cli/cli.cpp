@@ -15,8 +15,8 @@ namespace lineer::cli {
 namespace {
 
 const char* const kHelpHead =
-    "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--draw]\n"
-    "                 [--picture ÇIKTI.png] DOSYA\n"
+    "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
+    "                 [--draw] [--picture ÇIKTI.png] DOSYA\n"
     "\n"
     "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
     "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
@@ -29,6 +29,7 @@ const char* const kHelpTail =
     "Seçenekler:\n"
     "  --max-iter METİN  \"Maksimum iterasyon sayısı\" kutusunun metni (varsayılan 100)\n"
     "  --w METİN         \"Gevşetme faktörü\" kutusunun metni (varsayılan 1)\n"
+    "  --steps           yöntemin adımlarını açıklayan satırları da yazar\n"
     "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
     "  --picture ÇIKTI   en sonda resim kutusunu PNG dosyası olarak kaydeder\n"
     "  --help            bu açıklamayı gösterir\n"
@@ -165,6 +166,8 @@ int run(int argc, char** argv) {
             return 0;
         } else if (a == "--draw") {
             draw = true;
+        } else if (a == "--steps") {
+            request.params.steps = true;
         } else if ((r = value("--method", method)) != 0) {
             if (r < 0) return usage("--method bir yöntem adı ister");
             request.option.reset();

@@ -3,6 +3,7 @@
 
 #include "detinv.h"
 #include "listing.h"
+#include "steps.h"
 #include "numformat.h"
 #include "squareblock.h"
 
@@ -24,6 +25,7 @@ void Module_DetGauss(Context& ctx) {
                 return;
             }
             const double akk = A(k, k);
+            if (ctx.params.steps) steps::rowOperation(ctx, i, f / akk, k);
             for (int j = k; j <= n; ++j) A(i, j) = A(i, j) - f * (A(k, j) / akk);
         }
     }
@@ -32,6 +34,7 @@ void Module_DetGauss(Context& ctx) {
     ctx.append("Üst-üçgenselleştirilmiş matris");
     Listele(ctx, m, n, A);
 
+    if (ctx.params.steps) steps::diagonalProduct(ctx, A, n);
     double d = 1;
     for (int k = 1; k <= n; ++k) d = d * A(k, k);
     requireFinite(d);

@@ -4,6 +4,7 @@
 #include "detinv.h"
 #include "listing.h"
 #include "squareblock.h"
+#include "steps.h"
 
 namespace lineer {
 
@@ -21,7 +22,9 @@ void Module_InvScrobanski(Context& ctx) {
             ctx.host.message(kZeroDiagonal);
             return;
         }
-        A(1, 1) = 1 / A(1, 1);
+        const double a11 = A(1, 1);
+        A(1, 1) = 1 / a11;
+        if (ctx.params.steps) steps::formula(ctx, "A(1,1)", 1, {}, {}, 1, 0, a11, A(1, 1));
 
         double c[kDim] = {};
         for (int k = 1; k <= n - 1; ++k) {
@@ -31,25 +34,31 @@ void Module_InvScrobanski(Context& ctx) {
                 c[i] = 0;
                 for (int j = 1; j <= k; ++j) c[i] = c[i] + A(e, j) * A(j, i);
             }
+            if (ctx.params.steps) steps::vector(ctx, steps::ordinal(k, ". adım: c = r·B"), steps::entries(c), 1, k);
             // The corner d = a - r·B·u, reduced in place term by term.
             for (int i = 1; i <= k; ++i) A(e, e) = A(e, e) - c[i] * A(i, e);
+            if (ctx.params.steps) steps::value(ctx, "d = a \u2212 c·u", A(e, e));
             if (A(e, e) == 0) {
                 ctx.host.message(kZeroDiagonal);
                 return;
             }
             A(e, e) = 1 / A(e, e);
+            if (ctx.params.steps) steps::value(ctx, "\u03b4 = 1 / d", A(e, e));
             // New bottom row.
             for (int i = 1; i <= k; ++i) A(e, i) = (-A(e, e)) * c[i];
+            if (ctx.params.steps) steps::vector(ctx, "yeni " + steps::ordinal(e, ". satır"), steps::rowOf(A, e), 1, k);
             // Minus the current inverse times column e (still as loaded).
             for (int i = 1; i <= k; ++i) {
                 c[i] = 0;
                 for (int j = 1; j <= k; ++j) c[i] = c[i] - A(i, j) * A(j, e);
             }
+            if (ctx.params.steps) steps::vector(ctx, "c = \u2212B·u", steps::entries(c), 1, k);
             // New block from the new bottom row, then the new column.
             for (int i = 1; i <= k; ++i) {
                 for (int j = 1; j <= k; ++j) A(i, j) = A(i, j) + c[i] * A(e, j);
                 A(i, e) = A(e, e) * c[i];
             }
+            if (ctx.params.steps) steps::vector(ctx, "yeni " + steps::ordinal(e, ". sütun"), steps::columnOf(A, e), 1, k);
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include "direct.h"
 #include "listing.h"
+#include "steps.h"
 
 namespace lineer {
 
@@ -22,6 +23,7 @@ bool lesGauss(Context& ctx) {
                 return false;
             }
             const double akk = A(k, k);
+            if (ctx.params.steps) steps::rowOperation(ctx, i, f / akk, k);
             double* rowI = A.a[i];
             const double* rowK = A.a[k];
             for (int j = k; j <= m; ++j) rowI[j] = rowI[j] - f * (rowK[j] / akk);
@@ -39,10 +41,14 @@ bool lesGauss(Context& ctx) {
         return false;
     }
     x(n) = A(n, m) / A(n, n);
+    if (ctx.params.steps) steps::formula(ctx, steps::name("x", n), A(n, m), {}, {}, 1, 0, A(n, n), x(n));
     for (int k = n - 1; k >= 1; --k) {
         double s = 0;
         for (int j = k + 1; j <= n; ++j) s = s + A(k, j) * x(j);
         x(k) = (A(k, m) - s) / A(k, k);
+        if (ctx.params.steps)
+            steps::formula(ctx, steps::name("x", k), A(k, m), steps::rowOf(A, k), steps::entries(x.v), k + 1, n,
+                           A(k, k), x(k));
     }
 
     ctx.append(" ");

@@ -7,6 +7,7 @@
 
 #include "direct.h"
 #include "listing.h"
+#include "steps.h"
 
 namespace lineer {
 
@@ -25,6 +26,7 @@ void Module_LesGaussJordan(Context& ctx) {
             }
         if (p != k) {
             for (int j = k; j <= m; ++j) std::swap(A(k, j), A(p, j));
+            if (ctx.params.steps) steps::rowExchange(ctx, k, p);
             Listele(ctx, m, n, A);
         }
 
@@ -36,11 +38,13 @@ void Module_LesGaussJordan(Context& ctx) {
             return;
         }
         for (int j = k; j <= m; ++j) A(k, j) = A(k, j) / pivot;
+        if (ctx.params.steps) steps::rowDivision(ctx, k, pivot);
         Listele(ctx, m, n, A);
 
         for (int i = 1; i <= n; ++i) {
             if (i == k) continue;
             const double f = A(i, k);
+            if (ctx.params.steps) steps::rowOperation(ctx, i, f, k);
             for (int j = k; j <= m; ++j) A(i, j) = A(i, j) - A(k, j) * f;
         }
         Listele(ctx, m, n, A);

@@ -7,10 +7,17 @@
 
 #include "direct.h"
 #include "listing.h"
+#include "steps.h"
 
 namespace lineer {
 
-bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U) {
+// Up to this size every element's formula is explained; beyond it the lines
+// would not fit a screen.
+inline constexpr int kExplainEach = 6;
+
+bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, Context* steps) {
+    using steps::columnOf, steps::formula, steps::name, steps::rowOf;
+    const bool each = steps && n <= kExplainEach;
     // Every sum runs in ascending j and is subtracted from its first term
     // before any division.
     for (int k = 1; k <= n; ++k) {
@@ -19,26 +26,33 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U) {
                 double s = 0;
                 for (int j = 1; j <= k - 1; ++j) s = s + L(k, j) * U(j, i);
                 U(k, i) = A(k, i) - s;
+                if (each) formula(*steps, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, {}, U(k, i));
             }
             if (U(k, k) == 0) return false;
             for (int r = k; r <= n; ++r) {
                 double s = 0;
                 for (int j = 1; j <= k - 1; ++j) s = s + L(r, j) * U(j, k);
                 L(r, k) = (A(r, k) - s) / U(k, k);
+                if (each)
+                    formula(*steps, name("L", r, k), A(r, k), rowOf(L, r), columnOf(U, k), 1, k - 1, U(k, k), L(r, k));
             }
         } else {
             for (int r = k; r <= n; ++r) {
                 double s = 0;
                 for (int j = 1; j <= k - 1; ++j) s = s + L(r, j) * U(j, k);
                 L(r, k) = A(r, k) - s;
+                if (each) formula(*steps, name("L", r, k), A(r, k), rowOf(L, r), columnOf(U, k), 1, k - 1, {}, L(r, k));
             }
             if (L(k, k) == 0) return false;
             for (int i = k; i <= n; ++i) {
                 double s = 0;
                 for (int j = 1; j <= k - 1; ++j) s = s + L(k, j) * U(j, i);
                 U(k, i) = (A(k, i) - s) / L(k, k);
+                if (each)
+                    formula(*steps, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, L(k, k), U(k, i));
             }
         }
+        if (steps && !each) steps::luStep(*steps, k, n, variant == LuVariant::Doolittle ? U(k, k) : L(k, k));
     }
     return true;
 }
@@ -51,7 +65,7 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
 
     auto L = std::make_unique<Matrix>();
     auto U = std::make_unique<Matrix>();
-    if (!luFactor(A, n, variant, *L, *U)) {
+    if (!luFactor(A, n, variant, *L, *U, ctx.params.steps ? &ctx : nullptr)) {
         ctx.host.picture().print(kZeroDiagonal);
         return;
     }
@@ -67,18 +81,26 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
     // would divide by the unused L(0, 0)); the roots block stays empty.
     if (n >= 1) {
         Vector y;
+        using steps::entries, steps::name, steps::rowOf;
+        const bool each = ctx.params.steps && n <= kExplainEach;
         y(1) = A(1, m) / (*L)(1, 1);
+        if (each) steps::formula(ctx, name("y", 1), A(1, m), {}, {}, 1, 0, (*L)(1, 1), y(1));
         for (int i = 2; i <= n; ++i) {
             double s = 0;
             for (int j = 1; j <= i - 1; ++j) s = s + (*L)(i, j) * y(j);
             y(i) = (A(i, m) - s) / (*L)(i, i);
+            if (each) steps::formula(ctx, name("y", i), A(i, m), rowOf(*L, i), entries(y.v), 1, i - 1, (*L)(i, i), y(i));
         }
+        if (ctx.params.steps && !each) steps::vector(ctx, "y", entries(y.v), 1, n);
         x(n) = y(n) / (*U)(n, n);
+        if (each) steps::formula(ctx, name("x", n), y(n), {}, {}, 1, 0, (*U)(n, n), x(n));
         for (int i = n - 1; i >= 1; --i) {
             double s = 0;
             for (int j = i + 1; j <= n; ++j) s = s + (*U)(i, j) * x(j);
             x(i) = (y(i) - s) / (*U)(i, i);
+            if (each) steps::formula(ctx, name("x", i), y(i), rowOf(*U, i), entries(x.v), i + 1, n, (*U)(i, i), x(i));
         }
+        if (ctx.params.steps && !each) steps::vector(ctx, "x", entries(x.v), 1, n);
     }
 
     ctx.append(" ");

@@ -8,6 +8,7 @@
 
 #include "direct.h"
 #include "listing.h"
+#include "steps.h"
 
 namespace lineer {
 
@@ -33,12 +34,15 @@ void Module_LesMPGauss(Context& ctx) {
                     p = i;
                     q = j;
                 }
+        if (ctx.params.steps) steps::largestElement(ctx, k, largest, p, q);
         if (k != q) {
             std::swap(order[k], order[q]);
             for (int i = 1; i <= n; ++i) std::swap(A(i, k), A(i, q));
+            if (ctx.params.steps) steps::columnExchange(ctx, k, q);
         }
         if (k != p) {
             for (int j = 1; j <= m; ++j) std::swap(A(k, j), A(p, j));
+            if (ctx.params.steps) steps::rowExchange(ctx, k, p);
         }
     }
 
@@ -55,6 +59,7 @@ void Module_LesMPGauss(Context& ctx) {
                 order[j] = order[i];
                 order[i] = i;
                 std::swap(x(i), x(j));
+                if (ctx.params.steps && i != j) steps::rootExchange(ctx, i, j);
             }
 
     ctx.append(" ");

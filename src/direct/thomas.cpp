@@ -5,6 +5,7 @@
 #include "direct.h"
 #include "listing.h"
 #include "numformat.h"
+#include "steps.h"
 
 namespace lineer {
 
@@ -66,6 +67,7 @@ void Module_LesThomas(Context& ctx) {
         Vector beta, gamma;
         beta(1) = b(1);
         gamma(1) = d(1);
+        if (ctx.params.steps) steps::thomasRow(ctx, 1, beta(1), gamma(1));
         for (int i = 2; i <= n; ++i) {
             if (beta(i - 1) == 0) {
                 ctx.host.message(kZeroDiagonal);
@@ -73,6 +75,7 @@ void Module_LesThomas(Context& ctx) {
             }
             beta(i) = b(i) - (a(i) * c(i - 1)) / beta(i - 1);
             gamma(i) = d(i) - (a(i) * gamma(i - 1)) / beta(i - 1);
+            if (ctx.params.steps) steps::thomasRow(ctx, i, beta(i), gamma(i));
         }
         // beta(1..n-1) were tested in the sweep; beta(n) is divided by here
         // first.

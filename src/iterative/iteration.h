@@ -14,6 +14,7 @@
 #include "context.h"
 #include "listing.h"
 #include "textnum.h"
+#include "steps.h"
 
 namespace lineer {
 
@@ -139,6 +140,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
 
     std::int64_t k = 0;
     double e = 0;
+    steps::IterationTable table(ctx);
     while (static_cast<double>(k + 1) <= L) {
         k = k + 1;
         std::memcpy(p + 1, x + 1, bytes);
@@ -156,11 +158,13 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
             return;
         }
 
+        if (ctx.params.steps) table.sweep(k, x, e);
         afterSweep(k, e);
         const bool go = ctx.host.keepIterating(k, e);
         if (e < kTolerance || !go) break;
     }
 
+    if (ctx.params.steps) table.finish();
     for (int i = 1; i <= n; ++i) ctx.ws.x(i) = x[i];
     appendIterationReport(ctx, k, e);
 }

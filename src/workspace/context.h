@@ -15,6 +15,9 @@ namespace lineer {
 struct RunParameters {
     std::string maxIterText = "100";  // "Maksimum iterasyon sayısı"
     std::string wText = "1";          // "Gevşetme faktörü"
+    // Whether the method explains its steps (see steps.h). Off by default;
+    // every explanation is behind a test of this flag.
+    bool steps = false;
 };
 
 struct Context {
@@ -24,6 +27,7 @@ struct Context {
     RunParameters params{};
 
     void append(std::string line) { host.listAppend(std::move(line)); }
+    void explain(std::string line) { host.listExplain(std::move(line)); }
 };
 
 // Thrown by the output operations when a value about to be shown is not

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace lineer {
 
@@ -35,6 +36,10 @@ public:
     // Results list (List1).
     virtual void listAppend(std::string line) = 0;
     virtual void listClear() = 0;
+    // An explained-steps line. It is a results-list line like any other
+    // (saved, printed, copied alike); a host that must tell the two apart,
+    // as the tests do, overrides this.
+    virtual void listExplain(std::string line) { listAppend(std::move(line)); }
 
     // Picture box (Picture1).
     virtual PictureSurface& picture() = 0;

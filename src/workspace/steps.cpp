@@ -1,0 +1,271 @@
+#include "steps.h"
+
+#include <cmath>
+
+#include "numformat.h"
+
+namespace lineer::steps {
+
+namespace {
+
+constexpr std::string_view kMinus = " \u2212 ";  // the operator; numbers keep the listing's "-"
+constexpr std::string_view kTimes = " \u00d7 ";
+constexpr std::string_view kOverflow = "taşma";
+constexpr int kCell = 12;  // width of a table column
+
+// Characters, not bytes: the decimal symbol may be more than one byte.
+std::size_t width(std::string_view s) {
+    std::size_t w = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++w;
+    return w;
+}
+
+// Right-aligned in `to` characters, and never closer than two spaces to the
+// cell before it.
+void padLeft(std::string& out, std::string_view cell, std::size_t to) {
+    out.append("  ");
+    for (std::size_t w = width(cell) + 2; w < to; ++w) out.push_back(' ');
+    out.append(cell);
+}
+
+}  // namespace
+
+Line& Line::operator<<(std::string_view text) {
+    s_.append(text);
+    return *this;
+}
+
+Line& Line::operator<<(int i) {
+    appendInt(s_, i);
+    return *this;
+}
+
+Line& Line::operator<<(std::int64_t i) {
+    appendInt(s_, i);
+    return *this;
+}
+
+Line& Line::num(double v) {
+    if (std::isfinite(v))
+        appendFixed4(s_, v, dec_);
+    else
+        s_.append(kOverflow);
+    return *this;
+}
+
+Line& Line::term(double v) {
+    if (std::isfinite(v) && v < 0) {
+        s_.push_back('(');
+        num(v);
+        s_.push_back(')');
+        return *this;
+    }
+    return num(v);
+}
+
+Line& Line::vec(Strided v, int from, int to) {
+    s_.push_back('(');
+    for (int j = from; j <= to; ++j) {
+        if (j > from) s_.append("; ");
+        num(v[j]);
+    }
+    s_.push_back(')');
+    return *this;
+}
+
+void rowOperation(Context& ctx, int target, double multiplier, int source) {
+    Line l(ctx);
+    l << target << ". satır \u2190 " << target << ". satır" << kMinus;
+    l.term(multiplier) << kTimes << source << ". satır";
+    ctx.explain(std::move(l.text()));
+}
+
+void rowDivision(Context& ctx, int row, double divisor) {
+    Line l(ctx);
+    l << row << ". satır \u2190 " << row << ". satır / ";
+    l.term(divisor);
+    ctx.explain(std::move(l.text()));
+}
+
+void rowExchange(Context& ctx, int i, int j) {
+    Line l(ctx);
+    l << i << ". ve " << j << ". satırlar yer değiştirdi";
+    ctx.explain(std::move(l.text()));
+}
+
+void columnExchange(Context& ctx, int i, int j) {
+    Line l(ctx);
+    l << i << ". ve " << j << ". sütunlar yer değiştirdi";
+    ctx.explain(std::move(l.text()));
+}
+
+void rootExchange(Context& ctx, int i, int j) {
+    Line l(ctx);
+    l << "x(" << i << ") ile x(" << j << ") yer değiştirdi";
+    ctx.explain(std::move(l.text()));
+}
+
+void largestElement(Context& ctx, int k, double largest, int row, int column) {
+    Line l(ctx);
+    l << k << ". adım: ";
+    if (largest == 0)
+        l << "kalan blokta sıfırdan farklı eleman yok";
+    else
+        (l << "en büyük eleman ").num(largest) << " (" << row << ". satır, " << column << ". sütun)";
+    ctx.explain(std::move(l.text()));
+}
+
+void diagonalProduct(Context& ctx, const Matrix& A, int n) {
+    if (n < 1) return;
+    Line l(ctx);
+    l << "Köşegen elemanlarının çarpımı: ";
+    for (int k = 1; k <= n; ++k) {
+        if (k > 1) l << kTimes;
+        l.term(A(k, k));
+    }
+    ctx.explain(std::move(l.text()));
+}
+
+void vector(Context& ctx, std::string_view name, Strided v, int from, int to) {
+    Line l(ctx);
+    l << name << " = ";
+    l.vec(v, from, to);
+    ctx.explain(std::move(l.text()));
+}
+
+void luStep(Context& ctx, int k, int n, double pivot) {
+    Line l(ctx);
+    l << k << ". adım: U(" << k << "," << k << ".." << n << ") ve L(" << k << ".." << n << "," << k
+      << ") hesaplandı, köşegen elemanı ";
+    l.num(pivot);
+    ctx.explain(std::move(l.text()));
+}
+
+void formula(Context& ctx, std::string_view lhs, double first, Strided c, Strided v, int from, int to,
+             std::optional<double> divisor, double result) {
+    Line l(ctx);
+    l << lhs << " = ";
+    const bool terms = from <= to;
+    if (terms || divisor) {
+        const bool group = terms && divisor;
+        if (group) l << "(";
+        l.num(first);
+        for (int j = from; j <= to; ++j) {
+            l << kMinus;
+            l.term(c[j]) << kTimes;
+            l.term(v[j]);
+        }
+        if (group) l << ")";
+        if (divisor) {
+            l << " / ";
+            l.term(*divisor);
+        }
+        l << " = ";
+    }
+    l.num(result);
+    ctx.explain(std::move(l.text()));
+}
+
+void value(Context& ctx, std::string_view label, double v) {
+    Line l(ctx);
+    l << label << " = ";
+    l.num(v);
+    ctx.explain(std::move(l.text()));
+}
+
+void thomasRow(Context& ctx, int i, double beta, double gamma) {
+    if (i == 1) ctx.explain("İleri süpürme: \u03b2(i) ve \u03b3(i)");
+    Line l(ctx);
+    l << "\u03b2(" << i << ") = ";
+    l.num(beta) << "   \u03b3(" << i << ") = ";
+    l.num(gamma);
+    ctx.explain(std::move(l.text()));
+}
+
+std::string ordinal(int k, std::string_view rest) {
+    std::string s;
+    appendInt(s, k);
+    s.append(rest);
+    return s;
+}
+
+std::string name(std::string_view symbol, int i) {
+    std::string s(symbol);
+    s.push_back('(');
+    appendInt(s, i);
+    s.push_back(')');
+    return s;
+}
+
+std::string name(std::string_view symbol, int i, int j) {
+    std::string s(symbol);
+    s.push_back('(');
+    appendInt(s, i);
+    s.push_back(',');
+    appendInt(s, j);
+    s.push_back(')');
+    return s;
+}
+
+void IterationTable::write(std::int64_t k, const double* x, double e) {
+    const int n = ctx_.ws.n;
+    std::string line, cell;
+    cell.clear();
+    appendInt(cell, k);
+    padLeft(line, cell, 6);
+    for (int i = 1; i <= n; ++i) {
+        cell.clear();
+        if (std::isfinite(x[i]))
+            appendFixed4(cell, x[i], ctx_.decimal);
+        else
+            cell = kOverflow;
+        padLeft(line, cell, kCell);
+    }
+    line.append("   ");
+    line.append(std::isfinite(e) ? formatRounded(e, 6, ctx_.decimal, false) : std::string(kOverflow));
+    ctx_.explain(std::move(line));
+}
+
+void IterationTable::sweep(std::int64_t k, const double* x, double e) {
+    const int n = ctx_.ws.n;
+    last_ = k;
+    if (k == 1) {
+        std::string head;
+        padLeft(head, "Adım", 6);
+        for (int i = 1; i <= n; ++i) padLeft(head, name("x", i), kCell);
+        head.append("   Maksimum değişim");
+        ctx_.explain(std::move(head));
+    }
+    if (k <= kHead) {
+        write(k, x, e);
+        return;
+    }
+    // Past the head only the numbers are kept; the lines are made once the
+    // run has ended and it is known which sweeps are the last.
+    const std::size_t row = static_cast<std::size_t>(n) + 1;
+    if (ring_.empty()) ring_.resize(static_cast<std::size_t>(kTail) * row);
+    double* slot = ring_.data() + static_cast<std::size_t>((k - kHead - 1) % kTail) * row;
+    for (int i = 1; i <= n; ++i) slot[i - 1] = x[i];
+    slot[n] = e;
+}
+
+void IterationTable::finish() {
+    if (last_ <= kHead) return;
+    const int n = ctx_.ws.n;
+    const std::size_t row = static_cast<std::size_t>(n) + 1;
+    const std::int64_t first = last_ - kTail + 1 > kHead + 1 ? last_ - kTail + 1 : kHead + 1;
+    if (first > kHead + 1) {
+        Line l(ctx_);
+        l << "      (" << (first - kHead - 1) << " adım gösterilmedi)";
+        ctx_.explain(std::move(l.text()));
+    }
+    std::vector<double> x(row + 1);
+    for (std::int64_t k = first; k <= last_; ++k) {
+        const double* slot = ring_.data() + static_cast<std::size_t>((k - kHead - 1) % kTail) * row;
+        for (int i = 1; i <= n; ++i) x[static_cast<std::size_t>(i)] = slot[i - 1];
+        write(k, x.data(), slot[n]);
+    }
+}
+
+}  // namespace lineer::steps

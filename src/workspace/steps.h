@@ -1,0 +1,113 @@
+#pragma once
+// Explained steps: the lines a method inserts between its own when the user
+// asks to see the working. They go to the results list through the host like
+// every other line, with the listing's number format and the user's decimal
+// symbol, rows and columns counted from 1.
+//
+// Every call site tests ctx.params.steps first, so with the switch off nothing here
+// runs: no formatting and no allocation. Nothing here throws or stops the
+// method: a value that is not finite is written as "taşma".
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "context.h"
+
+namespace lineer::steps {
+
+// Entry j of a row (stride 1) or of a column (stride kDim) of a matrix.
+struct Strided {
+    const double* p;
+    int stride;
+    double operator[](int j) const { return p[j * stride]; }
+};
+inline Strided rowOf(const Matrix& M, int i) { return {M.a[i], 1}; }
+inline Strided columnOf(const Matrix& M, int j) { return {&M.a[0][j], kDim}; }
+inline Strided entries(const double* v) { return {v, 1}; }
+
+// One explanation line being built.
+class Line {
+public:
+    explicit Line(const Context& ctx) : dec_(ctx.decimal) {}
+    Line& operator<<(std::string_view text);
+    Line& operator<<(int i);
+    Line& operator<<(std::int64_t i);
+    // v in the listing's format.
+    Line& num(double v);
+    // As num, a negative value in parentheses: it follows an operator.
+    Line& term(double v);
+    // "(v(1); v(2); …; v(k))".
+    Line& vec(Strided v, int from, int to);
+    std::string& text() { return s_; }
+
+private:
+    const std::string& dec_;
+    std::string s_;
+};
+
+// "i. satır ← i. satır − (f) × k. satır"
+void rowOperation(Context& ctx, int target, double multiplier, int source);
+// "i. satır ← i. satır / p"
+void rowDivision(Context& ctx, int row, double divisor);
+// "i. ve j. satırlar yer değiştirdi" (or "sütunlar")
+void rowExchange(Context& ctx, int i, int j);
+void columnExchange(Context& ctx, int i, int j);
+// "x(i) ile x(j) yer değiştirdi"
+void rootExchange(Context& ctx, int i, int j);
+// Step k of the maximum-pivot search: the element found and where, or that
+// the remaining block holds none.
+void largestElement(Context& ctx, int k, double largest, int row, int column);
+// "Köşegen elemanlarının çarpımı: A(1,1) × … × A(n,n)", nothing for n = 0.
+void diagonalProduct(Context& ctx, const Matrix& A, int n);
+
+// lhs = (first − c(from) × v(from) − … − c(to) × v(to)) / divisor = result.
+// With no terms (from > to) the parentheses go, and without a divisor the
+// division goes; with neither the line is "lhs = result".
+void formula(Context& ctx, std::string_view lhs, double first, Strided c, Strided v, int from, int to,
+             std::optional<double> divisor, double result);
+
+// "name = (v(from); …; v(to))"
+void vector(Context& ctx, std::string_view name, Strided v, int from, int to);
+// One LU step k of n in one line, for sizes whose elements are not each
+// explained: the pivot, and which row of U and column of L were formed.
+void luStep(Context& ctx, int k, int n, double pivot);
+
+// "label = v"
+void value(Context& ctx, std::string_view label, double v);
+// A table row of Thomas's sweep, "β(i) = …   γ(i) = …", after a heading
+// line for i = 1.
+void thomasRow(Context& ctx, int i, double beta, double gamma);
+
+// k followed by `rest` ("2. satır").
+std::string ordinal(int k, std::string_view rest);
+// "x(i)", "U(i,j)" and the like, for formula's left-hand side.
+std::string name(std::string_view symbol, int i);
+std::string name(std::string_view symbol, int i, int j);
+
+// The iterative methods' table: one line per sweep with the sweep number,
+// x(1)..x(n) and the maximum change. The first kHead sweeps are written as
+// they happen; of the rest only the last kTail are kept (as numbers, in a
+// ring) and written by finish(), after one line saying how many were left
+// out. Constructing it costs nothing; it allocates on the first sweep past
+// kHead.
+class IterationTable {
+public:
+    static constexpr std::int64_t kHead = 100;
+    static constexpr std::int64_t kTail = 20;
+
+    explicit IterationTable(Context& ctx) : ctx_(ctx) {}
+    void sweep(std::int64_t k, const double* x, double e);
+    void finish();
+
+private:
+    void write(std::int64_t k, const double* x, double e);
+
+    Context& ctx_;
+    std::vector<double> ring_;  // kTail rows of x(1..n) and e
+    std::int64_t last_ = 0;
+};
+
+}  // namespace lineer::steps
