@@ -154,3 +154,24 @@ TEST(CliDirect, DeterminantUsesTheLocaleDecimalSymbol) {
 
 }  // namespace
 }  // namespace lineer::test
+
+namespace lineer::test {
+namespace {
+
+// --steps adds the explanations, in the user's decimal symbol, to the same
+// standard output; without it the output is the plain transcript.
+TEST(CliDirect, StepsExplainInTheUsersDecimalSymbol) {
+    CliResult plain = runLineer({"--method", "gauss", examplePath("uc-denklem.txt")}, "LANG=tr_TR.UTF-8");
+    CliResult r = runLineer({"--steps", "--method", "gauss", examplePath("uc-denklem.txt")}, "LANG=tr_TR.UTF-8");
+    EXPECT_EQ(r.status, 0);
+    std::vector<std::string> lines = r.lines();
+    ASSERT_EQ(lines.size(), plain.lines().size() + 6);
+    EXPECT_EQ(lines[5], "2. satır ← 2. satır − (-1,5000) × 1. satır");
+    EXPECT_EQ(lines[15], "x(2) = (1,0000 − 0,5000 × (-1,0000)) / 0,5000 = 3,0000");
+    lines.erase(lines.begin() + 14, lines.begin() + 17);
+    lines.erase(lines.begin() + 5, lines.begin() + 8);
+    EXPECT_EQ(lines, plain.lines());
+}
+
+}  // namespace
+}  // namespace lineer::test

@@ -28,12 +28,14 @@ private:
 class TestHost : public Host {
 public:
     std::vector<std::string> lines;     // the results list
+    std::vector<std::size_t> explained; // which of `lines` are explained-steps lines
     std::vector<std::string> messages;  // message box texts
     std::vector<std::string> printed;   // texts printed into the picture
     std::vector<std::string> events;    // every picture operation and message, in order
     // What the window would send with "Hesapla": the boxes and the option.
     std::string maxIter = "100";
     std::string w = "1";
+    bool steps = false;  // "Adımları göster"
     std::optional<Option> selected;
     int listClears = 0;
     RecordingPicture surface{*this};
@@ -42,11 +44,16 @@ public:
     TestHost(const TestHost&) = delete;
     TestHost& operator=(const TestHost&) = delete;
 
-    RunRequest request() const { return {selected, {maxIter, w}}; }
+    RunRequest request() const { return {selected, {maxIter, w, steps}}; }
 
     void listAppend(std::string line) override { lines.push_back(std::move(line)); }
+    void listExplain(std::string line) override {
+        explained.push_back(lines.size());
+        lines.push_back(std::move(line));
+    }
     void listClear() override {
         lines.clear();
+        explained.clear();
         ++listClears;
     }
     PictureSurface& picture() override { return surface; }

@@ -123,10 +123,10 @@ TEST_F(WindowLayout, CaptionsAndColours) {
     EXPECT_EQ(str(child<QLineEdit>("Text_w")->text()), "1");
     EXPECT_TRUE(child<QGroupBox>("Frame1")->title().isEmpty());
     EXPECT_TRUE(child<QGroupBox>("Frame2")->title().isEmpty());
-    // The menu bar: "Dosya" with the matrix editor's entries, then "About"
-    // without sub-items.
+    // The menu bar: "Dosya" with the matrix editor's entries, "Görünüm",
+    // then "About" without sub-items.
     const auto actions = w->menuBar()->actions();
-    ASSERT_EQ(actions.size(), 2);
+    ASSERT_EQ(actions.size(), 3);
     EXPECT_EQ(str(actions[0]->text()), "Dosya");
     ASSERT_NE(actions[0]->menu(), nullptr);
     const auto entries = actions[0]->menu()->actions();
@@ -135,9 +135,10 @@ TEST_F(WindowLayout, CaptionsAndColours) {
     EXPECT_EQ(entries[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     EXPECT_EQ(str(entries[1]->text()), "Matrisi düzenle...");
     EXPECT_EQ(entries[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
-    EXPECT_EQ(str(actions[1]->text()), "About");
-    EXPECT_EQ(str(actions[1]->objectName()), "Mn_About");
-    EXPECT_EQ(actions[1]->menu(), nullptr);
+    EXPECT_EQ(str(actions[1]->text()), "Görünüm");
+    EXPECT_EQ(str(actions[2]->text()), "About");
+    EXPECT_EQ(str(actions[2]->objectName()), "Mn_About");
+    EXPECT_EQ(actions[2]->menu(), nullptr);
     // The results list reads in columns.
     EXPECT_TRUE(QFontInfo(w->results()->font()).fixedPitch());
 }

@@ -25,6 +25,7 @@
 #include "picturebox.h"
 #include "resultslist.h"
 #include "toolkit.h"
+#include "viewmenu.h"
 
 namespace lineer::ui {
 
@@ -79,6 +80,7 @@ void MainWindow::build() {
     QMenu* dosya = menuBar()->addMenu(QStringLiteral("Dosya"));
     dosya->setObjectName(QStringLiteral("Mn_Dosya"));
     addMatrixEntries(dosya);
+    steps_ = addViewMenu(menuBar());
     QAction* about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("Mn_About"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -409,6 +411,7 @@ RunRequest MainWindow::request() const {
         }
     r.params.maxIterText = textMaxIter();
     r.params.wText = textW();
+    r.params.steps = steps_->isChecked();
     return r;
 }
 

@@ -15,6 +15,7 @@
 #include "runprogress.h"
 #include "session.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -110,6 +111,7 @@ private:
     DirectoryList* dir_ = nullptr;
     FileList* file_ = nullptr;
     QLineEdit* maxIter_ = nullptr;
+    QAction* steps_ = nullptr;  // "Adımları göster"
     QLineEdit* w_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;

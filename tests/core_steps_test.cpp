@@ -1,0 +1,239 @@
+// Explained steps: the lines a method inserts when the user asks to see the
+// working, and that they leave the method's own lines exactly as they were.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "method_fixture.h"
+
+namespace lineer::test {
+namespace {
+
+struct Outcome {
+    TestHost host;
+    std::vector<std::string> ownLines;  // the results list without the explanations
+};
+
+std::unique_ptr<Outcome> runOn(const Workspace& ws, Option option, bool steps, const std::string& limit) {
+    auto out = std::make_unique<Outcome>();
+    auto copy = std::make_unique<Workspace>(ws);
+    out->host.selected = option;
+    out->host.maxIter = limit;
+    out->host.w = "1.2";
+    out->host.steps = steps;
+    Context ctx{*copy, out->host};
+    ctx.params = out->host.request().params;
+    runMethod(ctx, option);
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < out->host.lines.size(); ++i) {
+        if (next < out->host.explained.size() && out->host.explained[next] == i) {
+            ++next;
+            continue;
+        }
+        out->ownLines.push_back(out->host.lines[i]);
+    }
+    return out;
+}
+
+TEST(ExplainedSteps, LeaveEveryMethodsOwnLinesAndMessagesAsTheyWere) {
+    std::mt19937_64 rng(16);
+    std::uniform_int_distribution<int> pick(0, 99), small(-9, 9);
+    for (int option = 0; option < kOptionCount; ++option) {
+        int explanations = 0;
+        for (int run = 0; run < 40; ++run) {
+            auto ws = std::make_unique<Workspace>();
+            ws->n = 1 + pick(rng) % 9;
+            ws->m = ws->n + 1;
+            // Mostly solvable, diagonally heavy systems; some with zeros on
+            // the diagonal or values that overflow on the way.
+            const int kind = pick(rng) % 4;
+            for (int i = 1; i <= ws->n; ++i)
+                for (int j = 1; j <= ws->m; ++j) {
+                    double v = small(rng) + 0.125 * small(rng);
+                    if (i == j) v = kind == 1 && pick(rng) < 40 ? 0 : v + 40;
+                    if (kind == 2 && pick(rng) < 20) v *= 1e300;
+                    ws->A(i, j) = v;
+                }
+            const std::string limit = run % 5 == 0 ? "150" : "100";
+            auto plain = runOn(*ws, static_cast<Option>(option), false, limit);
+            auto explained = runOn(*ws, static_cast<Option>(option), true, limit);
+            SCOPED_TRACE("option " + std::to_string(option) + ", run " + std::to_string(run));
+            EXPECT_TRUE(plain->host.explained.empty());
+            EXPECT_EQ(explained->ownLines, plain->host.lines);
+            EXPECT_EQ(explained->host.events, plain->host.events);
+            explanations += static_cast<int>(explained->host.explained.size());
+        }
+        EXPECT_GT(explanations, 0) << "option " << option;
+    }
+}
+
+// Whole transcripts of small worked examples, the method's lines after the
+// load listing. Checked by hand: Gauss's multipliers are -3/2, -2/2 and then
+// 2/0.5 on the reduced third row, its roots (1 + 0.5)/0.5 = 3 and
+// (8 - 3 - 1)/2 = 2; the determinant is 2 × 0.5 × (-1); the maximum search
+// takes -3 at (2, 1), then 2 at (3, 3); Doolittle's U(3,3) = 2 - 1 - 4 × 0.5;
+// Thomas's β(3) = 2 - 1 × 2/0.5 and γ(3) = -3 - 1 × 1/0.5; the bordering
+// steps give c = -3 × 0.5, d = -1 + 1.5, then c = (-2, 1)·[-1 -1; 3 2] =
+// (5, 4); the sweeps of 10x1 + x2 = 12, 2x1 + 10x2 = 22 start from (1, 1):
+// Jacobi (11/10, 20/10), Gauss-Seidel (1.1, (22 - 2.2)/10), SOR with 1.5
+// (1.5 × 1.1 - 0.5, 1.5 × 1.98 - 0.5).
+struct Worked {
+    Option option;
+    const char* file;
+    const char* limit;
+    const char* w;
+    std::vector<std::string> lines;
+};
+
+const char* const kThree = "3 4\n2 1 -1 8\n-3 -1 2 -11\n-2 1 2 -3\n";
+const char* const kTwo = "2 3\n10 1 12\n2 10 22\n";
+
+const Worked kWorked[] = {
+    {Option::LesGauss, kThree, "100", "1",
+      {"2. satır ← 2. satır − (-1.5000) × 1. satır", "3. satır ← 3. satır − (-1.0000) × 1. satır",
+       "3. satır ← 3. satır − 4.0000 × 2. satır", " ", "Üst-üçgenselleştirilmiş matris", " ",
+       "2.0000   1.0000   -1.0000   8.0000   ", " 0.         0.5000   0.5000   1.0000   ",
+       " 0.          0.         -1.0000   1.0000   ", "x(3) = 1.0000 / (-1.0000) = -1.0000",
+       "x(2) = (1.0000 − 0.5000 × (-1.0000)) / 0.5000 = 3.0000",
+       "x(1) = (8.0000 − 1.0000 × 3.0000 − (-1.0000) × (-1.0000)) / 2.0000 = 2.0000", " ",
+       "Lineer denklem takımının kökleri", " ", " x(1) = 2.0000", " x(2) = 3.0000", " x(3) = -1.0000",}},
+    {Option::DetGauss, kThree, "100", "1",
+      {"2. satır ← 2. satır − (-1.5000) × 1. satır", "3. satır ← 3. satır − (-1.0000) × 1. satır",
+       "3. satır ← 3. satır − 4.0000 × 2. satır", " ", "Üst-üçgenselleştirilmiş matris", " ",
+       "2.0000   1.0000   -1.0000   8.0000   ", " 0.         0.5000   0.5000   -11.0000   ",
+       " 0.          0.         -1.0000   -3.0000   ", "Köşegen elemanlarının çarpımı: 2.0000 × 0.5000 × (-1.0000)",
+       " ", "Matrisin determinantı = -1",}},
+    {Option::LesMPGauss, kThree, "100", "1",
+      {"1. adım: en büyük eleman -3.0000 (2. satır, 1. sütun)", "1. ve 2. satırlar yer değiştirdi",
+       "2. adım: en büyük eleman 2.0000 (3. satır, 3. sütun)", "2. ve 3. sütunlar yer değiştirdi",
+       "2. ve 3. satırlar yer değiştirdi", "3. adım: en büyük eleman 1.0000 (3. satır, 3. sütun)", " ",
+       "Pivotlanmış matris", " ", "-3.0000   2.0000   -1.0000   -11.0000   ",
+       "-2.0000   2.0000   1.0000   -3.0000   ", "2.0000   -1.0000   1.0000   8.0000   ",
+       "2. satır ← 2. satır − 0.6667 × 1. satır", "3. satır ← 3. satır − (-0.6667) × 1. satır",
+       "3. satır ← 3. satır − 0.5000 × 2. satır", " ", "Üst-üçgenselleştirilmiş matris", " ",
+       "-3.0000   2.0000   -1.0000   -11.0000   ", " 0.         0.6667   1.6667   4.3333   ",
+       " 0.          0.         -0.5000   -1.5000   ", "x(3) = -1.5000 / (-0.5000) = 3.0000",
+       "x(2) = (4.3333 − 1.6667 × 3.0000) / 0.6667 = -1.0000",
+       "x(1) = (-11.0000 − 2.0000 × (-1.0000) − (-1.0000) × 3.0000) / (-3.0000) = 2.0000", " ",
+       "Lineer denklem takımının kökleri", " ", " x(1) = 2.0000", " x(2) = -1.0000", " x(3) = 3.0000",
+       "x(2) ile x(3) yer değiştirdi", " ", "Lineer denklem takımının sıralanmış kökleri", " ", " x(1) = 2.0000",
+       " x(2) = 3.0000", " x(3) = -1.0000",}},
+    {Option::LesDoolittle, kThree, "100", "1",
+      {"U(1,1) = 2.0000", "U(1,2) = 1.0000", "U(1,3) = -1.0000", "L(1,1) = 2.0000 / 2.0000 = 1.0000",
+       "L(2,1) = -3.0000 / 2.0000 = -1.5000", "L(3,1) = -2.0000 / 2.0000 = -1.0000",
+       "U(2,2) = -1.0000 − (-1.5000) × 1.0000 = 0.5000", "U(2,3) = 2.0000 − (-1.5000) × (-1.0000) = 0.5000",
+       "L(2,2) = (-1.0000 − (-1.5000) × 1.0000) / 0.5000 = 1.0000",
+       "L(3,2) = (1.0000 − (-1.0000) × 1.0000) / 0.5000 = 4.0000",
+       "U(3,3) = 2.0000 − (-1.0000) × (-1.0000) − 4.0000 × 0.5000 = -1.0000",
+       "L(3,3) = (2.0000 − (-1.0000) × (-1.0000) − 4.0000 × 0.5000) / (-1.0000) = 1.0000", " ", "Alt-üçgensel matris",
+       " ", "1.0000    0.          0.         ", "-1.5000   1.0000    0.         ", "-1.0000   4.0000   1.0000   ",
+       " ", "Üst-üçgensel matris", " ", "2.0000   1.0000   -1.0000   ", " 0.         0.5000   0.5000   ",
+       " 0.          0.         -1.0000   ", "y(1) = 8.0000 / 1.0000 = 8.0000",
+       "y(2) = (-11.0000 − (-1.5000) × 8.0000) / 1.0000 = 1.0000",
+       "y(3) = (-3.0000 − (-1.0000) × 8.0000 − 4.0000 × 1.0000) / 1.0000 = 1.0000",
+       "x(3) = 1.0000 / (-1.0000) = -1.0000", "x(2) = (1.0000 − 0.5000 × (-1.0000)) / 0.5000 = 3.0000",
+       "x(1) = (8.0000 − 1.0000 × 3.0000 − (-1.0000) × (-1.0000)) / 2.0000 = 2.0000", " ",
+       "Lineer denklem takımının sıralanmış kökleri", " ", " x(1) = 2.0000", " x(2) = 3.0000", " x(3) = -1.0000",}},
+    {Option::LesCrout, kThree, "100", "1",
+      {"L(1,1) = 2.0000", "L(2,1) = -3.0000", "L(3,1) = -2.0000", "U(1,1) = 2.0000 / 2.0000 = 1.0000",
+       "U(1,2) = 1.0000 / 2.0000 = 0.5000", "U(1,3) = -1.0000 / 2.0000 = -0.5000",
+       "L(2,2) = -1.0000 − (-3.0000) × 0.5000 = 0.5000", "L(3,2) = 1.0000 − (-2.0000) × 0.5000 = 2.0000",
+       "U(2,2) = (-1.0000 − (-3.0000) × 0.5000) / 0.5000 = 1.0000",
+       "U(2,3) = (2.0000 − (-3.0000) × (-0.5000)) / 0.5000 = 1.0000",
+       "L(3,3) = 2.0000 − (-2.0000) × (-0.5000) − 2.0000 × 1.0000 = -1.0000",
+       "U(3,3) = (2.0000 − (-2.0000) × (-0.5000) − 2.0000 × 1.0000) / (-1.0000) = 1.0000", " ", "Alt-üçgensel matris",
+       " ", "2.0000    0.          0.         ", "-3.0000   0.5000    0.         ", "-2.0000   2.0000   -1.0000   ",
+       " ", "Üst-üçgensel matris", " ", "1.0000   0.5000   -0.5000   ", " 0.         1.0000   1.0000   ",
+       " 0.          0.         1.0000   ", "y(1) = 8.0000 / 2.0000 = 4.0000",
+       "y(2) = (-11.0000 − (-3.0000) × 4.0000) / 0.5000 = 2.0000",
+       "y(3) = (-3.0000 − (-2.0000) × 4.0000 − 2.0000 × 2.0000) / (-1.0000) = -1.0000",
+       "x(3) = -1.0000 / 1.0000 = -1.0000", "x(2) = (2.0000 − 1.0000 × (-1.0000)) / 1.0000 = 3.0000",
+       "x(1) = (4.0000 − 0.5000 × 3.0000 − (-0.5000) × (-1.0000)) / 1.0000 = 2.0000", " ",
+       "Lineer denklem takımının sıralanmış kökleri", " ", " x(1) = 2.0000", " x(2) = 3.0000", " x(3) = -1.0000",}},
+    {Option::LesThomas, kThree, "100", "1",
+      {" ", "Dikdörgenselleştirilmiş katsayılar matrisi", " ", " 0.0000   2.0000   1.0000   8.0000",
+       "-3.0000   -1.0000   2.0000   -11.0000", "1.0000   2.0000     0.0000   -3.0000", "İleri süpürme: β(i) ve γ(i)",
+       "β(1) = 2.0000   γ(1) = 8.0000", "β(2) = 0.5000   γ(2) = 1.0000", "β(3) = -2.0000   γ(3) = -5.0000", " ",
+       "Lineer denklem takımının kökleri", " ", " x(1) = 8.0000", " x(2) = -8.0000", " x(3) = 2.5000",}},
+    {Option::InvScrobanski, kThree, "100", "1",
+      {"A(1,1) = 1.0000 / 2.0000 = 0.5000", "1. adım: c = r·B = (-1.5000)", "d = a − c·u = 0.5000",
+       "δ = 1 / d = 2.0000", "yeni 2. satır = (3.0000)", "c = −B·u = (-0.5000)", "yeni 2. sütun = (-1.0000)",
+       "2. adım: c = r·B = (5.0000; 4.0000)", "d = a − c·u = -1.0000", "δ = 1 / d = -1.0000",
+       "yeni 3. satır = (5.0000; 4.0000)", "c = −B·u = (1.0000; -1.0000)", "yeni 3. sütun = (-1.0000; 1.0000)", " ",
+       "Ters matris", " ", "4.0000   3.0000   -1.0000   8.0000   ", "-2.0000   -2.0000   1.0000   -11.0000   ",
+       "5.0000   4.0000   -1.0000   -3.0000   ",}},
+    {Option::LesGaussJordan, kTwo, "100", "1",
+      {"1. satır ← 1. satır / 10.0000", " ", "1.0000   0.1000   1.2000   ", "2.0000   10.0000   22.0000   ",
+       "2. satır ← 2. satır − 2.0000 × 1. satır", " ", "1.0000   0.1000   1.2000   ",
+       " 0.         9.8000   19.6000   ", "2. satır ← 2. satır / 9.8000", " ", "1.0000   0.1000   1.2000   ",
+       " 0.         1.0000   2.0000   ", "1. satır ← 1. satır − 0.1000 × 2. satır", " ",
+       "1.0000    0.         1.0000   ", " 0.         1.0000   2.0000   ",}},
+    {Option::LesJacobi, kTwo, "100", "1",
+      {"  Adım        x(1)        x(2)   Maksimum değişim", "     1      1.1000      2.0000   1",
+       "     2      1.0000      1.9800   0.1", "     3      1.0020      2.0000   0.02",
+       "     4      1.0000      1.9996   0.002", "     5      1.0000      2.0000   0.0004",
+       "     6      1.0000      2.0000   0.00004", "     7      1.0000      2.0000   0.000008", " ",
+       "7 iterasyon adımı sonucunda", "Lineer denklem takımının kökleri", " ", " x(1) = 1.0000", " x(2) = 2.0000",
+       " ", "Maksimum hata = 0.000008",}},
+    {Option::LesGaussSidel, kTwo, "100", "1",
+      {"  Adım        x(1)        x(2)   Maksimum değişim", "     1      1.1000      1.9800   0.98",
+       "     2      1.0020      1.9996   0.098", "     3      1.0000      2.0000   0.00196",
+       "     4      1.0000      2.0000   0.000039", "     5      1.0000      2.0000   0.000001", " ",
+       "5 iterasyon adımı sonucunda", "Lineer denklem takımının kökleri", " ", " x(1) = 1.0000", " x(2) = 2.0000",
+       " ", "Maksimum hata = 0.000001",}},
+    {Option::LesSOR, kTwo, "3", "1.5",
+      {"  Adım        x(1)        x(2)   Maksimum değişim", "     1      1.1500      2.4700   1.47",
+       "     2      0.8545      1.7791   0.6909", "     3      1.1059      2.1038   0.324723", " ",
+       "3 iterasyon adımı sonucunda", "Lineer denklem takımının kökleri", " ", " x(1) = 1.1059", " x(2) = 2.1038",
+       " ", "Maksimum hata = 0.324723",}},
+};
+
+TEST(ExplainedSteps, WorkedExampleOfEveryMethodReadsAsCheckedByHand) {
+    for (const Worked& c : kWorked) {
+        Fixture f;
+        f.host.steps = true;
+        f.host.maxIter = c.limit;
+        f.host.w = c.w;
+        EXPECT_EQ(f.run(c.file, c.option), c.lines) << static_cast<int>(c.option);
+    }
+}
+
+// 3 - x2 and x1 from (1, 1): the sweeps cycle through (2, 1), (2, 2), (1, 2),
+// (1, 1) and never converge, so every limit runs to its end.
+TEST(ExplainedSteps, IterationTableShowsTheFirstHundredAndTheLastTwentySweeps) {
+    const char* const cycle[4][2] = {{"2.0000", "1.0000"}, {"2.0000", "2.0000"}, {"1.0000", "2.0000"}, {"1.0000", "1.0000"}};
+    for (std::int64_t limit : {7, 100, 101, 120, 121, 150, 100000}) {
+        Fixture f;
+        f.host.steps = true;
+        f.host.maxIter = std::to_string(limit);
+        f.run("2 3\n1 1 3\n-1 1 0\n", Option::LesJacobi);
+        std::vector<std::int64_t> shown;
+        std::int64_t hidden = 0;
+        for (std::size_t i = 1; i < f.host.explained.size(); ++i) {  // [0] is the heading
+            std::istringstream in(f.host.lines[f.host.explained[i]]);
+            std::string first, x1, x2, change;
+            in >> first >> x1 >> x2 >> change;
+            if (first.front() == '(') {
+                hidden = std::stoll(first.substr(1));
+                EXPECT_EQ(x1 + " " + x2, "adım gösterilmedi)");
+                continue;
+            }
+            const std::int64_t k = std::stoll(first);
+            shown.push_back(k);
+            EXPECT_EQ(x1, cycle[(k - 1) % 4][0]) << k;
+            EXPECT_EQ(x2, cycle[(k - 1) % 4][1]) << k;
+            EXPECT_EQ(change, "1") << k;
+        }
+        std::vector<std::int64_t> expected;
+        for (std::int64_t k = 1; k <= limit; ++k)
+            if (k <= 100 || k > limit - 20) expected.push_back(k);
+        EXPECT_EQ(shown, expected) << limit;
+        EXPECT_EQ(hidden, limit > 120 ? limit - 120 : 0) << limit;
+    }
+}
+
+}  // namespace
+}  // namespace lineer::test

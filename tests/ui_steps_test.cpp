@@ -1,0 +1,43 @@
+// The "Görünüm" menu's "Adımları göster": off at first, remembered by the
+// next window, and what it adds to a run.
+
+#include <QAction>
+
+#include "ui_fixture.h"
+
+namespace lineer::uitest {
+namespace {
+
+using StepsSwitch = WindowTest;
+
+TEST_F(StepsSwitch, StartsOffAddsTheExplanationsAndIsRemembered) {
+    auto* steps = child<QAction>("Mn_Adimlar");
+    ASSERT_NE(steps, nullptr);
+    EXPECT_TRUE(steps->isCheckable());
+    EXPECT_FALSE(steps->isChecked());
+
+    goTo(writeFile("uc.txt", kThreeEquations));
+    auto gauss = [&] {
+        clickFile("uc.txt");
+        select(Option::LesGauss);
+        press("Command_Hesapla");
+        return lines();
+    };
+    const std::vector<std::string> plain = gauss();
+    steps->trigger();
+    std::vector<std::string> explained = gauss();
+    ASSERT_EQ(explained.size(), plain.size() + 6);
+    EXPECT_EQ(explained[5], "2. satır ← 2. satır − (-1.5000) × 1. satır");
+    EXPECT_EQ(explained.back(), plain.back());
+
+    // The next window starts as this one was left; switching it off there
+    // leaves the default for the tests after this one.
+    w = std::make_unique<ui::MainWindow>();
+    auto* again = child<QAction>("Mn_Adimlar");
+    EXPECT_TRUE(again->isChecked());
+    again->trigger();
+    EXPECT_FALSE(ui::MainWindow().findChild<QAction*>(QStringLiteral("Mn_Adimlar"))->isChecked());
+}
+
+}  // namespace
+}  // namespace lineer::uitest
