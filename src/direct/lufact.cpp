@@ -15,9 +15,9 @@ namespace lineer {
 // would not fit a screen.
 inline constexpr int kExplainEach = 6;
 
-bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, Context* steps) {
+bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, Context* explain) {
     using steps::columnOf, steps::formula, steps::name, steps::rowOf;
-    const bool each = steps && n <= kExplainEach;
+    const bool each = explain && n <= kExplainEach;
     // Every sum runs in ascending j and is subtracted from its first term
     // before any division.
     for (int k = 1; k <= n; ++k) {
@@ -26,7 +26,7 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, C
                 double s = 0;
                 for (int j = 1; j <= k - 1; ++j) s = s + L(k, j) * U(j, i);
                 U(k, i) = A(k, i) - s;
-                if (each) formula(*steps, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, {}, U(k, i));
+                if (each) formula(*explain, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, {}, U(k, i));
             }
             if (U(k, k) == 0) return false;
             for (int r = k; r <= n; ++r) {
@@ -34,14 +34,14 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, C
                 for (int j = 1; j <= k - 1; ++j) s = s + L(r, j) * U(j, k);
                 L(r, k) = (A(r, k) - s) / U(k, k);
                 if (each)
-                    formula(*steps, name("L", r, k), A(r, k), rowOf(L, r), columnOf(U, k), 1, k - 1, U(k, k), L(r, k));
+                    formula(*explain, name("L", r, k), A(r, k), rowOf(L, r), columnOf(U, k), 1, k - 1, U(k, k), L(r, k));
             }
         } else {
             for (int r = k; r <= n; ++r) {
                 double s = 0;
                 for (int j = 1; j <= k - 1; ++j) s = s + L(r, j) * U(j, k);
                 L(r, k) = A(r, k) - s;
-                if (each) formula(*steps, name("L", r, k), A(r, k), rowOf(L, r), columnOf(U, k), 1, k - 1, {}, L(r, k));
+                if (each) formula(*explain, name("L", r, k), A(r, k), rowOf(L, r), columnOf(U, k), 1, k - 1, {}, L(r, k));
             }
             if (L(k, k) == 0) return false;
             for (int i = k; i <= n; ++i) {
@@ -49,10 +49,10 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, C
                 for (int j = 1; j <= k - 1; ++j) s = s + L(k, j) * U(j, i);
                 U(k, i) = (A(k, i) - s) / L(k, k);
                 if (each)
-                    formula(*steps, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, L(k, k), U(k, i));
+                    formula(*explain, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, L(k, k), U(k, i));
             }
         }
-        if (steps && !each) steps::luStep(*steps, k, n, variant == LuVariant::Doolittle ? U(k, k) : L(k, k));
+        if (explain && !each) steps::luStep(*explain, k, n, variant == LuVariant::Doolittle ? U(k, k) : L(k, k));
     }
     return true;
 }
