@@ -211,7 +211,6 @@ std::string name(std::string_view symbol, int i, int j) {
 void IterationTable::write(std::int64_t k, const double* x, double e) {
     const int n = ctx_.ws.n;
     std::string line, cell;
-    cell.clear();
     appendInt(cell, k);
     padLeft(line, cell, 6);
     for (int i = 1; i <= n; ++i) {
