@@ -271,14 +271,21 @@ TEST(IterationReport, NothingAppendedWhenAValueIsNotFinite) {
     }
 }
 
-TEST(IterationReport, LargeErrorInPlainDecimals) {
+// A diverging but finite run: x1 = -2 x2 and x2 = -2 x1 double the change
+// every sweep; after 60 sweeps it is 3 * 2^59.
+TEST(IterationReport, LargeErrorInExponentForm) {
+    TestHost d;
+    d.maxIter = "60";
+    EXPECT_EQ(runMethodOn("2 3\n1 2 0\n2 1 0\n", Option::LesJacobi, d).back(),
+              "Maksimum hata = 1.72938225691027E+18");
+
     Workspace ws;
     ws.n = 1;
     ws.x(1) = 1;
     TestHost h;
     Context ctx{ws, h};
-    appendIterationReport(ctx, 12, 1.5e20);
-    EXPECT_EQ(h.lines.back(), "Maksimum hata = 150000000000000000000");
+    appendIterationReport(ctx, 12, 999999999999999.0);
+    EXPECT_EQ(h.lines.back(), "Maksimum hata = 999999999999999");
     appendIterationReport(ctx, 12, 0.0000099);  // below the tolerance, rounded up to it
     EXPECT_EQ(h.lines.back(), "Maksimum hata = 0.00001");
     appendIterationReport(ctx, 12, 0.0000004);

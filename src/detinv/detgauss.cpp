@@ -39,7 +39,7 @@ void Module_DetGauss(Context& ctx) {
     for (int k = 1; k <= n; ++k) d = d * A(k, k);
     requireFinite(d);
     ctx.append(" ");
-    ctx.append("Matrisin determinantı = " + formatRounded(d, 4, ctx.decimal, true));
+    ctx.append("Matrisin determinantı = " + formatRounded(d, 4, ctx.decimal));
 }
 
 }  // namespace lineer

@@ -17,7 +17,7 @@ void appendIterationReport(Context& ctx, std::int64_t k, double e) {
     std::string count;
     appendInt(count, k);
     count += kIterationsSuffix;
-    std::string error = kMaxErrorPrefix + formatRounded(e, 6, ctx.decimal, false);
+    std::string error = kMaxErrorPrefix + formatRounded(e, 6, ctx.decimal);
 
     ctx.append(" ");
     ctx.append(std::move(count));

@@ -210,7 +210,7 @@ std::string formatFixed4(double v, std::string_view dec) {
     return s;
 }
 
-std::string formatRounded(double v, int decimals, std::string_view dec, bool exponentForm) {
+std::string formatRounded(double v, int decimals, std::string_view dec) {
     // Round on the exact binary value, ties to even.
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
@@ -222,7 +222,7 @@ std::string formatRounded(double v, int decimals, std::string_view dec, bool exp
     Digits15 g = digits15(std::fabs(r));
     int len = 15;
     while (len > 1 && g.d[len - 1] == '0') --len;
-    if (exponentForm && g.exp >= 15) {
+    if (g.exp >= 15) {
         out.push_back(g.d[0]);
         if (len > 1) {
             out.append(dec);

@@ -28,11 +28,10 @@ void appendFixed4Exact(std::string& out, double v, std::string_view dec);
 
 // v rounded to `decimals` places (halves to even, decided on the exact binary
 // value), then written in general form: at most 15 significant digits, no
-// trailing zeros, no decimal symbol for whole values, "-0" written as "0".
-// With exponentForm, values of 1E15 and above in magnitude are written as
-// mantissa, "E", sign and at least two exponent digits ("1.5E+15");
-// otherwise always in plain decimal notation. v must be finite.
-std::string formatRounded(double v, int decimals, std::string_view dec, bool exponentForm);
+// trailing zeros, no decimal symbol for whole values, "-0" written as "0",
+// and values of 1E15 and above in magnitude as mantissa, "E", sign and at
+// least two exponent digits ("1.5E+15"). v must be finite.
+std::string formatRounded(double v, int decimals, std::string_view dec);
 
 void appendInt(std::string& out, long long v);
 

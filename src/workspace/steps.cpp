@@ -222,7 +222,7 @@ void IterationTable::write(std::int64_t k, const double* x, double e) {
         padLeft(line, cell, kCell);
     }
     line.append("   ");
-    line.append(std::isfinite(e) ? formatRounded(e, 6, ctx_.decimal, false) : std::string(kOverflow));
+    line.append(std::isfinite(e) ? formatRounded(e, 6, ctx_.decimal) : std::string(kOverflow));
     ctx_.explain(std::move(line));
 }
 
