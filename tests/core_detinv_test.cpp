@@ -12,6 +12,7 @@
 
 #include "listing.h"
 #include "method_fixture.h"
+#include "numformat.h"
 
 namespace lineer::test {
 namespace {
@@ -192,6 +193,30 @@ TEST(DetInvRandom, DeterminantAgreesWithReference) {
             double ref = static_cast<double>(referenceDet(a, n));
             EXPECT_NEAR(got, ref, 0.5e-4 + 1e-12 * std::fabs(ref)) << "n = " << n << ": " << line;
         }
+    }
+}
+
+// Where the plain running product never leaves the normal range, the
+// determinant is that product to the last bit.
+TEST(DetInvRandom, DeterminantIsThePlainProductWhileItStaysInRange) {
+    std::mt19937 gen(23);
+    std::uniform_real_distribution<double> mantissa(-1, 1);
+    std::uniform_int_distribution<int> exponent(-60, 60);
+    for (int trial = 0; trial < 200; ++trial) {
+        const int n = 1 + trial % 30;
+        std::vector<std::vector<double>> a(n, std::vector<double>(n, 0.0));
+        double plain = 1;
+        bool inRange = true;
+        for (int k = 0; k < n; ++k) {
+            a[k][k] = std::ldexp(mantissa(gen), exponent(gen));
+            plain = plain * a[k][k];
+            inRange = inRange && std::fabs(plain) >= 0x1p-1022 && std::isfinite(plain);
+        }
+        if (!inRange) continue;
+        Fixture f;
+        auto out = f.run(file(a), Option::DetGauss);
+        ASSERT_FALSE(out.empty());
+        EXPECT_EQ(out.back(), kDetLine + formatRounded(plain, 4, ".")) << "trial " << trial;
     }
 }
 

@@ -1,6 +1,8 @@
 // The determinant of the square block by Gauss elimination without
 // pivoting: the product of the diagonal of the triangular block.
 
+#include <cmath>
+
 #include "detinv.h"
 #include "listing.h"
 #include "steps.h"
@@ -35,8 +37,24 @@ void Module_DetGauss(Context& ctx) {
     Listele(ctx, m, n, A);
 
     if (ctx.params.steps) steps::diagonalProduct(ctx, A, n);
+
+    // d = A(1, 1) * A(2, 2) * ... in this order, with the binary exponent
+    // carried apart so that no partial product overflows or underflows: the
+    // running product and each factor are kept as a fraction of magnitude
+    // in [0.5, 1) times a power of two. Scaling by a power of two is exact,
+    // so where the plain product stays in range every step rounds to the
+    // same bits, and an ordinary determinant behind extreme factors comes
+    // out right. Only a determinant that is itself out of range overflows.
     double d = 1;
-    for (int k = 1; k <= n; ++k) d = d * A(k, k);
+    int exponent = 0;  // at most 100 factors of 2^-1074..2^1024
+    for (int k = 1; k <= n; ++k) {
+        int e;
+        const double f = std::frexp(A(k, k), &e);
+        exponent += e;
+        d = std::frexp(d * f, &e);
+        exponent += e;
+    }
+    d = std::ldexp(d, exponent);  // rounded once; infinite when out of range
     requireFinite(d);
     ctx.append(" ");
     ctx.append("Matrisin determinantı = " + formatRounded(d, 4, ctx.decimal));

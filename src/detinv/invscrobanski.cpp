@@ -24,6 +24,7 @@ void Module_InvScrobanski(Context& ctx) {
         }
         const double a11 = A(1, 1);
         A(1, 1) = 1 / a11;
+        requireFinite(A(1, 1));
         if (ctx.params.steps) steps::formula(ctx, "A(1,1)", 1, {}, {}, 1, 0, a11, A(1, 1));
 
         double c[kDim] = {};
@@ -42,7 +43,12 @@ void Module_InvScrobanski(Context& ctx) {
                 ctx.host.message(kZeroDiagonal);
                 return;
             }
+            // An infinite d (or c) would turn into a corner of 0 and give a
+            // wrong inverse that looks right; a d so small that 1 / d
+            // overflows cannot be inverted either.
+            requireFinite(A(e, e));
             A(e, e) = 1 / A(e, e);
+            requireFinite(A(e, e));
             if (ctx.params.steps) steps::value(ctx, "\u03b4 = 1 / d", A(e, e));
             // New bottom row.
             for (int i = 1; i <= k; ++i) A(e, i) = (-A(e, e)) * c[i];
@@ -51,6 +57,7 @@ void Module_InvScrobanski(Context& ctx) {
             for (int i = 1; i <= k; ++i) {
                 c[i] = 0;
                 for (int j = 1; j <= k; ++j) c[i] = c[i] - A(i, j) * A(j, e);
+                requireFinite(c[i]);
             }
             if (ctx.params.steps) steps::vector(ctx, "c = \u2212B·u", steps::entries(c), 1, k);
             // New block from the new bottom row, then the new column.

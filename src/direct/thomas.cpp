@@ -2,6 +2,8 @@
 // right side are copied out of the workspace, listed as a four-column
 // table, and solved by one forward sweep and back substitution.
 
+#include <cmath>
+
 #include "direct.h"
 #include "listing.h"
 #include "numformat.h"
@@ -63,31 +65,42 @@ void Module_LesThomas(Context& ctx) {
         ctx.append(std::move(line));
     }
 
+    // A beta or gamma that is not finite would be absorbed by a later step
+    // (a finite value over an infinite beta is 0) and show a wrong root as
+    // if it were right: the run ends with the overflow message where the
+    // roots would have begun.
+    bool finite = true;
     if (n >= 1) {
         Vector beta, gamma;
         beta(1) = b(1);
         gamma(1) = d(1);
         if (ctx.params.steps) steps::thomasRow(ctx, 1, beta(1), gamma(1));
-        for (int i = 2; i <= n; ++i) {
+        for (int i = 2; i <= n && finite; ++i) {
             if (beta(i - 1) == 0) {
                 ctx.host.message(kZeroDiagonal);
                 return;
             }
             beta(i) = b(i) - (a(i) * c(i - 1)) / beta(i - 1);
             gamma(i) = d(i) - (a(i) * gamma(i - 1)) / beta(i - 1);
-            if (ctx.params.steps) steps::thomasRow(ctx, i, beta(i), gamma(i));
+            finite = std::isfinite(beta(i)) && std::isfinite(gamma(i));
+            if (finite && ctx.params.steps) steps::thomasRow(ctx, i, beta(i), gamma(i));
         }
         // beta(1..n-1) were tested in the sweep; beta(n) is divided by here
         // first.
-        if (beta(n) == 0) {
+        if (finite && beta(n) == 0) {
             ctx.host.message(kZeroDiagonal);
             return;
         }
-        x(n) = gamma(n) / beta(n);
-        for (int i = n - 1; i >= 1; --i) x(i) = (gamma(i) - c(i) * x(i + 1)) / beta(i);
+        // A root that is not finite makes every root above it so too, and
+        // the roots block refuses to show it.
+        if (finite) {
+            x(n) = gamma(n) / beta(n);
+            for (int i = n - 1; i >= 1; --i) x(i) = (gamma(i) - c(i) * x(i + 1)) / beta(i);
+        }
     }
 
     ctx.append(" ");
+    if (!finite) throw NumberOverflow();
     appendRootsBlock(ctx, kRootsHeading);
 }
 
