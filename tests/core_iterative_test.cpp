@@ -304,15 +304,26 @@ public:
     }
 };
 
-TEST(IterationCancel, EndsAsIfTheLimitWereReached) {
-    for (Option option : {Option::LesJacobi, Option::LesSOR}) {
+// The report as if the limit were reached, then where the run stopped;
+// a stop in the sweep the limit would end anyway changes nothing.
+TEST(IterationCancel, EndsWithTheReportAndTheSweepItStoppedAt) {
+    struct Case {
+        Option option;
+        const char* maxIter;
+        bool stopLine;
+    };
+    for (const Case c : {Case{Option::LesJacobi, "1e999", true}, Case{Option::LesSOR, "1e999", true},
+                         Case{Option::LesJacobi, "3", false}}) {
         StoppingHost h;
-        h.maxIter = "1e999";
-        auto got = methodLines(runMethodOn(option == Option::LesJacobi ? kJacobiCycle : kSeidelCycle, option, h), 2);
-        if (option == Option::LesJacobi) {
-            EXPECT_EQ(got, report("3", {"2.0000", "2.0000"}, "1"));
+        h.maxIter = c.maxIter;
+        auto got = methodLines(runMethodOn(c.option == Option::LesJacobi ? kJacobiCycle : kSeidelCycle, c.option, h), 2);
+        if (c.option == Option::LesJacobi) {
+            auto want = report("3", {"2.0000", "2.0000"}, "1");
+            if (c.stopLine) want.push_back("İterasyon 3. adımda durduruldu");
+            EXPECT_EQ(got, want) << c.maxIter;
         } else {
             EXPECT_EQ(got.at(1), "3 iterasyon adımı sonucunda");
+            EXPECT_EQ(got.back(), "İterasyon 3. adımda durduruldu");
         }
         ASSERT_EQ(h.seen.size(), 3u);
         for (int i = 0; i < 3; ++i) EXPECT_EQ(h.seen[i].first, i + 1);

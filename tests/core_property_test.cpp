@@ -61,6 +61,7 @@ const char* const kFactors[] = {"1", "0", "1.5", "2", "-1", "1e308", "abc", "0.9
 const std::regex kGeneral(R"(-?[0-9]+(\.[0-9]+)?(E\+[0-9]{2,3})?)");
 const std::regex kRoot(R"( x\(([0-9]+)\) = (-?[0-9]+\.[0-9]{4}))");
 const std::regex kCount(R"([0-9]+ iterasyon adımı sonucunda)");
+const std::regex kStopped(R"(İterasyon [0-9]+\. adımda durduruldu)");
 // A band-table line: a, b, c in the listing format, then d without trailing spaces.
 const std::regex kBand(R"(( 0\.0000   |-?[0-9]+\.[0-9]{4}   )(-?[0-9]+\.[0-9]{4}   )(  0\.0000   |-?[0-9]+\.[0-9]{4}   )-?[0-9]+\.[0-9]{4})");
 
@@ -126,7 +127,7 @@ std::string problemWith(const std::string& line, Option option, int n, int m) {
     }
     std::smatch mm;
     if (std::regex_match(line, mm, kRoot)) return std::stoi(mm[1]) >= 1 && std::stoi(mm[1]) <= n ? "" : "root index";
-    if (std::regex_match(line, kCount)) return "";
+    if (std::regex_match(line, kCount) || std::regex_match(line, kStopped)) return "";
     const std::string err = "Maksimum hata = ", det = "Matrisin determinantı = ";
     if (line.rfind(err, 0) == 0) return std::regex_match(line.substr(err.size()), kGeneral) ? "" : "error value";
     if (line.rfind(det, 0) == 0) return std::regex_match(line.substr(det.size()), kGeneral) ? "" : "determinant";

@@ -82,7 +82,7 @@ std::vector<std::string> transcriptWithLimit(const QByteArray& content, Option o
     return lines;
 }
 
-TEST_F(ProgressTest, EveryWayOfCancellingEndsTheRunAsIfTheLimitWereReached) {
+TEST_F(ProgressTest, EveryWayOfCancellingEndsTheRunWithTheReportAndWhereItStopped) {
     struct Case {
         Option option;
         const char* how;
@@ -116,8 +116,11 @@ TEST_F(ProgressTest, EveryWayOfCancellingEndsTheRunAsIfTheLimitWereReached) {
         EXPECT_EQ(pumps, c.atPump);
         EXPECT_EQ(shownCount, std::string("İterasyon: ") + c.count);
         EXPECT_EQ(shownChange, "Maksimum hata: 1");
-        // The report is the one a typed limit of that count gives.
-        EXPECT_EQ(lines(), transcriptWithLimit(kRoundAbout, c.option, c.count));
+        // The report is the one a typed limit of that count gives, then the
+        // line saying where the run was stopped.
+        auto want = transcriptWithLimit(kRoundAbout, c.option, c.count);
+        want.push_back(std::string("İterasyon ") + c.count + ". adımda durduruldu");
+        EXPECT_EQ(lines(), want);
         EXPECT_EQ(lines().at(5), std::string(c.count) + " iterasyon adımı sonucunda");
         EXPECT_TRUE(messages.empty());
         EXPECT_FALSE(dialog()->isVisible());

@@ -26,4 +26,11 @@ void appendIterationReport(Context& ctx, std::int64_t k, double e) {
     ctx.append(std::move(error));
 }
 
+void appendStoppedLine(Context& ctx, std::int64_t k) {
+    std::string line = kStoppedPrefix;
+    appendInt(line, k);
+    line += kStoppedSuffix;
+    ctx.append(std::move(line));
+}
+
 }  // namespace lineer

@@ -22,6 +22,8 @@ inline constexpr double kTolerance = 0.00001;
 inline constexpr const char* kDivergesMessage = "İterasyon ıraksıyor";
 inline constexpr const char* kIterationsSuffix = " iterasyon adımı sonucunda";
 inline constexpr const char* kMaxErrorPrefix = "Maksimum hata = ";
+inline constexpr const char* kStoppedPrefix = "İterasyon ";
+inline constexpr const char* kStoppedSuffix = ". adımda durduruldu";
 
 // Whether some A(i, i), i = 1..n, is exactly 0.
 bool hasZeroDiagonal(const Matrix& A, int n);
@@ -30,6 +32,11 @@ bool hasZeroDiagonal(const Matrix& A, int n);
 // of ws.x, " ", "Maksimum hata = <e rounded to 6 places>". Throws
 // NumberOverflow before appending anything if e or a root is not finite.
 void appendIterationReport(Context& ctx, std::int64_t k, double e);
+
+// The line after the report of a run that was stopped from outside (the
+// window's "İptal", an interrupt on the command line) after sweep k, before
+// it converged or reached its limit: "İterasyon <k>. adımda durduruldu".
+void appendStoppedLine(Context& ctx, std::int64_t k);
 
 // Rows first..n of the Jacobi sweep in the plain written order, one row
 // after the other: the rows left over after jacobiSweep's blocks of eight,
@@ -122,6 +129,9 @@ inline void gaussSeidelSweep(const Matrix& A, int n, int m, double* x, const dou
 // change before the convergence test. Works on local copies and writes
 // x(1..n) of the workspace only when the report is due.
 //
+// A run that the host stops before it converges or reaches its limit says
+// so in one line after the report.
+//
 // A zero diagonal element (when a sweep is going to run) and a sweep that
 // leaves a value that is not finite end the run with a message, no report,
 // and the workspace's root vector untouched.
@@ -141,6 +151,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
     std::int64_t k = 0;
     double e = 0;
     steps::IterationTable table(ctx);
+    bool stopped = false;
     while (static_cast<double>(k + 1) <= L) {
         k = k + 1;
         std::memcpy(p + 1, x + 1, bytes);
@@ -161,12 +172,17 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
         if (ctx.params.steps) table.sweep(k, x, e);
         afterSweep(k, e);
         const bool go = ctx.host.keepIterating(k, e);
-        if (e < kTolerance || !go) break;
+        if (e < kTolerance) break;
+        if (!go) {
+            stopped = static_cast<double>(k + 1) <= L;
+            break;
+        }
     }
 
     if (ctx.params.steps) table.finish();
     for (int i = 1; i <= n; ++i) ctx.ws.x(i) = x[i];
     appendIterationReport(ctx, k, e);
+    if (stopped) appendStoppedLine(ctx, k);
 }
 
 // Jacobi and Gauss-Seidel differ only in their sweep: the loop with the
