@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "cli_runner.h"
 #include "transcripts.h"
 
@@ -76,6 +78,8 @@ TEST(Cli, UsageErrors) {
              {"--bogus", examplePath("uc-denklem.txt")},
              {"--max-iter", "5"},
              {examplePath("uc-denklem.txt"), examplePath("uc-denklem.txt")},
+             {"--picture", "", examplePath("uc-denklem.txt")},
+             {"--picture=", examplePath("uc-denklem.txt")},
          }) {
         CliResult r = runLineer(args);
         EXPECT_EQ(r.status, 2) << args[0];
@@ -135,13 +139,28 @@ TEST(Cli, OverflowExitsWithOne) {
 namespace lineer::test {
 namespace {
 
-// A transcript that cannot be written is not a success.
+// Output that cannot be written is not a success: it is said on stderr.
 TEST(Cli, OutputThatCannotBeWrittenFails) {
-    std::string cmd = "env -u DISPLAY LC_ALL=C.UTF-8 " + shellQuote(LINEER_EXE) + " --method gauss " +
-                      shellQuote(examplePath("uc-denklem.txt")) + " >/dev/full 2>/dev/null";
-    int rc = std::system(cmd.c_str());
-    ASSERT_TRUE(WIFEXITED(rc));
-    EXPECT_EQ(WEXITSTATUS(rc), 2);
+    struct Case {
+        std::string args, err;
+    };
+    const std::string file = shellQuote(examplePath("uc-denklem.txt"));
+    for (const auto& c : std::vector<Case>{
+             {"--method gauss " + file + " >/dev/full", "Standart çıktıya yazılamadı\n"},
+             {"--help >/dev/full", "Standart çıktıya yazılamadı\n"},
+             {"--picture /dev/full " + file + " >/dev/null", "Resim kaydedilemedi: /dev/full: diskte yer kalmadı\n"},
+         }) {
+        std::string cmd = "env -u DISPLAY LC_ALL=C.UTF-8 " + shellQuote(LINEER_EXE) + " 2>&1 " + c.args;
+        FILE* p = popen(cmd.c_str(), "r");
+        ASSERT_NE(p, nullptr);
+        std::string err;
+        char buf[256];
+        for (std::size_t r; (r = std::fread(buf, 1, sizeof buf, p)) > 0;) err.append(buf, r);
+        int rc = pclose(p);
+        ASSERT_TRUE(WIFEXITED(rc)) << c.args;
+        EXPECT_EQ(WEXITSTATUS(rc), 2) << c.args;
+        EXPECT_EQ(err, c.err) << c.args;
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "interrupt.h"
 #include "picture_output.h"
 #include "session.h"
 #include "toolkit.h"
@@ -39,6 +40,7 @@ const char* const kHelpTail =
     "satırın metni, oluş sırasıyla.\n"
     "Çıkış durumu: 0 yöntem sonuna kadar çalıştı; 1 yöntem bir mesajla durdu;\n"
     "2 kullanım hatası, dosya yüklenemedi ya da çıktı yazılamadı.\n"
+    "Ctrl+C bir iterasyonu o adımda bitirir: rapor yazılır, çıkış durumu 1 olur.\n"
     "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir.\n";
 
 // The method names in a column, one line per method.
@@ -73,7 +75,8 @@ public:
         buf_.clear();
         if (std::fflush(stdout) != 0) failed_ = true;
     }
-    // Whether some output could not be written (a full disk, a closed pipe).
+    // Whether some output could not be written (a full disk). A closed pipe
+    // never gets here: the write raises SIGPIPE, which ends the process.
     bool failed() const { return failed_; }
 
 private:
@@ -117,18 +120,33 @@ private:
     int& messages_;
 };
 
+// Thrown by the output when a stop was asked for outside an iteration: the
+// run ends at that line.
+struct Interrupted {};
+
 class CliHost : public Host {
 public:
     OutputBuffer out;
     int messages = 0;  // message boxes and picture texts so far
     CliPicture pictureBox{messages};
+    bool inIteration = false;  // an iteration has begun: it ends the run itself
 
-    void listAppend(std::string line) override { out.line(line); }
+    void listAppend(std::string line) override {
+        holdOutput();
+        if (!inIteration && stopRequested()) throw Interrupted();
+        out.line(line);
+    }
     void listClear() override { out.discard(); }
     PictureSurface& picture() override { return pictureBox; }
     void message(const std::string& text) override {
         ++messages;
         toStderr(text);
+    }
+    // A stop ends the iteration after this sweep, as "İptal" does in the
+    // window: the report and the line saying where it stopped are written.
+    bool keepIterating(std::int64_t, double) override {
+        inIteration = true;
+        return !stopRequested();
     }
 };
 
@@ -137,9 +155,24 @@ int usage(const std::string& problem) {
     return 2;
 }
 
+int outputFailed() {
+    std::fputs("Standart çıktıya yazılamadı\n", stderr);
+    return 2;
+}
+
+// A path as a message shows it: control characters (a line break in a
+// file name) as "?", so that one message stays one line.
+std::string shownPath(const std::string& path) {
+    std::string s = path;
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return s;
+}
+
 }  // namespace
 
 int run(int argc, char** argv) {
+    installInterruptHandlers();
     CliHost host;
     RunRequest request;
     std::string file, picture;
@@ -162,7 +195,7 @@ int run(int argc, char** argv) {
         std::string method;
         int r;
         if (a == "--help" || a == "-h") {
-            std::fputs(helpText().c_str(), stdout);
+            if (std::fputs(helpText().c_str(), stdout) < 0 || std::fflush(stdout) != 0) return outputFailed();
             return 0;
         } else if (a == "--draw") {
             draw = true;
@@ -179,7 +212,7 @@ int run(int argc, char** argv) {
         } else if ((r = value("--w", request.params.wText)) != 0) {
             if (r < 0) return usage("--w bir metin ister");
         } else if ((r = value("--picture", picture)) != 0) {
-            if (r < 0) return usage("--picture bir dosya adı ister");
+            if (r < 0 || picture.empty()) return usage("--picture bir dosya adı ister");
         } else if (a == "--") {
             if (i + 1 < argc && !haveFile) {
                 file = argv[++i];
@@ -199,19 +232,26 @@ int run(int argc, char** argv) {
     if (!picture.empty() || draw) host.pictureBox.target = out.surface();
 
     Session session(host, ui::systemDecimalSymbol());
-    if (!session.loadFile(file)) return 2;
-    int before = host.messages;
-    if (request.option) session.hesapla(request);
-    bool stopped = host.messages != before;
-    if (draw) session.resimle();
-    host.out.flush();
-    if (host.out.failed()) {
-        std::fputs("Standart çıktıya yazılamadı\n", stderr);
-        return 2;
+    bool stopped = false;
+    try {
+        if (!session.loadFile(file)) return 2;
+        // The listing is out before a long run begins.
+        host.out.flush();
+        int before = host.messages;
+        if (request.option) session.hesapla(request);
+        stopped = host.messages != before;
+        if (draw && !stopRequested()) session.resimle();
+    } catch (const Interrupted&) {
     }
-    if (!picture.empty() && !out.save(picture)) {
-        std::fprintf(stderr, "Resim kaydedilemedi: %s\n", picture.c_str());
-        return 2;
+    host.out.flush();
+    if (host.out.failed()) return outputFailed();
+    if (stopRequested()) return 1;
+    if (!picture.empty()) {
+        std::string why = out.save(picture);
+        if (!why.empty()) {
+            std::fprintf(stderr, "Resim kaydedilemedi: %s: %s\n", shownPath(picture).c_str(), why.c_str());
+            return 2;
+        }
     }
     return stopped ? 1 : 0;
 }

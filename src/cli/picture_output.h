@@ -15,8 +15,10 @@ public:
     ~PictureOutput();
     // The drawing surface; the offscreen toolkit starts on the first call.
     PictureSurface* surface();
-    // Saves what has been drawn as PNG; false when it cannot be written.
-    bool save(const std::string& path);
+    // Saves what has been drawn as PNG. Returns "" when the file is
+    // complete, and otherwise why it could not be written (in Turkish); a
+    // file that was there before is then left as it was.
+    std::string save(const std::string& path);
 
 private:
     struct Impl;

@@ -1,0 +1,22 @@
+#pragma once
+// Ctrl+C (SIGINT) and SIGTERM on the command line. Until the first line of
+// output is held, a signal ends the process at once with status 1: nothing
+// would be lost. From then on the first signal only asks for a stop, which
+// the command line honours after the current sweep or line, and a second
+// signal ends the process at once (the default action).
+//
+// A closed standard output (`lineer ... | head -1`) ends the process by
+// SIGPIPE, as it does any filter; an ignored SIGPIPE inherited from the
+// parent is put back to the default.
+
+namespace lineer::cli {
+
+void installInterruptHandlers();
+
+// From now on a first signal asks for a stop instead of ending the process.
+void holdOutput();
+
+// Whether a stop has been asked for.
+bool stopRequested();
+
+}  // namespace lineer::cli

@@ -1,0 +1,136 @@
+// Stopping the command line: SIGINT and SIGTERM during an endless
+// iteration, and a closed pipe.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli_runner.h"
+
+namespace lineer::test {
+namespace {
+
+// x1 = -x2 and x2 = x1 under Jacobi: the iterate turns round in four sweeps,
+// every sweep changes it by 2, and the run never ends by itself.
+const char* const kEndless = "2 3\n1 1 0\n-1 1 0\n";
+
+struct Child {
+    pid_t pid = -1;
+    int out = -1;  // read end of its standard output
+};
+
+Child spawnLineer(const std::vector<std::string>& args) {
+    int fds[2];
+    if (pipe(fds) != 0) return {};
+    std::vector<std::string> all = {"lineer"};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(fds[1], 1);
+        const int null = open("/dev/null", O_RDWR);
+        dup2(null, 0);
+        dup2(null, 2);
+        close(fds[0]);
+        close(fds[1]);
+        setenv("LC_ALL", "C.UTF-8", 1);
+        unsetenv("DISPLAY");
+        execv(LINEER_EXE, argv.data());
+        _exit(127);
+    }
+    close(fds[1]);
+    return {pid, fds[0]};
+}
+
+// Reads until `lines` complete lines have arrived (or the end).
+bool readLines(int fd, std::string& text, std::size_t lines) {
+    char buf[4096];
+    while (static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) < lines) {
+        const ssize_t r = read(fd, buf, sizeof buf);
+        if (r <= 0) return false;
+        text.append(buf, static_cast<std::size_t>(r));
+    }
+    return true;
+}
+
+std::string slurp(int fd, std::string text) {
+    char buf[4096];
+    for (ssize_t r; (r = read(fd, buf, sizeof buf)) > 0;) text.append(buf, static_cast<std::size_t>(r));
+    return text;
+}
+
+std::string tempCoefficientFile(const char* content) {
+    const auto path = std::filesystem::temp_directory_path() / ("lineer-signal-" + std::to_string(getpid()) + ".txt");
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+}
+
+class StopSignal : public ::testing::TestWithParam<int> {};
+
+TEST_P(StopSignal, EndsAnEndlessIterationAfterTheSweepWithItsReport) {
+    const std::string file = tempCoefficientFile(kEndless);
+    Child c = spawnLineer({"--method", "jacobi", "--max-iter", "1e999", file});
+    ASSERT_GT(c.pid, 0);
+    // The load listing comes out before the iteration begins.
+    std::string text;
+    ASSERT_TRUE(readLines(c.out, text, 4));
+    usleep(100 * 1000);
+    const auto sent = std::chrono::steady_clock::now();
+    kill(c.pid, GetParam());
+    text = slurp(c.out, text);
+    int status = 0;
+    waitpid(c.pid, &status, 0);
+    const auto took = std::chrono::steady_clock::now() - sent;
+    close(c.out);
+    std::filesystem::remove(file);
+
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    // Well within a second on an idle machine; the margin is for the
+    // sanitizer build on busy cores.
+    EXPECT_LT(took, std::chrono::seconds(5));
+    const auto lines = CliResult::split(text);
+    ASSERT_EQ(lines.size(), 4u + 9u);
+    const std::string count = lines[5].substr(0, lines[5].find(' '));
+    ASSERT_FALSE(count.empty());
+    const long k = std::stol(count);
+    const char* x1[] = {"1.0000", "-1.0000", "-1.0000", "1.0000"};
+    const char* x2[] = {"1.0000", "1.0000", "-1.0000", "-1.0000"};
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 4, lines.end()),
+              (std::vector<std::string>{" ", count + " iterasyon adımı sonucunda", "Lineer denklem takımının kökleri",
+                                        " ", std::string(" x(1) = ") + x1[k % 4], std::string(" x(2) = ") + x2[k % 4],
+                                        " ", "Maksimum hata = 2", "İterasyon " + count + ". adımda durduruldu"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, StopSignal, ::testing::Values(SIGINT, SIGTERM),
+                         [](const auto& info) { return info.param == SIGINT ? "SIGINT" : "SIGTERM"; });
+
+// A reader that has gone away ends lineer by SIGPIPE, as any filter, even
+// when the parent ignored that signal.
+TEST(Cli, AClosedPipeEndsTheRunBySigpipe) {
+    const auto old = std::signal(SIGPIPE, SIG_IGN);
+    Child c = spawnLineer({"--method", "gauss", examplePath("uc-denklem.txt")});
+    std::signal(SIGPIPE, old);
+    ASSERT_GT(c.pid, 0);
+    close(c.out);
+    int status = 0;
+    waitpid(c.pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    EXPECT_EQ(WTERMSIG(status), SIGPIPE);
+}
+
+}  // namespace
+}  // namespace lineer::test
