@@ -72,7 +72,10 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
     // shrink together until every text fits its label.
     const QStringList families{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
                                QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Sans Serif")};
-    for (double factor = 1.0; factor >= 0.6; factor -= 0.05) {
+    // Counted in whole steps: 1.0 less 0.05 eight times in a row ends just
+    // below 0.6 and would never try it.
+    for (int step = 0; step <= 8; ++step) {
+        const double factor = (20 - step) / 20.0;
         for (int i = 0; i < labels.size(); ++i) {
             QFont f;
             f.setFamilies(families);
