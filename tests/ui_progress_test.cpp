@@ -265,9 +265,11 @@ TEST(ProgressRealClock, AWindowAppearsAfterHalfASecondAndCancels) {
     clock.start();
     t.press("Command_Hesapla");
     const qint64 total = clock.elapsed();
+    // Never before half a second; the upper bounds leave room for the
+    // sanitizers on two busy cores.
     EXPECT_GE(appeared, 500);
-    EXPECT_LT(appeared, 2000);
-    EXPECT_LT(total - appeared, 200);
+    EXPECT_LT(appeared, 10000);
+    EXPECT_LT(total - appeared, 5000);
     EXPECT_EQ(t.w->runMonitor().timesShown(), 1);
     const std::string countLine = t.lines().at(5);
     EXPECT_GT(std::stoll(countLine), 1000) << countLine;
