@@ -118,6 +118,27 @@ TEST_P(StopSignal, EndsAnEndlessIterationAfterTheSweepWithItsReport) {
 INSTANTIATE_TEST_SUITE_P(Cli, StopSignal, ::testing::Values(SIGINT, SIGTERM),
                          [](const auto& info) { return info.param == SIGINT ? "SIGINT" : "SIGTERM"; });
 
+// A run held up by a reader that does not read: the first Ctrl+C waits for
+// the output, the second ends the process at once.
+TEST(Cli, ASecondInterruptEndsAtOnce) {
+    Child c = spawnLineer({"--method", "gauss-jordan", examplePath("buyuk-100.txt")});
+    ASSERT_GT(c.pid, 0);
+    std::string text;
+    ASSERT_TRUE(readLines(c.out, text, 102));
+    // Wait until it is blocked writing into the full pipe.
+    const std::string wchan = "/proc/" + std::to_string(c.pid) + "/wchan";
+    for (int i = 0; i < 1000 && slurpFile(wchan).find("pipe_write") == std::string::npos; ++i) usleep(10 * 1000);
+    kill(c.pid, SIGINT);
+    usleep(200 * 1000);
+    int status = 0;
+    EXPECT_EQ(waitpid(c.pid, &status, WNOHANG), 0);
+    kill(c.pid, SIGINT);
+    waitpid(c.pid, &status, 0);
+    close(c.out);
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    EXPECT_EQ(WTERMSIG(status), SIGINT);
+}
+
 // A reader that has gone away ends lineer by SIGPIPE, as any filter, even
 // when the parent ignored that signal.
 TEST(Cli, AClosedPipeEndsTheRunBySigpipe) {
