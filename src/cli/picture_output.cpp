@@ -1,14 +1,10 @@
 #include "picture_output.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
-
-#include <cerrno>
 
 #include "picturecanvas.h"
+#include "savefile.h"
 #include "toolkit.h"
 
 namespace lineer::cli {
@@ -28,41 +24,6 @@ void startOffscreenToolkit() {
     // Lives until the process ends; tearing it down among the static
     // destructors would gain nothing.
     new QGuiApplication(argc, argv);
-}
-
-// Why the last file operation failed, from errno.
-std::string reason(int error) {
-    switch (error) {
-        case ENOSPC: return "diskte yer kalmadı";
-#if defined(EDQUOT)
-        case EDQUOT: return "disk kotası doldu";
-#endif
-        case EACCES:
-        case EPERM: return "yazma izni yok";
-        case ENOENT:
-        case ENOTDIR: return "klasör bulunamadı";
-        case EISDIR: return "bu bir klasör";
-        case EROFS: return "dosya sistemi salt okunur";
-        default: return "yazma hatası";
-    }
-}
-
-// A device or a pipe (/dev/stdout, a FIFO) is written as it is; a file goes
-// through a temporary file beside it that replaces it only when complete.
-std::string writeFile(const QString& name, const QByteArray& bytes) {
-    const QFileInfo info(name);
-    errno = 0;
-    bool ok;
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        QFile f(name);
-        ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
-        f.close();
-        ok = ok && f.error() == QFileDevice::NoError;
-    } else {
-        QSaveFile f(name);
-        ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
-    }
-    return ok ? std::string() : reason(errno);
 }
 
 }  // namespace
@@ -88,7 +49,7 @@ std::string PictureOutput::save(const std::string& path) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!d_->canvas->image().save(&buffer, "PNG")) return "yazma hatası";
-    return writeFile(QFile::decodeName(QByteArray::fromStdString(path)), png);
+    return saveFile(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 }  // namespace lineer::cli
