@@ -149,6 +149,9 @@ TEST(Cli, OutputThatCannotBeWrittenFails) {
              {"--method gauss " + file + " >/dev/full", "Standart çıktıya yazılamadı\n"},
              {"--help >/dev/full", "Standart çıktıya yazılamadı\n"},
              {"--picture /dev/full " + file + " >/dev/null", "Resim kaydedilemedi: /dev/full: diskte yer kalmadı\n"},
+             // A line break in the name does not split the message.
+             {"--picture " + shellQuote("/yok/a\nb.png") + " " + file + " >/dev/null",
+              "Resim kaydedilemedi: /yok/a?b.png: klasör bulunamadı\n"},
          }) {
         std::string cmd = "env -u DISPLAY LC_ALL=C.UTF-8 " + shellQuote(LINEER_EXE) + " 2>&1 " + c.args;
         FILE* p = popen(cmd.c_str(), "r");
