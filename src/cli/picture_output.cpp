@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 
 #include "picturecanvas.h"
-#include "savefile.h"
+#include "replacefile.h"
 #include "toolkit.h"
 
 namespace lineer::cli {
@@ -49,7 +49,7 @@ std::string PictureOutput::save(const std::string& path) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!d_->canvas->image().save(&buffer, "PNG")) return "yazma hatası";
-    return saveFile(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    return replaceFileContents(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 }  // namespace lineer::cli

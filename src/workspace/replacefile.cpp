@@ -122,6 +122,22 @@ std::string replaceFileContents(const std::string& path, std::string_view data) 
 
 #else
 
+namespace {
+
+// 0, or the errno of the first write that failed.
+int writeAll(int fd, std::string_view data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t w = ::write(fd, data.data() + done, data.size() - done);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return w < 0 ? errno : EIO;
+        done += static_cast<std::size_t>(w);
+    }
+    return 0;
+}
+
+}  // namespace
+
 std::string replaceFileContents(const std::string& givenPath, std::string_view data) {
     // Saving through a link replaces the file it points at, not the link.
     std::string path = givenPath;
@@ -131,6 +147,19 @@ std::string replaceFileContents(const std::string& givenPath, std::string_view d
         char resolved[PATH_MAX];
         if (::realpath(path.c_str(), resolved)) path = resolved;
         exists = ::stat(path.c_str(), &old) == 0;
+    }
+
+    // A device or a pipe (/dev/stdout, a FIFO) has nothing to keep and
+    // cannot be renamed over: it is written as it is.
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) {
+        int fd;
+        do {
+            fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        } while (fd < 0 && errno == EINTR);
+        if (fd < 0) return reasonOfErrno(errno);
+        int error = writeAll(fd, data);
+        if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
+        return error == 0 ? std::string() : reasonOfErrno(error);
     }
 
     std::string temp;
@@ -154,13 +183,7 @@ std::string replaceFileContents(const std::string& givenPath, std::string_view d
 
     int error = 0;
     if (exists && S_ISREG(old.st_mode)) (void)::fchmod(fd, old.st_mode & 07777);
-    std::size_t done = 0;
-    while (done < data.size() && error == 0) {
-        const ssize_t w = ::write(fd, data.data() + done, data.size() - done);
-        if (w < 0 && errno == EINTR) continue;
-        if (w <= 0) error = w < 0 ? errno : EIO;
-        else done += static_cast<std::size_t>(w);
-    }
+    error = writeAll(fd, data);
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;

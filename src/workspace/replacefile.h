@@ -11,7 +11,7 @@ namespace lineer {
 // keeps its permissions; a symbolic link is followed, so the file it points
 // at is the one replaced. Returns an empty string on success. On failure
 // the temporary file is removed, the old file is untouched and the result
-// is the reason in Turkish.
+// is the reason in Turkish. A device or a pipe is written as it is.
 std::string replaceFileContents(const std::string& path, std::string_view data);
 
 }  // namespace lineer
