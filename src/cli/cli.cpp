@@ -136,6 +136,12 @@ public:
         if (!inIteration && stopRequested()) throw Interrupted();
         out.line(line);
     }
+    // An explanation never ends the run: an iteration writes its table row
+    // before it asks whether to go on.
+    void listExplain(std::string line) override {
+        holdOutput();
+        out.line(line);
+    }
     void listClear() override { out.discard(); }
     PictureSurface& picture() override { return pictureBox; }
     void message(const std::string& text) override {
