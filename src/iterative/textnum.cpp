@@ -1,18 +1,12 @@
 #include "textnum.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <string>
+
+#include "numparse.h"
 
 namespace lineer {
 
 namespace {
-
-locale_t cLocale() {
-    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    return loc;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -23,11 +17,8 @@ int hexValue(char c) {
     return -1;
 }
 
-// strtod in the C locale on a string that is already known to be a number.
-double parse(const std::string& s) { return strtod_l(s.c_str(), nullptr, cLocale()); }
-
-// "&H..." / "&O...": the digits as a hexadecimal floating literal, which
-// strtod rounds correctly however long it is.
+// "&H..." / "&O...": the digits as hexadecimal digits, rounded correctly
+// however many there are.
 double readRadix(std::string_view t, std::size_t i, bool hex) {
     std::string digits;
     if (hex) {
@@ -52,8 +43,7 @@ double readRadix(std::string_view t, std::size_t i, bool hex) {
         if (bits > 0) reversed.push_back("0123456789abcdef"[acc & 15u]);
         digits.assign(reversed.rbegin(), reversed.rend());
     }
-    if (digits.empty()) return 0;
-    return parse("0x" + digits);
+    return hexToDouble(digits);
 }
 
 }  // namespace
@@ -72,7 +62,7 @@ double textToNumber(std::string_view text) {
         return 0;
     }
 
-    std::string number;  // the part read, in the C library's syntax
+    std::string number;  // the part read, in the syntax of decimalToDouble
     if (i < n && (t[i] == '+' || t[i] == '-')) number.push_back(t[i++]);
     bool digits = false, point = false;
     for (; i < n; ++i) {
@@ -97,7 +87,7 @@ double textToNumber(std::string_view text) {
         while (j < n && isDigit(t[j])) exponent.push_back(t[j++]);
         if (j > first) number += exponent;
     }
-    return parse(number);
+    return decimalToDouble(number);
 }
 
 }  // namespace lineer
