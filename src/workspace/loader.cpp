@@ -1,15 +1,11 @@
 #include "loader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 #include <memory>
 #include <vector>
+
+#include "filereader.h"
+#include "numparse.h"
 
 namespace lineer {
 
@@ -33,12 +29,12 @@ void appendUtf8(std::string& s, unsigned cp) {
     }
 }
 
-// Reads characters from a file descriptor in blocks. UTF-16 files (with
+// Reads characters from a byte source in blocks. UTF-16 files (with
 // their byte-order mark) are decoded; a UTF-8 byte-order mark is skipped.
 // Characters come out as code points; in 8-bit files every byte is one.
 class CharReader {
 public:
-    explicit CharReader(int fd) : fd_(fd) {}
+    explicit CharReader(ByteSource& source) : source_(source) {}
 
     bool ok() const { return !failed_; }
     bool wide() const { return mode_ != Mode::Bytes; }
@@ -59,48 +55,47 @@ public:
 private:
     enum class Mode { Bytes, Utf16LE, Utf16BE };
 
+    // Appends what one read gives to the buffer; false at the end.
+    bool fill() {
+        if (eof_) return false;
+        const long long r = source_.read(buf_.get() + len_, kBlock - len_);
+        if (r <= 0) {
+            if (r < 0) failed_ = true;
+            eof_ = true;
+            return false;
+        }
+        len_ += static_cast<std::size_t>(r);
+        return true;
+    }
+
     long byte() {
         if (pos_ == len_) {
-            if (eof_) return -1;
-            ssize_t r;
-            do {
-                r = ::read(fd_, buf_.get(), kBlock);
-            } while (r < 0 && errno == EINTR);
-            if (r <= 0) {
-                if (r < 0) failed_ = true;
-                eof_ = true;
-                return -1;
-            }
-            pos_ = 0;
-            len_ = static_cast<std::size_t>(r);
+            pos_ = len_ = 0;
+            if (!fill()) return -1;
         }
         return static_cast<unsigned char>(buf_[pos_++]);
     }
 
+    // A read may stop after any byte, so the first three are gathered
+    // before the byte-order mark is looked for.
     void start() {
         started_ = true;
-        long b0 = byte();
-        if (b0 < 0) return;
-        long b1 = byte();
-        if (b0 == 0xFF && b1 == 0xFE) {
+        while (len_ < 3 && fill()) {
+        }
+        const auto at = [&](std::size_t i) { return i < len_ ? static_cast<unsigned char>(buf_[i]) : -1; };
+        if (at(0) == 0xFF && at(1) == 0xFE) {
             mode_ = Mode::Utf16LE;
-            return;
-        }
-        if (b0 == 0xFE && b1 == 0xFF) {
+            pos_ = 2;
+        } else if (at(0) == 0xFE && at(1) == 0xFF) {
             mode_ = Mode::Utf16BE;
-            return;
+            pos_ = 2;
+        } else if (at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
+            pos_ = 3;
         }
-        if (b0 == 0xEF && b1 == 0xBB) {
-            long b2 = byte();
-            if (b2 == 0xBF) return;
-            pos_ -= (b2 < 0 ? 0 : 1) + 2;  // not a BOM: read again from the start
-            return;
-        }
-        pos_ -= (b1 < 0 ? 0 : 1) + 1;
     }
 
     static constexpr std::size_t kBlock = 1 << 16;
-    int fd_;
+    ByteSource& source_;
     std::unique_ptr<char[]> buf_{new char[kBlock]};
     std::size_t pos_ = 0, len_ = 0;
     bool eof_ = false, failed_ = false, started_ = false;
@@ -152,9 +147,13 @@ std::vector<unsigned> decodeBytes(const std::vector<unsigned>& bytes) {
     return out;
 }
 
-locale_t cLocale() {
-    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    return loc;
+// A path as shown in a message: control characters as "?", so that a
+// line break in a file name cannot split the message.
+std::string shownPath(const std::string& path) {
+    std::string s = path;
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return s;
 }
 
 }  // namespace
@@ -177,38 +176,25 @@ bool parseFileNumber(std::string_view t, double& value) {
         if (expDigits == 0) return false;
     }
     if (i != n) return false;
-    std::string s(t);
-    errno = 0;
-    double v = strtod_l(s.c_str(), nullptr, cLocale());
+    const double v = decimalToDouble(t);
     if (!std::isfinite(v)) return false;
     value = v;
     return true;
 }
 
 LoadResult loadCoefficientFile(const std::string& path, Workspace& ws) {
-    LoadResult result;
-    const std::string cannotOpen = "Dosya açılamadı: " + path;
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        result.message = cannotOpen;
+    std::unique_ptr<ByteSource> file = openRegularFile(path);
+    if (!file) {
+        LoadResult result;
+        result.message = "Dosya açılamadı: " + shownPath(path);
         return result;
     }
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { ::close(fd); }
-    } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        result.message = cannotOpen;
-        return result;
-    }
-    int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return loadCoefficients(*file, path, ws);
+}
 
-    CharReader reader(fd);
+LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspace& ws) {
+    LoadResult result;
+    CharReader reader(source);
     std::vector<unsigned> token;
     token.reserve(64);
     long c = reader.next();
@@ -264,7 +250,7 @@ LoadResult loadCoefficientFile(const std::string& path, Workspace& ws) {
         }
     }
     if (!reader.ok() && count < needed) {
-        result.message = cannotOpen;
+        result.message = "Dosya açılamadı: " + shownPath(path);
         return result;
     }
     if (count < needed) {

@@ -9,6 +9,8 @@
 
 namespace lineer {
 
+class ByteSource;
+
 struct LoadResult {
     bool ok = false;
     std::string message;  // the Turkish reason when !ok
@@ -18,6 +20,10 @@ struct LoadResult {
 // first; only a complete matrix is written into ws (n, m and A(1..n, 1..m)),
 // a failure leaves ws untouched and gives the reason in Turkish.
 LoadResult loadCoefficientFile(const std::string& path, Workspace& ws);
+
+// The same from bytes already open; `path` only names the file in messages.
+// Any split of the bytes into reads gives the same result.
+LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspace& ws);
 
 // Whether `text` is a number of the file format, and its value.
 // Overflowing values are not numbers.
