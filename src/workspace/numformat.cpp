@@ -1,10 +1,11 @@
 #include "numformat.h"
 
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+#include "numparse.h"
 
 namespace lineer {
 
@@ -81,7 +82,6 @@ void appendFixed4Exact(std::string& out, double v, std::string_view dec) {
                 ++exp;
             }
         }
-        // Drop leading digits that were zero weight places (keep == 0 case).
     }
     // Digit of weight 10^w.
     auto digitAt = [&](int w) -> char {
@@ -109,12 +109,8 @@ constexpr char kPairs[201] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// The two characters of v < 100 as a little-endian 16-bit value.
-inline std::uint16_t pair(unsigned v) {
-    std::uint16_t r;
-    std::memcpy(&r, kPairs + 2 * v, 2);
-    return r;
-}
+// Writes the two digits of v < 100 at p.
+inline void putPair(char* p, unsigned v) { std::memcpy(p, kPairs + 2 * v, 2); }
 
 }  // namespace
 
@@ -139,9 +135,6 @@ inline std::uint16_t pair(unsigned v) {
 // exact whenever it is small (Sterbenz), which is the only case where its
 // comparison with the margin (at most 0.07) matters.
 char* writeFixed4Fast(char* p, double v, std::string_view dec) {
-    // The text is assembled in a little-endian register (below); elsewhere
-    // every value takes the exact conversion.
-    if constexpr (std::endian::native != std::endian::little) return nullptr;
     const double mag = std::fabs(v);
     if (!(mag < 1e9)) return nullptr;
     const double t = mag * 1e4;
@@ -153,43 +146,50 @@ char* writeFixed4Fast(char* p, double v, std::string_view dec) {
     const std::uint64_t q = static_cast<std::uint64_t>(whole) + (dist > 0 ? 1u : 0u);
 
     // q <= 10^13, so the integer part ip <= 10^9 has at most ten digits.
-    // The text is put together in a 16-byte register without branches on
-    // the digits (which the processor could not predict): the digits of ip
-    // zero-padded to four or to ten places, the decimal symbol, the four
-    // decimals; then shifted right past the padding and stored at once.
+    // The text is put together without branches on the digits (which the
+    // processor could not predict): the digits of ip zero-padded to four or
+    // to ten places, the decimal symbol, the four decimals; then copied from
+    // past the padding in one 16-byte move.
     const auto ip = static_cast<std::uint32_t>(q / 10000);
     const auto fp = static_cast<unsigned>(q - static_cast<std::uint64_t>(ip) * 10000);
-    using u128 = unsigned __int128;
-    const u128 point = static_cast<unsigned char>(dec.empty() ? '.' : dec[0]);
-    const u128 decimals = u128(pair(fp / 100)) | u128(pair(fp % 100)) << 16;
+    const char point = dec.empty() ? '.' : dec[0];
+    char text[32] = {};
     int len;
-    u128 shifted;
+    const char* first;
+    char* decimals;
     if (ip < 10000) {
         // The usual case, four integer digits at most.
         len = 1 + (ip >= 10) + (ip >= 100) + (ip >= 1000);
-        const u128 text = u128(pair(ip / 100)) | u128(pair(ip % 100)) << 16 | point << 32 | decimals << 40;
-        shifted = text >> (8 * (4 - len));
+        putPair(text, ip / 100);
+        putPair(text + 2, ip % 100);
+        text[4] = point;
+        decimals = text + 5;
+        first = text + (4 - len);
     } else {
         len = 5 + (ip >= 100000) + (ip >= 1000000) + (ip >= 10000000) + (ip >= 100000000) + (ip >= 1000000000);
-        const unsigned top = ip / 100000000;
         const unsigned mid = ip / 10000 % 10000;
         const unsigned low = ip % 10000;
-        const u128 text = u128(pair(top)) | u128(pair(mid / 100)) << 16 | u128(pair(mid % 100)) << 32 |
-                          u128(pair(low / 100)) << 48 | u128(pair(low % 100)) << 64 | point << 80 |
-                          decimals << 88;
-        shifted = text >> (8 * (10 - len));
+        putPair(text, ip / 100000000);
+        putPair(text + 2, mid / 100);
+        putPair(text + 4, mid % 100);
+        putPair(text + 6, low / 100);
+        putPair(text + 8, low % 100);
+        text[10] = point;
+        decimals = text + 11;
+        first = text + (10 - len);
     }
+    putPair(decimals, fp / 100);
+    putPair(decimals + 2, fp % 100);
 
     *p = '-';
     p += (v < 0 && q != 0) ? 1 : 0;
-    std::memcpy(p, &shifted, 16);  // the text and one byte past it
+    std::memcpy(p, first, 16);  // the text and what follows it in the buffer
     if (dec.size() == 1) return p + len + 5;
-    // A decimal symbol of another length replaces the one in the register.
+    // A decimal symbol of another length replaces the one in the text.
     p += len;
     std::memcpy(p, dec.data(), dec.size());
     p += dec.size();
-    const auto four = static_cast<std::uint32_t>(decimals);
-    std::memcpy(p, &four, 4);
+    std::memcpy(p, decimals, 4);
     return p + 4;
 }
 
@@ -215,7 +215,7 @@ std::string formatRounded(double v, int decimals, std::string_view dec) {
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
     double r = 0;
-    std::from_chars(buf, res.ptr, r);
+    r = decimalToDouble(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
     if (r == 0) return "0";
     std::string out;
     if (r < 0) out.push_back('-');
@@ -229,7 +229,6 @@ std::string formatRounded(double v, int decimals, std::string_view dec) {
             out.append(g.d + 1, len - 1);
         }
         out.append("E+");
-        if (g.exp < 10) out.push_back('0');
         appendUnsigned(out, static_cast<std::uint64_t>(g.exp));
         return out;
     }
