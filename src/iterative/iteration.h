@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
+#include "doublearith.h"
+
+#if defined(LINEER_SSE2)
 #include <emmintrin.h>
 #endif
 
@@ -51,7 +53,7 @@ inline void jacobiSweepRows(const Matrix& A, int first, int n, int m, double* x,
     }
 }
 
-#if defined(__SSE2__)
+#if defined(LINEER_SSE2)
 // Eight rows i..i+7 of the Jacobi sweep at once. Every row keeps its own
 // sum, built in its own order (ascending j, its diagonal skipped); the rows
 // only share the instructions: rows i+2k and i+2k+1 sit in the two lanes of
@@ -107,7 +109,7 @@ inline void jacobiSweepEight(const Matrix& A, int i, int n, int m, double* x, co
 // each row, hence the same bits).
 inline void jacobiSweep(const Matrix& A, int n, int m, double* x, const double* p) {
     int i = 1;
-#if defined(__SSE2__)
+#if defined(LINEER_SSE2)
     for (; i + 7 <= n; i += 8) jacobiSweepEight(A, i, n, m, x, p);
 #endif
     jacobiSweepRows(A, i, n, m, x, p);

@@ -2,6 +2,8 @@
 // The problem workspace: the matrix of the current problem, its size and
 // the root vector every solver writes. Cells are never cleared between loads.
 
+#include "doublearith.h"
+
 namespace lineer {
 
 inline constexpr int kDim = 101;  // indices 0..100; row/column 0 carry no data
