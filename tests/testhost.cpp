@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace lineer::test {
 
@@ -19,9 +20,13 @@ std::string fmt(double v) {
 struct TempDir {
     std::filesystem::path path;
     TempDir() {
-        char tmpl[] = "/tmp/lineer-test-XXXXXX";
-        const char* p = mkdtemp(tmpl);
-        path = p ? p : "/tmp";
+        // A fresh folder of our own: create_directory fails on one that exists.
+        std::random_device seed;
+        std::mt19937_64 rng((std::uint64_t(seed()) << 32) ^ seed());
+        const auto base = std::filesystem::temp_directory_path();
+        do {
+            path = base / ("lineer-test-" + std::to_string(rng()));
+        } while (!std::filesystem::create_directory(path));
     }
     ~TempDir() {
         std::error_code ec;
