@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "direct.h"
+#include "directsolvers.h"
 #include "iteration.h"
 #include "listing.h"
 #include "loader.h"

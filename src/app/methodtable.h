@@ -8,7 +8,7 @@
 
 #include "context.h"
 #include "detinv.h"
-#include "direct.h"
+#include "directsolvers.h"
 #include "iterative.h"
 
 namespace lineer {

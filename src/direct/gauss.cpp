@@ -1,6 +1,6 @@
 // Gauss elimination without pivoting, then back-solving from the last row.
 
-#include "direct.h"
+#include "directsolvers.h"
 #include "listing.h"
 #include "steps.h"
 

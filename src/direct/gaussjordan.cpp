@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "direct.h"
+#include "directsolvers.h"
 #include "listing.h"
 #include "steps.h"
 

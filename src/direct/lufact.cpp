@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "direct.h"
+#include "directsolvers.h"
 #include "listing.h"
 #include "steps.h"
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "direct.h"
+#include "directsolvers.h"
 #include "listing.h"
 #include "numformat.h"
 #include "steps.h"
