@@ -10,6 +10,7 @@
 #include "filereader.h"
 #include "loader.h"
 #include "testhost.h"
+#include "writer.h"
 
 #if !defined(_WIN32)
 #include <sys/stat.h>
@@ -185,8 +186,8 @@ TEST(Loader, UnreadableFileCannotBeOpened) {
 }
 #endif
 
-// A UTF-8 name with Turkish letters reaches the file (on Windows through
-// the wide-character interface).
+// A UTF-8 name with Turkish letters reaches the file, for reading and for
+// saving (on Windows through the wide-character interface).
 TEST(Loader, PathWithTurkishLetters) {
     const auto folder = std::filesystem::path(tempFile("")).parent_path() / std::filesystem::path(u8"Çözümler");
     std::filesystem::create_directory(folder);
@@ -199,6 +200,9 @@ TEST(Loader, PathWithTurkishLetters) {
     Session s(h);
     EXPECT_TRUE(s.loadFile(path)) << (h.messages.empty() ? "" : h.messages[0]);
     EXPECT_EQ(s.workspace().A(1, 2), 4);
+    ASSERT_TRUE(saveCoefficientFile(path, 1, 1, {7.5}).ok);
+    EXPECT_TRUE(s.loadFile(path));
+    EXPECT_EQ(s.workspace().A(1, 1), 7.5);
 }
 
 // The bytes of a text handed out in reads of the given sizes, in turn; a

@@ -89,12 +89,26 @@ std::string reasonOfWinError(DWORD e) {
 
 }  // namespace
 
+// File names go through the wide-character interface, which reaches every
+// name; the narrow one would read the UTF-8 path in the ANSI code page.
+std::wstring widePath(const std::string& path) {
+    if (path.empty() || path.size() >= (1u << 20)) return {};
+    const int len = static_cast<int>(path.size());
+    const int wlen = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), len, nullptr, 0);
+    if (wlen <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(wlen), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), len, wide.data(), wlen);
+    return wide;
+}
+
 std::string replaceFileContents(const std::string& path, std::string_view data) {
-    std::string temp;
+    const std::wstring target = widePath(path);
+    if (target.empty() || path.find('\0') != std::string::npos) return reasonOfErrno(ENOENT);
+    std::wstring temp;
     int fd = -1;
     for (unsigned attempt = 0; attempt < kAttempts && fd < 0; ++attempt) {
-        temp = temporaryName(path, attempt);
-        fd = _open(temp.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+        temp = widePath(temporaryName(path, attempt));
+        fd = _wopen(temp.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
         if (fd < 0 && errno != EEXIST) return reasonOfErrno(errno);
     }
     if (fd < 0) return reasonOfErrno(EEXIST);
@@ -109,12 +123,16 @@ std::string replaceFileContents(const std::string& path, std::string_view data) 
     if (error == 0 && _commit(fd) != 0) error = errno;
     if (_close(fd) != 0 && error == 0) error = errno;
     if (error != 0) {
-        _unlink(temp.c_str());
+        _wunlink(temp.c_str());
         return reasonOfErrno(error);
     }
-    if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD e = GetLastError();
-        _unlink(temp.c_str());
+        _wunlink(temp.c_str());
+        // A folder in the way is refused as "access denied".
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return reasonOfErrno(EISDIR);
         return reasonOfWinError(e);
     }
     return {};
