@@ -18,10 +18,12 @@ namespace {
 const char* const kHelpHead =
     "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
     "                 [--draw] [--picture ÇIKTI.png] DOSYA\n"
+    "       lineer --open DOSYA\n"
     "\n"
     "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
     "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
-    "çalıştırıldığında program penceresini açar.\n"
+    "çalıştırıldığında program penceresini açar; --open DOSYA ile pencereyi açıp\n"
+    "DOSYA'yı yükler.\n"
     "\n"
     "Yöntemler:\n";
 
@@ -41,7 +43,8 @@ const char* const kHelpTail =
     "Çıkış durumu: 0 yöntem sonuna kadar çalıştı; 1 yöntem bir mesajla durdu;\n"
     "2 kullanım hatası, dosya yüklenemedi ya da çıktı yazılamadı.\n"
     "Ctrl+C bir iterasyonu o adımda bitirir: rapor yazılır, çıkış durumu 1 olur.\n"
-    "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir.\n";
+    "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir; virgülse\n"
+    "--max-iter ve --w metinlerindeki virgül de ondalık ayıracı olarak okunur.\n";
 
 // The method names in a column, one line per method.
 std::string helpText() {

@@ -191,7 +191,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
 // limit typed into the first box, and nothing drawn.
 template <void (*Sweep)(const Matrix&, int, int, double*, const double*)>
 void iterateWithSweep(Context& ctx) {
-    const double L = textToNumber(ctx.params.maxIterText);
+    const double L = boxNumber(ctx.params.maxIterText, ctx.decimal);
     const Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;

@@ -9,8 +9,8 @@
 namespace lineer {
 
 void Module_LesSOR(Context& ctx) {
-    const double L = textToNumber(ctx.params.maxIterText);
-    const double w = textToNumber(ctx.params.wText);
+    const double L = boxNumber(ctx.params.maxIterText, ctx.decimal);
+    const double w = boxNumber(ctx.params.wText, ctx.decimal);
     const Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
@@ -23,7 +23,8 @@ void Module_LesSOR(Context& ctx) {
 
     // The plot spans 0..L across and 0..h down, h being twice the first
     // change. Without a finite, non-empty extent in both directions there
-    // is nothing to scale to, and the picture is left as it is.
+    // is nothing to scale to; the picture is then cleared, so that an
+    // earlier run's plot is not taken for this one's.
     PictureSurface& picture = ctx.host.picture();
     bool plot = false;
     auto draw = [&](std::int64_t k, double e) {
@@ -42,6 +43,7 @@ void Module_LesSOR(Context& ctx) {
     };
 
     iterate(ctx, L, sweep, draw);
+    if (!plot) picture.clear();
 }
 
 }  // namespace lineer

@@ -90,4 +90,12 @@ double textToNumber(std::string_view text) {
     return decimalToDouble(number);
 }
 
+double boxNumber(std::string_view text, std::string_view decimal) {
+    if (decimal != ",") return textToNumber(text);
+    std::string mapped(text);
+    for (char& c : mapped)
+        if (c == ',') c = '.';
+    return textToNumber(mapped);
+}
+
 }  // namespace lineer

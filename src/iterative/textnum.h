@@ -19,4 +19,9 @@ namespace lineer {
 // rounded double, independent of the locale.
 double textToNumber(std::string_view text);
 
+// A box's text read in the user's locale: where the decimal symbol is a
+// comma, a typed comma is the decimal point ("1,2" is 1.2); then the rule
+// above. With any other decimal symbol, the same as textToNumber.
+double boxNumber(std::string_view text, std::string_view decimal);
+
 }  // namespace lineer

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -56,6 +57,19 @@ public:
 
 }  // namespace
 
+FolderWatch::FolderWatch(QObject* parent, std::function<void()> changed) : QObject(parent) {
+    settle_.setSingleShot(true);
+    settle_.setInterval(150);
+    connect(&settle_, &QTimer::timeout, this, std::move(changed));
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_, qOverload<>(&QTimer::start));
+}
+
+void FolderWatch::watch(const QString& path) {
+    if (watcher_.directories() == QStringList{path}) return;
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    watcher_.addPath(path);
+}
+
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     for (const QString& r : driveRoots()) addItem(r, r);
     connect(this, &QComboBox::activated, this, [this](int) { emit driveChanged(drive()); });
@@ -87,7 +101,7 @@ void DriveList::showDriveOf(const QString& path) {
     }
 }
 
-DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
+DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent), watch_(this, [this] { refresh(); }) {
     setItemDelegate(new IndentDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemActivated, this,
@@ -96,18 +110,22 @@ DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
 
 void DirectoryList::enter(const QString& path) {
     if (setPath(path)) return;
+    refresh();
+    emit refused(path);
+}
+
+void DirectoryList::refresh() {
     if (QFileInfo(path_).isDir()) {
         fill();
-    } else {
-        // The folder shown was removed: the nearest folder above it that
-        // can still be opened.
-        for (QString p = path_; !setPath(p);) {
-            const QString up = QFileInfo(p).path();
-            if (up == p) break;
-            p = up;
-        }
+        return;
     }
-    emit refused(path);
+    // The folder shown was removed: the nearest folder above it that can
+    // still be opened.
+    for (QString p = path_; !setPath(p);) {
+        const QString up = QFileInfo(p).path();
+        if (up == p) break;
+        p = up;
+    }
 }
 
 bool DirectoryList::setPath(const QString& path) {
@@ -116,6 +134,7 @@ bool DirectoryList::setPath(const QString& path) {
     const QString clean = QDir::cleanPath(fi.absoluteFilePath());
     const bool changed = clean != path_;
     path_ = clean;
+    watch_.watch(path_);
     fill();
     if (changed) emit pathChanged(path_);
     return true;
@@ -156,22 +175,39 @@ void DirectoryList::fill() {
     }
 }
 
-FileList::FileList(QWidget* parent) : QListWidget(parent) {
+FileList::FileList(QWidget* parent) : QListWidget(parent), watch_(this, [this] { refresh(); }) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { emit fileChosen(); });
 }
 
 void FileList::setPath(const QString& path) {
     path_ = path;
+    watch_.watch(path_);
+    clear();
     refresh();
 }
 
 void FileList::refresh() {
+    const QString chosen = fileName();
+    const int scrolled = verticalScrollBar()->value();
     clear();
     const QDir dir(path_);
     const QStringList names = dir.entryList({QStringLiteral("*.txt")}, QDir::Files,
                                             QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     addItems(names);
+    choose(chosen);
+    verticalScrollBar()->setValue(scrolled);
+}
+
+void FileList::choose(const QString& name) {
+    const auto items = name.isEmpty() ? QList<QListWidgetItem*>{} : findItems(name, Qt::MatchExactly);
+    if (items.isEmpty()) {
+        setCurrentRow(-1);
+        clearSelection();
+        return;
+    }
+    setCurrentItem(items[0]);
+    scrollToItem(items[0]);
 }
 
 QString FileList::fileName() const {

@@ -2,8 +2,12 @@
 // The drive, directory and file lists of the file choice.
 
 #include <QComboBox>
+#include <QFileSystemWatcher>
 #include <QListWidget>
 #include <QString>
+#include <QTimer>
+
+#include <functional>
 
 namespace lineer::ui {
 
@@ -24,9 +28,23 @@ signals:
     void driveChanged(const QString& root);
 };
 
+// Follows a folder on disk: `changed` runs shortly after something in it
+// appears, vanishes or is renamed (changes close together run it once).
+class FolderWatch : public QObject {
+    Q_OBJECT
+public:
+    FolderWatch(QObject* parent, std::function<void()> changed);
+    void watch(const QString& path);
+
+private:
+    QFileSystemWatcher watcher_;
+    QTimer settle_;
+};
+
 // The directory list: the folders from the root down to the current one,
 // then the current folder's sub-folders. A double click or Enter on an
-// entry goes there.
+// entry goes there. It follows the disk; a shown folder that vanishes
+// gives way to the nearest folder above it.
 class DirectoryList : public QListWidget {
     Q_OBJECT
 public:
@@ -39,6 +57,8 @@ public:
     // that folder cannot be opened, shows the folders as they are now
     // (climbing out of a shown folder that is gone) and emits refused.
     void enter(const QString& path);
+    // Shows the folders as they are on disk now.
+    void refresh();
 
 signals:
     void pathChanged(const QString& path);
@@ -47,19 +67,23 @@ signals:
 private:
     void fill();
     QString path_;
+    FolderWatch watch_;
 };
 
-// The file list: the "*.txt" files of one folder. A file chosen by mouse
-// (a click, also on the chosen one) or keyboard (moving onto it, Enter or
-// Space) emits fileChosen.
+// The file list: the "*.txt" files of one folder, following the disk. A
+// file chosen by mouse (a click, also on the chosen one) or keyboard
+// (moving onto it, Enter or Space) emits fileChosen; a chosen file that
+// vanishes is no longer chosen, and nothing is loaded by that.
 class FileList : public QListWidget {
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent = nullptr);
     QString path() const { return path_; }
     void setPath(const QString& path);
-    // Shows the folder's files again.
+    // Shows the folder's files again, the chosen one still chosen.
     void refresh();
+    // Chooses `name` when it is listed (without fileChosen); else none.
+    void choose(const QString& name);
     QString fileName() const;
     QString filePath() const;
 
@@ -71,6 +95,7 @@ protected:
 
 private:
     QString path_;
+    FolderWatch watch_;
 };
 
 }  // namespace lineer::ui

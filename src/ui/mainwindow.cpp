@@ -11,7 +11,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QProxyStyle>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <algorithm>
 #include <optional>
@@ -21,11 +23,14 @@
 #include "aboutwindow.h"
 #include "filecontrols.h"
 #include "fontfit.h"
+#include "formcontrols.h"
 #include "matrixeditor.h"
 #include "picturebox.h"
 #include "resultslist.h"
+#include "textnum.h"
 #include "toolkit.h"
 #include "viewmenu.h"
+#include "windowgeometry.h"
 
 namespace lineer::ui {
 
@@ -55,6 +60,22 @@ void setTextColour(QWidget* w, const QColor& c) {
 
 const QColor kRed(255, 0, 0);
 
+// The table gives some option buttons a height below the style's circle:
+// every circle shrinks to fit the lowest button, instead of being cut off
+// there.
+class FittingIndicator : public QProxyStyle {
+public:
+    explicit FittingIndicator(int largest) : largest_(largest) {}
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+        const int v = QProxyStyle::pixelMetric(m, o, w);
+        if (m == PM_ExclusiveIndicatorHeight || m == PM_ExclusiveIndicatorWidth) return std::min(v, largest_);
+        return v;
+    }
+
+private:
+    int largest_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -71,22 +92,22 @@ MainWindow::MainWindow(QWidget* parent)
     w_->hide();
 
     goster_->setFocus();
-    monitor_.setDecimal(QString::fromStdString(session_.context().decimal));
+    const QString decimal = QString::fromStdString(session_.context().decimal);
+    monitor_.setDecimal(decimal);
+    markReading(maxIter_, decimal);
+    markReading(w_, decimal);
+
+    resize(sizeHint());
+    rememberGeometry(this);
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::build() {
-    QMenu* dosya = menuBar()->addMenu(QStringLiteral("Dosya"));
-    dosya->setObjectName(QStringLiteral("Mn_Dosya"));
-    addMatrixEntries(dosya);
-    steps_ = addViewMenu(menuBar());
-    QAction* about = menuBar()->addAction(QStringLiteral("About"));
-    about->setObjectName(QStringLiteral("Mn_About"));
-    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    buildMenus();
 
-    form_ = new QWidget(this);
-    form_->setFixedSize(twips(8760), twips(8595));
+    auto* form = new GrowingForm(QSize(twips(8760), twips(8595)), this);
+    form_ = form;
     setCentralWidget(form_);
 
     picture_ = new PictureBox(form_);
@@ -96,6 +117,7 @@ void MainWindow::build() {
     list_ = new ResultsView(form_);
     list_->setObjectName(QStringLiteral("List1"));
     place(list_, 120, 6120, 8175, 2205);
+    form->setStretching(list_);
 
     hesapla_ = new QPushButton(QStringLiteral("Hesapla"), form_);
     hesapla_->setObjectName(QStringLiteral("Command_Hesapla"));
@@ -114,9 +136,12 @@ void MainWindow::build() {
         return l;
     };
 
+    auto* fitting = new FittingIndicator(twips(195) - 1);
+    fitting->setParent(this);
     for (const MethodRow& row : kMethods) {
         auto* b = new QRadioButton(QString::fromUtf8(row.caption), frame2_);
         b->setObjectName(QLatin1String(row.objectName));
+        b->setStyle(fitting);
         place(b, row.place.left, row.place.top, row.place.width, row.place.height);
         if (row.colour) setTextColour(b, QColor(row.colour->r, row.colour->g, row.colour->b));
         options_[static_cast<std::size_t>(row.option)] = b;
@@ -187,8 +212,14 @@ void MainWindow::build() {
     connect(listele_, &QPushButton::clicked, this, &MainWindow::onListele);
     connect(goster_, &QPushButton::clicked, this, &MainWindow::onGoster);
     connect(hesapla_, &QPushButton::clicked, this, &MainWindow::onHesapla);
+    for (QPushButton* b : {goster_, listele_, hesapla_}) pressOnEnter(b);
 
-    setFixedSize(form_->width(), form_->height() + menuBar()->sizeHint().height());
+    auto* refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(refresh, &QShortcut::activated, this, [this] {
+        dir_->refresh();
+        file_->refresh();
+    });
+    setAcceptDrops(true);
 }
 
 void MainWindow::chooseFonts() {
@@ -232,8 +263,21 @@ void MainWindow::chooseFonts() {
     }
     best.setPixelSize(bestPx);
     apply(best);
+    widenBoxes();
     list_->setFont(monospaceFont(12));
     list_->results()->setFont(list_->font());
+}
+
+void MainWindow::widenBoxes() {
+    // The two boxes take ten digits: they keep their top and height and
+    // grow to the left, into the room their labels leave, up to a small
+    // margin inside the frame.
+    for (QLineEdit* box : {maxIter_, w_}) {
+        const QFontMetrics fm(box->font());
+        const int width = fm.horizontalAdvance(QStringLiteral("0000000000")) + 10;
+        const int right = std::max(box->geometry().right(), frame2_->width() - 6);
+        box->setGeometry(right - width + 1, box->y(), width, box->height());
+    }
 }
 
 void MainWindow::setParameterRows(bool maxIterShown, bool wShown) {
@@ -269,19 +313,12 @@ void MainWindow::onFileChosen() {
 
 void MainWindow::loadPath(const QString& path) {
     BusyCursor busy;
-    if (session_.loadFile(QFile::encodeName(path).toStdString())) loadedPath_ = path;
-    list_->results()->flush();
-}
-
-void MainWindow::addMatrixEntries(QMenu* menu) {
-    QAction* yeni = menu->addAction(QStringLiteral("Yeni matris..."));
-    yeni->setObjectName(QStringLiteral("Mn_YeniMatris"));
-    yeni->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(yeni, &QAction::triggered, this, [this] { editMatrix(false); });
-    QAction* duzenle = menu->addAction(QStringLiteral("Matrisi düzenle..."));
-    duzenle->setObjectName(QStringLiteral("Mn_MatrisiDuzenle"));
-    duzenle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(duzenle, &QAction::triggered, this, [this] { editMatrix(true); });
+    if (session_.loadFile(QFile::encodeName(path).toStdString())) {
+        loadedPath_ = path;
+        methodName_.clear();
+    }
+    // The new listing from its first line and column.
+    list_->flushAndShowFrom(0);
 }
 
 MatrixEditor* MainWindow::editMatrix(bool fromLoaded) {
@@ -312,10 +349,8 @@ void MainWindow::showInPickers(const QString& path) {
     // Moving the folder list brings the drive and the file list along.
     if (!dir_->setPath(file.absolutePath())) return;
     file_->refresh();
-    const auto items = file_->findItems(file.fileName(), Qt::MatchExactly);
-    if (items.isEmpty()) return;
-    file_->setCurrentItem(items.constFirst());
-    file_->scrollToItem(items.constFirst());
+    // A file not named *.txt is loaded but not listed: nothing is chosen.
+    file_->choose(file.fileName());
 }
 
 void MainWindow::openFile(const QString& path) {
@@ -358,9 +393,14 @@ void MainWindow::onHesapla() {
         Watch& operator=(const Watch&) = delete;
     } watch(monitor_);
     const std::size_t before = list_->results()->lineCount();
-    session_.hesapla(request());
-    // The run's first line at the top: the student reads on from there.
-    list_->flushAndShowFrom(before);
+    const RunRequest run = request();
+    const bool counted = run.option && methodRow(*run.option).usesMaxIter;
+    monitor_.setLimit(counted ? boxNumber(run.params.maxIterText, session_.context().decimal) : 0);
+    const bool loaded = session_.loaded();
+    session_.hesapla(run);
+    if (loaded && run.option) methodName_ = QString::fromUtf8(methodRow(*run.option).caption).trimmed();
+    // The run's first line at the top, and its result in view.
+    list_->flushAndShowRun(before);
 }
 
 AboutWindow* MainWindow::aboutWindow() const { return about_; }

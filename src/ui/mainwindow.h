@@ -45,6 +45,9 @@ public:
 
     // When set, message box texts go here instead of a modal box.
     std::function<void(const QString&)> messageHook;
+    // When set, the file dialogs ask this instead (given the dialog's
+    // title; an empty answer cancels).
+    std::function<QString(const QString&)> pathHook;
 
     Session& session() { return session_; }
     PictureBox* pictureBox() const { return picture_; }
@@ -79,8 +82,17 @@ public:
     // (the last loaded file as it was read): opens the matrix editor.
     MatrixEditor* editMatrix(bool fromLoaded);
     // Loads `path` as a click on it in the file list does, with the pickers
-    // moved to its folder and the file selected.
+    // moved to its folder and the file selected: "Aç...", a dropped file
+    // and "--open FILE".
     void openFile(const QString& path);
+
+    // The rest of the "Dosya" menu.
+    void openDialog();
+    void saveResultsDialog();
+    void savePictureDialog();
+    void printDialog();
+    // The printed pages' heading: the loaded file and the method run on it.
+    QString printHeading() const;
 
     // Host
     void listAppend(std::string line) override;
@@ -89,11 +101,17 @@ public:
     void message(const std::string& text) override;
     bool keepIterating(std::int64_t sweeps, double maxChange) override;
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
 private:
     void build();
+    void buildMenus();
+    QString askPath(const QString& title, const QString& start, const QString& filter, bool save);
     void chooseFonts();
+    void widenBoxes();
     void setParameterRows(bool maxIter, bool w);
-    void addMatrixEntries(QMenu* menu);
     void showInPickers(const QString& path);
     void loadPath(const QString& path);
 
@@ -118,6 +136,7 @@ private:
     std::array<QLabel*, 3> headings_{};
     std::array<QRadioButton*, kOptionCount> options_{};
     QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
+    QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;
     QString loadedPath_;  // the last file loaded
 };

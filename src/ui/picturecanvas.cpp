@@ -43,7 +43,9 @@ void PictureCanvas::print(const std::string& text) {
     p.setFont(font_);
     p.setPen(kForeground);
     const QFontMetrics fm(font_);
-    p.drawText(QPoint(printPos_.x(), printPos_.y() + fm.ascent()), QString::fromStdString(text));
+    // Printed lines stand a little off the box's edges, clear of its border.
+    p.drawText(QPoint(printPos_.x() + kTextInset, printPos_.y() + kTextInset + fm.ascent()),
+               QString::fromStdString(text));
     printPos_ = QPoint(0, printPos_.y() + fm.height());
 }
 

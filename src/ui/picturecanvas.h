@@ -24,6 +24,9 @@ public:
     static constexpr int kHeight = 217;
     static const QColor kBackground;
     static const QColor kForeground;
+    // Printed text stands this many pixels right of and below the print
+    // position.
+    static constexpr int kTextInset = 3;
 
     PictureCanvas(int width = kWidth, int height = kHeight);
     // The circle painter points into this canvas's own image.

@@ -141,7 +141,15 @@ void ResultsView::keyPressEvent(QKeyEvent* e) {
 
 void ResultsView::contextMenuEvent(QContextMenuEvent* e) {
     QMenu menu(this);
+    const QModelIndex clicked = indexAt(viewport()->mapFromGlobal(e->globalPos()));
+    QAction* one = menu.addAction(QStringLiteral("Kopyala"));
+    one->setObjectName(QStringLiteral("Kopyala"));
+    one->setEnabled(clicked.isValid());
+    connect(one, &QAction::triggered, this, [this, clicked] {
+        QApplication::clipboard()->setText(model_->data(clicked, Qt::DisplayRole).toString());
+    });
     QAction* all = menu.addAction(QStringLiteral("Tümünü kopyala"));
+    all->setObjectName(QStringLiteral("TumunuKopyala"));
     all->setEnabled(model_->lineCount() > 0);
     connect(all, &QAction::triggered, this, &ResultsView::copyAll);
     menu.exec(e->globalPos());
@@ -152,6 +160,13 @@ void ResultsView::flushAndShowFrom(std::size_t from) {
     if (model_->lineCount() <= from) return;
     scrollTo(model_->index(static_cast<int>(from)), QAbstractItemView::PositionAtTop);
     horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+}
+
+void ResultsView::flushAndShowRun(std::size_t from) {
+    flushAndShowFrom(from);
+    if (model_->lineCount() <= from) return;
+    // A run longer than the view ends with its result at the bottom.
+    scrollTo(model_->index(static_cast<int>(model_->lineCount()) - 1), QAbstractItemView::EnsureVisible);
 }
 
 }  // namespace lineer::ui

@@ -60,6 +60,9 @@ public:
     // Hands the pending lines to the view; when lines were added since
     // `from`, shows the first of them at the top, from the left edge.
     void flushAndShowFrom(std::size_t from);
+    // The same, then, for a run longer than the view, its last line (the
+    // result) at the bottom.
+    void flushAndShowRun(std::size_t from);
 
     // Copies the selected line, or the whole list, to the clipboard.
     void copySelected();

@@ -5,8 +5,12 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace lineer::ui {
 
@@ -22,6 +26,13 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     change_ = new QLabel(this);
     change_->setObjectName(QStringLiteral("Label_Hata"));
     change_->setTextFormat(Qt::PlainText);
+    limit_ = new QLabel(this);
+    limit_->setObjectName(QStringLiteral("Label_Sinir"));
+    limit_->setTextFormat(Qt::PlainText);
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setRange(0, 1000);
+    bar_->setTextVisible(false);
     cancel_ = new QPushButton(QString::fromUtf8(kCancelText), this);
     cancel_->setObjectName(QStringLiteral("Command_Iptal"));
     cancel_->setDefault(true);
@@ -33,11 +44,23 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sweeps_);
     layout->addWidget(change_);
+    layout->addWidget(limit_);
+    layout->addWidget(bar_);
     layout->addLayout(buttons);
     // Wide enough for long counts, so the window does not change size as
     // the numbers grow.
     setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Maksimum hata: -0.000000000000e-300")) + 40);
+    setLimit(0);
     setValues(0, 0, QStringLiteral("."));
+}
+
+void ProgressDialog::setLimit(double limit) {
+    // The loop runs the whole part of the limit.
+    limitValue_ = std::floor(limit);
+    const bool shown = std::isfinite(limitValue_) && limitValue_ >= 1;
+    limit_->setVisible(shown);
+    bar_->setVisible(shown);
+    if (shown) limit_->setText(QString::fromUtf8(kLimitPrefix) + QString::number(limitValue_, 'f', 0));
 }
 
 void ProgressDialog::setValues(std::int64_t sweeps, double maxChange, const QString& decimal) {
@@ -45,6 +68,8 @@ void ProgressDialog::setValues(std::int64_t sweeps, double maxChange, const QStr
     QString e = QString::number(maxChange, 'g', 6);
     e.replace(QLatin1Char('.'), decimal);
     change_->setText(QString::fromUtf8(kChangePrefix) + e);
+    if (bar_->isVisibleTo(this))
+        bar_->setValue(static_cast<int>(1000.0 * std::min(1.0, static_cast<double>(sweeps) / limitValue_)));
 }
 
 QString ProgressDialog::sweepsText() const { return sweeps_->text(); }
@@ -98,6 +123,7 @@ void RunMonitor::show(std::int64_t sweeps, double maxChange) {
     if (!dialog_) dialog_ = new ProgressDialog(window_);
     dialog_->rearm();
     dialog_->cancelButton()->setEnabled(true);
+    dialog_->setLimit(limit_);
     dialog_->setValues(sweeps, maxChange, decimal_);
     dialog_->show();
     dialog_->raise();

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace lineer::ui {
@@ -20,6 +21,7 @@ inline constexpr const char* kProgressTitle = "Hesaplanıyor";
 inline constexpr const char* kSweepsPrefix = "İterasyon: ";
 inline constexpr const char* kChangePrefix = "Maksimum hata: ";
 inline constexpr const char* kCancelText = "İptal";
+inline constexpr const char* kLimitPrefix = "İterasyon sınırı: ";
 
 // The progress window. "İptal", Escape and the close box all cancel.
 class ProgressDialog : public QDialog {
@@ -28,11 +30,16 @@ public:
     explicit ProgressDialog(QWidget* parent);
 
     void setValues(std::int64_t sweeps, double maxChange, const QString& decimal);
+    // The iteration limit of the run; a finite one is shown with a bar of
+    // the sweeps done so far, any other hides both.
+    void setLimit(double limit);
     bool cancelled() const { return cancelled_; }
     void rearm() { cancelled_ = false; }
 
     QString sweepsText() const;
     QString changeText() const;
+    QLabel* limitLabel() const { return limit_; }
+    QProgressBar* bar() const { return bar_; }
     QPushButton* cancelButton() const { return cancel_; }
 
 public slots:
@@ -41,6 +48,9 @@ public slots:
 private:
     QLabel* sweeps_;
     QLabel* change_;
+    QLabel* limit_;
+    QProgressBar* bar_;
+    double limitValue_ = 0;
     QPushButton* cancel_;
     bool cancelled_ = false;
 };
@@ -64,6 +74,8 @@ public:
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setTiming(Timing timing) { timing_ = timing; }
     void setDecimal(QString decimal) { decimal_ = std::move(decimal); }
+    // The limit of the next run (infinite when it has none to show).
+    void setLimit(double limit) { limit_ = limit; }
 
     void begin();
     void end();
@@ -92,6 +104,7 @@ private:
     Clock clock_;
     Timing timing_;
     QString decimal_ = QStringLiteral(".");
+    double limit_ = 0;
     bool running_ = false;
     bool watching_ = false;
     bool shown_ = false;
