@@ -60,6 +60,34 @@ std::ostream& operator<<(std::ostream& os, const CliCase& c) { return os << c.na
 
 class CliIterative : public ::testing::TestWithParam<CliCase> {};
 
+// Where the locale writes numbers with a decimal comma, the two options
+// read it too; the coefficient file keeps its own format.
+TEST(CliIterativeLocale, DecimalCommaInTheOptions) {
+    const std::string dominant = file("2 3\n10 1 12\n2 10 22\n");
+    struct Case {
+        const char* env;
+        std::vector<std::string> comma, point;
+    };
+    const Case cases[] = {
+        {"LANG=tr_TR.UTF-8", {"--method", "sor", "--w", "1,2"}, {"--method", "sor", "--w", "1.2"}},
+        {"LANG=tr_TR.UTF-8", {"--method", "jacobi", "--max-iter", "2,9"}, {"--method", "jacobi", "--max-iter", "2.9"}},
+        {"LC_ALL=C.UTF-8", {"--method", "sor", "--w", "1,2"}, {"--method", "sor", "--w", "1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.env + (" " + c.comma.back()));
+        auto comma = c.comma, point = c.point;
+        comma.push_back(dominant);
+        point.push_back(dominant);
+        const CliResult a = runLineer(comma, c.env), b = runLineer(point, c.env);
+        EXPECT_EQ(a.status, 0);
+        EXPECT_EQ(a.out, b.out);
+        EXPECT_NE(a.out.find("iterasyon adımı sonucunda"), std::string::npos);
+    }
+    // The factor 1,2 is not the factor 1.
+    EXPECT_NE(runLineer({"--method", "sor", "--w", "1,2", dominant}, "LANG=tr_TR.UTF-8").out,
+              runLineer({"--method", "sor", "--w", "1", dominant}, "LANG=tr_TR.UTF-8").out);
+}
+
 TEST_P(CliIterative, Transcript) {
     static const std::string dominant = file("2 3\n10 1 12\n2 10 22\n");
     auto args = GetParam().options;

@@ -81,20 +81,29 @@ TEST_F(ResultsTest, CtrlCCopiesTheSelectedLineAndTheMenuCopiesAll) {
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "2.0000   1.0000   ");
 
-    // The context menu offers "Tümünü kopyala".
-    std::string entry;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->actions().size(), 1);
-        entry = menu->actions()[0]->text().toStdString();
-        menu->actions()[0]->trigger();
-        menu->close();
-    });
-    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), view.mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(view.viewport(), &e);
-    EXPECT_EQ(entry, "Tümünü kopyala");
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "Katsayılar matrisi\n \n2.0000   1.0000   \n");
+    // The context menu offers "Kopyala" for the clicked line and "Tümünü
+    // kopyala".
+    struct Case {
+        int entry, row;
+        const char* copied;
+    };
+    const Case cases[] = {{0, 0, "Katsayılar matrisi"}, {0, 2, "2.0000   1.0000   "},
+                          {1, 0, "Katsayılar matrisi\n \n2.0000   1.0000   \n"}};
+    for (const Case& c : cases) {
+        std::vector<std::string> entries;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* a : menu->actions()) entries.push_back(a->text().toStdString());
+            menu->actions().value(c.entry)->trigger();
+            menu->close();
+        });
+        const QPoint at = view.visualRect(model->index(c.row)).center();
+        QContextMenuEvent e(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view.viewport(), &e);
+        EXPECT_EQ(entries, (std::vector<std::string>{"Kopyala", "Tümünü kopyala"}));
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.copied);
+    }
 }
 
 TEST_F(ResultsTest, ThirtyThousandLongLinesStayFast) {

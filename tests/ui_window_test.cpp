@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "fontfit.h"
@@ -32,8 +33,6 @@ TEST_F(WindowLayout, ControlsStandWhereTheTableSays) {
         {"Command_Hesapla", "QPushButton", "", 3840, 4680, 1215, 375},
         {"Frame2", "QGroupBox", "", 5160, 240, 3375, 5775},
         {"Option_LesGaussJordan", "QRadioButton", "Frame2", 240, 2520, 2895, 195},
-        {"Text_MaxIter", "QLineEdit", "Frame2", 2400, 5040, 495, 285},
-        {"Text_w", "QLineEdit", "Frame2", 2400, 5400, 495, 285},
         {"Option_LesJacobi", "QRadioButton", "Frame2", 240, 3960, 2535, 255},
         {"Option_LesGaussSidel", "QRadioButton", "Frame2", 240, 4320, 2535, 195},
         {"Option_LesSOR", "QRadioButton", "Frame2", 240, 4680, 2415, 195},
@@ -65,11 +64,28 @@ TEST_F(WindowLayout, ControlsStandWhereTheTableSays) {
         EXPECT_EQ(c->parentWidget(), container);
         EXPECT_EQ(c->geometry(), QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15));
     }
+    // The two boxes keep their rows and right edges, and are wide enough
+    // for ten digits without reaching into their labels.
+    for (const char* name : {"Text_MaxIter", "Text_w"}) {
+        SCOPED_TRACE(name);
+        auto* box = child<QLineEdit>(name);
+        const QRect g = box->geometry();
+        EXPECT_EQ(g.top(), (std::string(name) == "Text_w" ? 5400 : 5040) / 15);
+        EXPECT_EQ(g.height(), 285 / 15);
+        EXPECT_GE(g.right(), (2400 + 495) / 15 - 1);
+        EXPECT_LE(g.right(), child<QWidget>("Frame2")->width() - 4);
+        box->setText("2000000000");
+        EXPECT_TRUE(ui::textFits(box));
+        box->setText(std::string(name) == "Text_w" ? "1" : "100");
+    }
+    EXPECT_LT(child<QWidget>("Label2")->fontMetrics().horizontalAdvance(child<QLabel>("Label2")->text()) + 16,
+              child<QWidget>("Text_MaxIter")->x());
     EXPECT_EQ(w->centralWidget()->size(), QSize(584, 573));
     EXPECT_EQ(w->pictureBox()->image().size(), QSize(233, 217));
     EXPECT_EQ(str(w->windowTitle()), "Lineer Denklem Takımı Çözüm Yöntemleri");
-    // A fixed window: the controls never move.
-    EXPECT_EQ(w->minimumSize(), w->maximumSize());
+    // It starts at its smallest size and can grow.
+    EXPECT_EQ(w->minimumSize(), w->size());
+    EXPECT_GT(w->maximumWidth(), w->width());
 }
 
 TEST_F(WindowLayout, CaptionsAndColours) {
@@ -123,18 +139,25 @@ TEST_F(WindowLayout, CaptionsAndColours) {
     EXPECT_EQ(str(child<QLineEdit>("Text_w")->text()), "1");
     EXPECT_TRUE(child<QGroupBox>("Frame1")->title().isEmpty());
     EXPECT_TRUE(child<QGroupBox>("Frame2")->title().isEmpty());
-    // The menu bar: "Dosya" with the matrix editor's entries, "Görünüm",
-    // then "About" without sub-items.
+    // The menu bar: "Dosya" with its entries, "Görünüm", then "About"
+    // without sub-items.
     const auto actions = w->menuBar()->actions();
     ASSERT_EQ(actions.size(), 3);
     EXPECT_EQ(str(actions[0]->text()), "Dosya");
     ASSERT_NE(actions[0]->menu(), nullptr);
-    const auto entries = actions[0]->menu()->actions();
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(str(entries[0]->text()), "Yeni matris...");
-    EXPECT_EQ(entries[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(str(entries[1]->text()), "Matrisi düzenle...");
-    EXPECT_EQ(entries[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    std::vector<std::pair<std::string, QKeySequence>> entries;
+    for (QAction* a : actions[0]->menu()->actions())
+        if (!a->isSeparator()) entries.emplace_back(str(a->text()), a->shortcut());
+    const std::vector<std::pair<std::string, QKeySequence>> expected{
+        {"Yeni matris...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"Matrisi düzenle...", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"Aç...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"Sonuçları kaydet...", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"Resmi kaydet...", QKeySequence()},
+        {"Yazdır...", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"Çıkış", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    EXPECT_EQ(entries, expected);
     EXPECT_EQ(str(actions[1]->text()), "Görünüm");
     EXPECT_EQ(str(actions[2]->text()), "About");
     EXPECT_EQ(str(actions[2]->objectName()), "Mn_About");
@@ -236,14 +259,34 @@ TEST_F(WindowBehaviour, HesaplaStateMachine) {
 }
 
 // After a run the list shows the run's first line at the top.
-TEST_F(WindowBehaviour, ListShowsWhereTheRunBegins) {
+TEST_F(WindowBehaviour, ListShowsTheRunAndItsResult) {
     goTo(writeFile("uc.txt", kThreeEquations));
     clickFile("uc.txt");
     ui::ResultsView* view = w->results();
     EXPECT_EQ(view->indexAt(QPoint(4, 2)).row(), 0);
     select(Option::LesGauss);
     press("Command_Hesapla");
-    EXPECT_EQ(view->indexAt(QPoint(4, 2)).row(), static_cast<int>(kLoadListing.size()));
+    // The run is longer than the view: its last line, the last root, is
+    // at the bottom.
+    auto shown = [view](int row) {
+        return view->viewport()->rect().contains(view->visualRect(view->model()->index(row, 0)));
+    };
+    const int last = static_cast<int>(kGaussTranscript.size()) - 1;
+    EXPECT_TRUE(shown(last));
+    EXPECT_GT(view->indexAt(QPoint(4, 2)).row(), static_cast<int>(kLoadListing.size()));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_TRUE(shown(0));
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_TRUE(shown(last));
+    // Loading again shows the listing from its first line and column,
+    // wherever the list stood.
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    clickFile("uc.txt");
+    EXPECT_EQ(view->indexAt(QPoint(4, 2)).row(), 0);
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
+    select(Option::LesGauss);
+    press("Command_Hesapla");
     // "Matrisi listele" likewise brings its listing into view; near the end
     // of the list the view stops at the last line.
     press("Command3");

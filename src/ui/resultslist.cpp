@@ -136,6 +136,16 @@ void ResultsView::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
+    // Ctrl+Home and Ctrl+End reach the ends, as in a text editor.
+    if ((e->key() == Qt::Key_Home || e->key() == Qt::Key_End) && e->modifiers() == Qt::ControlModifier &&
+        model_->rowCount() > 0) {
+        model_->flush();
+        const QModelIndex end = model_->index(e->key() == Qt::Key_Home ? 0 : model_->rowCount() - 1);
+        setCurrentIndex(end);
+        scrollTo(end);
+        e->accept();
+        return;
+    }
     QListView::keyPressEvent(e);
 }
 

@@ -1,0 +1,244 @@
+// The window for everyday use: it grows, keeps and prints its results,
+// opens files from anywhere and follows its folders.
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPrinter>
+#include <QSettings>
+#include <QStyleOptionButton>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli_runner.h"
+#include "fileoutput.h"
+#include "formcontrols.h"
+#include "transcripts.h"
+#include "ui_fixture.h"
+
+namespace lineer::uitest {
+namespace {
+
+std::string slurp(const QString& path) {
+    std::ifstream f(path.toStdString(), std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+using FileTest = WindowTest;
+
+TEST_F(FileTest, ResizedWindowGivesTheRoomToTheListAndIsRemembered) {
+    const QRect listAtStart = w->results()->geometry();
+    const QRect pictureAtStart = w->pictureBox()->geometry();
+    const QSize start = w->size();
+    w->resize(start + QSize(300, 200));
+    EXPECT_EQ(w->results()->geometry(), listAtStart.adjusted(0, 0, 300, 200));
+    EXPECT_EQ(w->pictureBox()->geometry(), pictureAtStart);
+    // Never smaller than the table's size.
+    w->resize(start - QSize(100, 100));
+    EXPECT_EQ(w->size(), start);
+
+    w->resize(start + QSize(120, 80));
+    w->close();
+    ui::MainWindow again;
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    EXPECT_EQ(again.size(), start + QSize(120, 80));
+    EXPECT_EQ(again.results()->size(), listAtStart.size() + QSize(120, 80));
+    QSettings().clear();
+}
+
+// What the window saves is what the command line writes for the same
+// actions: the list byte for byte, the picture pixel for pixel.
+TEST_F(FileTest, SavedResultsAndPictureEqualTheCommandLine) {
+    struct Case {
+        const char* method;
+        Option option;
+        bool draw;
+    };
+    const Case cases[] = {{"gauss", Option::LesGauss, false}, {"sor", Option::LesSOR, false}, {"det", Option::DetGauss, true}};
+    const std::string file = test::examplePath("kosegen-baskin.txt");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.method);
+        const QString png = dir.filePath(QStringLiteral("cli.png"));
+        std::vector<std::string> args{"--method", c.method, "--picture", png.toStdString(), file};
+        if (c.draw) args.insert(args.begin(), "--draw");
+        const test::CliResult cli = test::runLineer(args);
+
+        w->openFile(QString::fromStdString(file));
+        select(c.option);
+        press("Command_Hesapla");
+        if (c.draw) press("Command1");
+        const QString txt = dir.filePath(QStringLiteral("pencere.txt"));
+        const QString shot = dir.filePath(QStringLiteral("pencere.png"));
+        w->pathHook = [&](const QString& title) { return title.startsWith(QStringLiteral("Resmi")) ? shot : txt; };
+        w->saveResultsDialog();
+        w->savePictureDialog();
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(slurp(txt), cli.out);
+        EXPECT_EQ(QImage(shot), QImage(png));
+    }
+}
+
+TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
+    struct Case {
+        const char* target;
+        const char* reason;
+    };
+    QDir(dir.path()).mkdir(QStringLiteral("klasor"));
+    const Case cases[] = {{"klasor", "Bu adda bir klasör var."}, {"yok/sonuc.txt", "Klasör bulunamadı."}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        messages.clear();
+        const QString path = dir.filePath(QString::fromUtf8(c.target));
+        w->pathHook = [&](const QString&) { return path; };
+        w->saveResultsDialog();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], "Kaydedilemedi: " + str(path) + "\n" + c.reason);
+    }
+}
+
+TEST(PrintedResults, PagesAreNumberedAndLongLinesLoseNothing) {
+    // Wrapping keeps every character, in order, within the row width.
+    const std::vector<QString> lines{QStringLiteral("kısa"), QString(25, QLatin1Char('7')), QString()};
+    const std::vector<QString> rows = ui::wrapRows(lines, 10);
+    EXPECT_EQ(rows, (std::vector<QString>{QStringLiteral("kısa"), QString(10, '7'), QString(10, '7'), QString(5, '7'), QString()}));
+
+    QTemporaryDir dir;
+    auto pdfPages = [&](int lineCount, const std::string& line) {
+        ui::ResultsModel model;
+        for (int i = 0; i < lineCount; ++i) model.append(line);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("liste.pdf")));
+        const int pages = ui::printResults(model, QStringLiteral("uc.txt — Gauss"), printer);
+        const std::string pdf = slurp(dir.filePath(QStringLiteral("liste.pdf")));
+        int counted = 0;
+        for (std::size_t at = 0; (at = pdf.find("/Type /Page\n", at)) != std::string::npos; ++at) ++counted;
+        if (counted == 0)
+            for (std::size_t at = 0; (at = pdf.find("/Type /Page", at)) != std::string::npos; ++at)
+                counted += pdf.compare(at, 12, "/Type /Pages") != 0;
+        EXPECT_EQ(counted, pages);
+        return pages;
+    };
+    EXPECT_EQ(pdfPages(5, "2.0000   1.0000"), 1);
+    const int hundred = pdfPages(100, "2.0000   1.0000");
+    EXPECT_GT(hundred, 1);
+    EXPECT_NEAR(pdfPages(300, "2.0000   1.0000"), 3 * hundred, 2);
+    // Lines too wide for the smallest size wrap onto more rows, so more
+    // pages.
+    EXPECT_GT(pdfPages(100, std::string(400, '9')), hundred);
+}
+
+TEST_F(FileTest, OpenAndDropLoadAsAClickDoes) {
+    struct Case {
+        const char* name;
+        bool drop;
+        bool listed;
+    };
+    const Case cases[] = {{"uc.txt", false, true}, {"uc.dat", true, false}, {"uc.txt", true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.drop ? " dropped" : " opened"));
+        const QString folder = writeFile(QString::fromUtf8(c.name), kThreeEquations, QStringLiteral("alt"));
+        goTo(dir.path());
+        const QString path = QDir(folder).filePath(QString::fromUtf8(c.name));
+        if (c.drop) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(w.get(), &enter);
+            ASSERT_TRUE(enter.isAccepted());
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(w.get(), &drop);
+        } else {
+            w->openFile(path);
+        }
+        EXPECT_EQ(w->directoryList()->path(), QDir(folder).absolutePath());
+        EXPECT_EQ(w->fileList()->fileName(), c.listed ? QString::fromUtf8(c.name) : QString());
+        EXPECT_EQ(lines(), test::kUcDenklemLoad);
+        EXPECT_TRUE(w->session().loaded());
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+TEST_F(FileTest, ShownFoldersFollowTheDisk) {
+    goTo(writeFile("bir.txt", kThreeEquations));
+    clickFile("bir.txt");
+    const std::vector<std::string> loaded = lines();
+    writeFile("iki.txt", kTwoByThree);
+    QDir(dir.path()).mkdir(QStringLiteral("yeni"));
+    QTRY_COMPARE_WITH_TIMEOUT(w->fileList()->findItems(QStringLiteral("iki.txt"), Qt::MatchExactly).size(), 1, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(w->directoryList()->findItems(QStringLiteral("yeni"), Qt::MatchExactly).size(), 1, 1000);
+    EXPECT_EQ(w->fileList()->fileName(), QStringLiteral("bir.txt"));
+    // The chosen file vanishes: nothing chosen, nothing loaded.
+    QFile::remove(dir.filePath(QStringLiteral("bir.txt")));
+    QTRY_COMPARE_WITH_TIMEOUT(w->fileList()->count(), 1, 1000);
+    EXPECT_EQ(w->fileList()->fileName(), QString());
+    EXPECT_EQ(lines(), loaded);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST(ParameterBoxes, ReadingsThatDifferFromTheTextAreMarked) {
+    struct Case {
+        const char* text;
+        const char* decimal;
+        const char* tip;  // empty: not marked
+    };
+    const Case cases[] = {
+        {"100", ".", ""},          {"1 0 0", ".", ""},       {"&H1F", ".", ""},
+        {"2.5E3", ".", ""},        {"1,2", ",", ""},          {"abc", ".", "Kullanılacak değer: 0"},
+        {"1.2.3", ".", "Kullanılacak değer: 1.2"},           {"1,2", ".", "Kullanılacak değer: 1"},
+        {"", ".", "Kullanılacak değer: 0"},                  {"1.5x", ",", "Kullanılacak değer: 1,5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.text + "\" " + c.decimal);
+        QLineEdit box;
+        ui::markReading(&box, QString::fromUtf8(c.decimal));
+        box.setText(QString::fromUtf8(c.text));
+        EXPECT_EQ(str(box.toolTip()), c.tip);
+        EXPECT_EQ(box.palette().color(QPalette::Base) != QLineEdit().palette().color(QPalette::Base), *c.tip != 0);
+    }
+}
+
+TEST_F(FileTest, SmallFixesANewUserNeeds) {
+    // Enter and keypad Enter on a focused button press it.
+    for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::KeypadModifier)}) {
+        const std::size_t before = lines().size();
+        auto* listele = child<QPushButton>("Command3");
+        listele->setFocus();
+        QTest::keyClick(listele, mods ? Qt::Key_Enter : Qt::Key_Return, mods);
+        QTRY_COMPARE(lines().size(), before + 1);
+    }
+    // Every option's circle fits its button.
+    for (int k = 0; k < kOptionCount; ++k) {
+        QRadioButton* b = w->option(static_cast<Option>(k));
+        QStyleOptionButton o;
+        o.initFrom(b);
+        const QRect circle = b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, b);
+        EXPECT_TRUE(b->rect().contains(circle)) << k;
+    }
+    // Printed text stands clear of the picture's border.
+    press("Command3");
+    const QImage img = w->pictureBox()->image();
+    for (int x = 0; x < img.width(); ++x) EXPECT_EQ(img.pixelColor(x, 1), ui::PictureCanvas::kBackground) << x;
+    for (int y = 0; y < 20; ++y) EXPECT_EQ(img.pixelColor(1, y), ui::PictureCanvas::kBackground) << y;
+    // SOR that draws no plot leaves no earlier picture behind.
+    // (no sweep, or a first sweep that changes nothing: the solution is
+    // all ones).
+    for (const char* limit : {"0", "100"}) {
+        SCOPED_TRACE(limit);
+        goTo(writeFile("birler.txt", "2 3\n4 1 5\n1 3 4\n"));
+        clickFile("birler.txt");
+        press("Command1");
+        select(Option::LesSOR);
+        child<QLineEdit>("Text_MaxIter")->setText(QString::fromUtf8(limit));
+        press("Command_Hesapla");
+        QImage blank(img.size(), img.format());
+        blank.fill(ui::PictureCanvas::kBackground);
+        EXPECT_EQ(w->pictureBox()->image(), blank);
+    }
+}
+
+}  // namespace
+}  // namespace lineer::uitest
