@@ -415,8 +415,10 @@ struct NoPlotCase {
 };
 std::ostream& operator<<(std::ostream& os, const NoPlotCase& c) { return os << c.name; }
 
+// A run that draws no plot clears the picture, so that an earlier run's
+// plot is not taken for its own.
 class SorNoPlot : public ::testing::TestWithParam<NoPlotCase> {};
-TEST_P(SorNoPlot, PictureUntouched) {
+TEST_P(SorNoPlot, PictureCleared) {
     TestHost h;
     sorPlot(GetParam().file, GetParam().maxIter, GetParam().w, h);
     EXPECT_EQ(h.events, GetParam().events);
@@ -425,14 +427,15 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SorNoPlot,
     ::testing::Values(
         // No iteration at all.
-        NoPlotCase{"LimitZero", kDominant, "0", "1", {}}, NoPlotCase{"LimitEmpty", kDominant, "", "1", {}},
+        NoPlotCase{"LimitZero", kDominant, "0", "1", {"clear"}}, NoPlotCase{"LimitEmpty", kDominant, "", "1", {"clear"}},
         // A first change of 0 leaves the plot without height.
-        NoPlotCase{"FactorZero", kDominant, "100", "0", {}}, NoPlotCase{"StartSolves", kOnes, "100", "1", {}},
+        NoPlotCase{"FactorZero", kDominant, "100", "0", {"clear"}},
+        NoPlotCase{"StartSolves", kOnes, "100", "1", {"clear"}},
         // An infinite limit leaves it without width.
-        NoPlotCase{"InfiniteLimit", kDominant, "1e999", "1", {}},
+        NoPlotCase{"InfiniteLimit", kDominant, "1e999", "1", {"clear"}},
         // The checks come before anything is drawn.
-        NoPlotCase{"ZeroDiagonal", kZeroLast, "100", "1", {"message: sıfır diyagonal elemanı"}},
-        NoPlotCase{"DivergesInTheFirstIteration", kOne, "100", "1e308", {"message:İterasyon ıraksıyor"}}),
+        NoPlotCase{"ZeroDiagonal", kZeroLast, "100", "1", {"message: sıfır diyagonal elemanı", "clear"}},
+        NoPlotCase{"DivergesInTheFirstIteration", kOne, "100", "1e308", {"message:İterasyon ıraksıyor", "clear"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SorPlot, DivergenceStopsBeforeThePlotOfThatIteration) {

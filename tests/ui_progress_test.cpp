@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProgressBar>
 #include <QScreen>
 
 #include <chrono>
@@ -100,7 +101,8 @@ TEST_F(ProgressTest, EveryWayOfCancellingEndsTheRunWithTheReportAndWhereItStoppe
         w->runMonitor().setClock(StepClock{}.clock());
         pumps = 0;
         load(kRoundAbout);
-        std::string shownCount, shownChange;
+        std::string shownCount, shownChange, shownLimit;
+        int bar = -1;
         atPump = [&](int k) {
             if (k != c.atPump) return;
             ProgressDialog* d = dialog();
@@ -108,6 +110,8 @@ TEST_F(ProgressTest, EveryWayOfCancellingEndsTheRunWithTheReportAndWhereItStoppe
             ASSERT_TRUE(d->isVisible());
             shownCount = str(d->sweepsText());
             shownChange = str(d->changeText());
+            shownLimit = str(d->limitLabel()->text());
+            bar = d->bar()->isVisible() ? d->bar()->value() : -1;
             if (std::string(c.how) == "button") QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
             if (std::string(c.how) == "escape") QTest::keyClick(d, Qt::Key_Escape);
             if (std::string(c.how) == "close box") d->close();
@@ -116,6 +120,8 @@ TEST_F(ProgressTest, EveryWayOfCancellingEndsTheRunWithTheReportAndWhereItStoppe
         EXPECT_EQ(pumps, c.atPump);
         EXPECT_EQ(shownCount, std::string("İterasyon: ") + c.count);
         EXPECT_EQ(shownChange, "Maksimum hata: 1");
+        EXPECT_EQ(shownLimit, "İterasyon sınırı: 1000000000");
+        EXPECT_EQ(bar, 0);  // a few hundred sweeps of a billion
         // The report is the one a typed limit of that count gives, then the
         // line saying where the run was stopped.
         auto want = transcriptWithLimit(kRoundAbout, c.option, c.count);

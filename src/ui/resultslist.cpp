@@ -175,8 +175,10 @@ void ResultsView::flushAndShowFrom(std::size_t from) {
 void ResultsView::flushAndShowRun(std::size_t from) {
     flushAndShowFrom(from);
     if (model_->lineCount() <= from) return;
-    // A run longer than the view ends with its result at the bottom.
+    // A run longer than the view ends with its result at the bottom, read
+    // from the left edge.
     scrollTo(model_->index(static_cast<int>(model_->lineCount()) - 1), QAbstractItemView::EnsureVisible);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }
 
 }  // namespace lineer::ui
