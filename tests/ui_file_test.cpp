@@ -210,6 +210,11 @@ TEST_F(FileTest, SmallFixesANewUserNeeds) {
         QTest::keyClick(listele, mods ? Qt::Key_Enter : Qt::Key_Return, mods);
         QTRY_COMPARE(lines().size(), before + 1);
     }
+    // The menu's shortcuts work from anywhere in the window.
+    const QString saved = dir.filePath(QStringLiteral("kisayol.txt"));
+    w->pathHook = [&](const QString&) { return saved; };
+    QTest::keyClick(w->fileList(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QFileInfo::exists(saved));
     // Every option's circle fits its button.
     for (int k = 0; k < kOptionCount; ++k) {
         QRadioButton* b = w->option(static_cast<Option>(k));
