@@ -88,6 +88,18 @@ TEST(Cli, UsageErrors) {
     }
 }
 
+TEST(Cli, VersionIsTheBuildsAndEndsTheRun) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--version"},
+             {"--version", "--method", "gauss", examplePath("uc-denklem.txt")},
+         }) {
+        CliResult r = runLineer(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "lineer " LINEER_VERSION "\n");
+        EXPECT_EQ(r.err, "");
+    }
+}
+
 TEST(Cli, HelpIsInTurkish) {
     CliResult r = runLineer({"--help"});
     EXPECT_EQ(r.status, 0);

@@ -36,6 +36,7 @@ const char* const kHelpTail =
     "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
     "  --picture ÇIKTI   en sonda resim kutusunu PNG dosyası olarak kaydeder\n"
     "  --help            bu açıklamayı gösterir\n"
+    "  --version         sürümü gösterir\n"
     "\n"
     "Standart çıktı: sonuç listesinin bütün satırları, sırasıyla (UTF-8).\n"
     "Standart hata: gösterilen her mesaj kutusunun ve resim kutusuna yazılan her\n"
@@ -205,6 +206,9 @@ int run(int argc, char** argv) {
         int r;
         if (a == "--help" || a == "-h") {
             if (std::fputs(helpText().c_str(), stdout) < 0 || std::fflush(stdout) != 0) return outputFailed();
+            return 0;
+        } else if (a == "--version") {
+            std::fputs("lineer " LINEER_VERSION "\n", stdout);
             return 0;
         } else if (a == "--draw") {
             draw = true;
