@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "appicon.h"
 #include "fontfit.h"
 #include "transcripts.h"
 #include "ui_fixture.h"
@@ -557,7 +558,7 @@ TEST_F(WindowBehaviour, AboutOpensOneNonBlockingWindow) {
 
 TEST(AboutWindow, TextsColoursAndFit) {
     QPointer<ui::AboutWindow> a = new ui::AboutWindow;
-    EXPECT_EQ(str(a->windowTitle()), "About");
+    EXPECT_EQ(str(a->windowTitle()), "About lineer " LINEER_VERSION);
     EXPECT_EQ(a->size(), QSize(240, 184));
     EXPECT_EQ(a->palette().color(QPalette::Window), QColor(255, 255, 192));
     struct Row {
@@ -587,6 +588,24 @@ TEST(AboutWindow, TextsColoursAndFit) {
     }
     EXPECT_TRUE(ui::contactEmail().contains('@'));
     delete a;
+}
+
+// Both windows carry the icon at every size it is drawn at, read from the
+// program itself: the pivot in the top left cell is red at each size.
+TEST(WindowIcon, EveryWindowShowsThePivotAtEverySize) {
+    ui::MainWindow main;
+    ui::AboutWindow about;
+    for (const QWidget* w : {static_cast<const QWidget*>(&main), static_cast<const QWidget*>(&about)}) {
+        SCOPED_TRACE(str(w->objectName()));
+        for (int size : ui::kIconSizes) {
+            SCOPED_TRACE(size);
+            const QImage img = w->windowIcon().pixmap(QSize(size, size)).toImage();
+            ASSERT_EQ(img.size(), QSize(size, size));
+            const QColor pivot = img.pixelColor(82 * size / 256, 82 * size / 256);
+            EXPECT_GT(pivot.red(), 150);
+            EXPECT_LT(pivot.green(), 80);
+        }
+    }
 }
 
 }  // namespace

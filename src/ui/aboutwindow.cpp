@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "appicon.h"
 #include "fontfit.h"
 
 #ifndef LINEER_CONTACT_EMAIL
@@ -29,7 +30,9 @@ struct LabelDef {
 
 AboutWindow::AboutWindow() : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form_About"));
-    setWindowTitle(QStringLiteral("About"));
+    // The caption names the version; the labels stay as they are.
+    setWindowTitle(QStringLiteral("About lineer " LINEER_VERSION));
+    setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(3600), twips(2760));
     QPalette pal = palette();

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "aboutwindow.h"
+#include "appicon.h"
 #include "filecontrols.h"
 #include "fontfit.h"
 #include "formcontrols.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), session_(*this, systemDecimalSymbol()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
+    setWindowIcon(appIcon());
     build();
     chooseFonts();
 
