@@ -33,6 +33,8 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setOrganizationName(QStringLiteral("lineer"));
     QApplication::setApplicationName(QStringLiteral("lineer"));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(LINEER_APP_ID));
     lineer::ui::MainWindow window;
     window.show();
     if (open) window.openFile(QFile::decodeName(QByteArray::fromStdString(*open)));
