@@ -25,7 +25,10 @@ std::optional<std::string> fileToOpen(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::optional<std::string> open = fileToOpen(argc, argv);
-    if (argc > 1 && !open) {
+    // A launcher that has no file for the menu entry's "--open %f" drops
+    // the %f and passes "--open" alone: that opens the window.
+    const bool bareOpen = argc == 2 && std::strcmp(argv[1], "--open") == 0;
+    if (argc > 1 && !open && !bareOpen) {
         lineer::ui::silenceToolkitMessages();
         return lineer::cli::run(argc, argv);
     }
