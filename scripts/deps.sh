@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those
-# that are missing; through sudo when not root. Package names given as
-# arguments are installed as well (the packaging checks bring their tools).
+# Installs the Debian packages the build, the tests and the program need,
+# only those that are missing; through sudo when not root. Package names
+# given as arguments are installed as well (the packaging checks bring
+# their tools).
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev locales "$@")
+          fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev locales qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("lineer"));
     // Lets the desktop match the window to the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral(LINEER_APP_ID));
+    lineer::ui::useTurkishToolkitTexts();
     lineer::ui::MainWindow window;
     window.show();
     if (open) window.openFile(QFile::decodeName(QByteArray::fromStdString(*open)));

@@ -1,11 +1,14 @@
 // The window for everyday use: it grows, keeps and prints its results,
 // opens files from anywhere and follows its folders.
 
+#include <QDialogButtonBox>
 #include <QDropEvent>
+#include <QLibraryInfo>
 #include <QMimeData>
 #include <QPrinter>
 #include <QSettings>
 #include <QStyleOptionButton>
+#include <QTranslator>
 
 #include <fstream>
 #include <sstream>
@@ -13,6 +16,7 @@
 #include "cli_runner.h"
 #include "fileoutput.h"
 #include "formcontrols.h"
+#include "toolkit.h"
 #include "transcripts.h"
 #include "ui_fixture.h"
 
@@ -243,6 +247,24 @@ TEST_F(FileTest, SmallFixesANewUserNeeds) {
         blank.fill(ui::PictureCanvas::kBackground);
         EXPECT_EQ(w->pictureBox()->image(), blank);
     }
+}
+
+// The toolkit's own dialogs (file, print, message boxes) speak Turkish once
+// the start-up has run, like the rest of the window.
+TEST(ToolkitTexts, StandardButtonsAreTurkish) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_tr.qm")))
+        GTEST_SKIP() << "the toolkit's Turkish translation is not installed";
+    ui::useTurkishToolkitTexts();
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    struct Case {
+        QDialogButtonBox::StandardButton button;
+        const char* text;
+    };
+    for (const Case& c : {Case{QDialogButtonBox::Ok, "Tamam"}, Case{QDialogButtonBox::Cancel, "İptal"},
+                          Case{QDialogButtonBox::Save, "Kaydet"}})
+        EXPECT_EQ(box.button(c.button)->text(), QString::fromUtf8(c.text));
+    // The other tests see the toolkit as it was.
+    for (QTranslator* t : qApp->findChildren<QTranslator*>()) QCoreApplication::removeTranslator(t);
 }
 
 }  // namespace

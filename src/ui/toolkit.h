@@ -12,4 +12,10 @@ std::string systemDecimalSymbol();
 // own output.
 void silenceToolkitMessages();
 
+// The toolkit's own texts (the buttons of message boxes, the file and
+// print dialogs) in Turkish, whatever the system's language: the rest of
+// the program is Turkish too. Needs the application object. Without the
+// toolkit's Turkish translation file they stay in English.
+void useTurkishToolkitTexts();
+
 }  // namespace lineer::ui
