@@ -2,12 +2,12 @@
 // it with FILE loaded; any other arguments are the command line.
 
 #include <QApplication>
-#include <QFile>
 
-#include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "arguments.h"
 #include "cli.h"
 #include "mainwindow.h"
 #include "toolkit.h"
@@ -15,22 +15,23 @@
 namespace {
 
 // The FILE of "--open FILE" or "--open=FILE" when that is all there is.
-std::optional<std::string> fileToOpen(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--open") == 0) return std::string(argv[2]);
-    if (argc == 2 && std::strncmp(argv[1], "--open=", 7) == 0 && argv[1][7] != '\0') return std::string(argv[1] + 7);
+std::optional<std::string> fileToOpen(const std::vector<std::string>& args) {
+    if (args.size() == 3 && args[1] == "--open") return args[2];
+    if (args.size() == 2 && args[1].starts_with("--open=") && args[1].size() > 7) return args[1].substr(7);
     return std::nullopt;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::optional<std::string> open = fileToOpen(argc, argv);
+    const std::vector<std::string> args = lineer::cli::arguments(argc, argv);
+    const std::optional<std::string> open = fileToOpen(args);
     // A launcher that has no file for the menu entry's "--open %f" drops
     // the %f and passes "--open" alone: that opens the window.
-    const bool bareOpen = argc == 2 && std::strcmp(argv[1], "--open") == 0;
-    if (argc > 1 && !open && !bareOpen) {
+    const bool bareOpen = args.size() == 2 && args[1] == "--open";
+    if (args.size() > 1 && !open && !bareOpen) {
         lineer::ui::silenceToolkitMessages();
-        return lineer::cli::run(argc, argv);
+        return lineer::cli::run(args);
     }
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
@@ -41,6 +42,6 @@ int main(int argc, char** argv) {
     lineer::ui::useTurkishToolkitTexts();
     lineer::ui::MainWindow window;
     window.show();
-    if (open) window.openFile(QFile::decodeName(QByteArray::fromStdString(*open)));
+    if (open) window.openFile(QString::fromStdString(*open));
     return app.exec();
 }

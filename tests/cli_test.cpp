@@ -59,16 +59,25 @@ TEST(Cli, ExitStatusAndStreams) {
     };
     std::string zeroPivot = examplePath("sifir-pivot.txt");
     std::string missing = examplePath("yok.txt");
+    const std::string top = std::filesystem::temp_directory_path().string() + "/lineer-cli-" + std::to_string(getpid());
+    const std::string turkish = top + "/Çözümler";
+    std::filesystem::create_directories(turkish);
+    std::filesystem::copy_file(examplePath("uc-denklem.txt"), turkish + "/örnek.txt",
+                               std::filesystem::copy_options::overwrite_existing);
     for (const auto& c : std::vector<Case>{
              {"stopped_by_message", {"--method", "gauss", zeroPivot}, 1, {" sıfır diyagonal elemanı"}, false},
              {"load_fails", {"--method", "gauss", missing}, 2, {"Dosya açılamadı: " + missing}, true},
              {"folder", {examplePath("")}, 2, {"Dosya açılamadı: " + examplePath("")}, true},
+             {"turkish_names", {"--picture", turkish + "/örnek.png", "--draw", turkish + "/örnek.txt"}, 0, {}, false},
+             {"turkish_name_missing", {turkish + "/yök.txt"}, 2, {"Dosya açılamadı: " + turkish + "/yök.txt"}, true},
          }) {
         CliResult r = runLineer(c.args);
         EXPECT_EQ(r.status, c.status) << c.name;
         EXPECT_EQ(r.errLines(), c.err) << c.name;
         EXPECT_EQ(r.out.empty(), c.emptyOut) << c.name;
     }
+    EXPECT_TRUE(std::filesystem::is_regular_file(turkish + "/örnek.png"));
+    std::filesystem::remove_all(top);
 }
 
 TEST(Cli, UsageErrors) {

@@ -137,14 +137,19 @@ TEST(PrintedResults, PagesAreNumberedAndLongLinesLoseNothing) {
 
 TEST_F(FileTest, OpenAndDropLoadAsAClickDoes) {
     struct Case {
+        const char* folder;
         const char* name;
         bool drop;
         bool listed;
     };
-    const Case cases[] = {{"uc.txt", false, true}, {"uc.dat", true, false}, {"uc.txt", true, true}};
+    const Case cases[] = {{"alt", "uc.txt", false, true},
+                          {"alt", "uc.dat", true, false},
+                          {"alt", "uc.txt", true, true},
+                          {"Çözümler", "örnek.txt", false, true},
+                          {"Çözümler", "örnek.txt", true, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + (c.drop ? " dropped" : " opened"));
-        const QString folder = writeFile(QString::fromUtf8(c.name), kThreeEquations, QStringLiteral("alt"));
+        const QString folder = writeFile(QString::fromUtf8(c.name), kThreeEquations, QString::fromUtf8(c.folder));
         goTo(dir.path());
         const QString path = QDir(folder).filePath(QString::fromUtf8(c.name));
         if (c.drop) {

@@ -181,19 +181,20 @@ std::string shownPath(const std::string& path) {
 
 }  // namespace
 
-int run(int argc, char** argv) {
+int run(const std::vector<std::string>& args) {
     installInterruptHandlers();
     CliHost host;
     RunRequest request;
     std::string file, picture;
     bool haveFile = false, draw = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view a = argv[i];
+    const std::size_t argc = args.size();
+    for (std::size_t i = 1; i < argc; ++i) {
+        std::string_view a = args[i];
         auto value = [&](std::string_view name, std::string& out) -> int {
             // --name VALUE or --name=VALUE; 1 when matched, -1 when the value is missing.
             if (a == name) {
                 if (i + 1 >= argc) return -1;
-                out = argv[++i];
+                out = args[++i];
                 return 1;
             }
             if (a.size() > name.size() && a.substr(0, name.size()) == name && a[name.size()] == '=') {
@@ -228,7 +229,7 @@ int run(int argc, char** argv) {
             if (r < 0 || picture.empty()) return usage("--picture bir dosya adı ister");
         } else if (a == "--") {
             if (i + 1 < argc && !haveFile) {
-                file = argv[++i];
+                file = args[++i];
                 haveFile = true;
             }
         } else if (a.size() > 1 && a[0] == '-') {

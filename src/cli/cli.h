@@ -2,9 +2,13 @@
 // The command line: does what a user does in the window and prints the
 // results list.
 
+#include <string>
+#include <vector>
+
 namespace lineer::cli {
 
-// Runs the command line; returns the exit status.
-int run(int argc, char** argv);
+// Runs the command line on the program's arguments (args[0] is the program,
+// file names in UTF-8); returns the exit status.
+int run(const std::vector<std::string>& args);
 
 }  // namespace lineer::cli

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -315,7 +314,7 @@ void MainWindow::onFileChosen() {
 
 void MainWindow::loadPath(const QString& path) {
     BusyCursor busy;
-    if (session_.loadFile(QFile::encodeName(path).toStdString())) {
+    if (session_.loadFile(path.toStdString())) {
         loadedPath_ = path;
         methodName_.clear();
     }

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -310,7 +309,7 @@ void MatrixEditor::save() {
             return;
     }
     const SaveResult r =
-        saveCoefficientFile(QFile::encodeName(path).toStdString(), grid_->rows(), grid_->cols(), grid_->values());
+        saveCoefficientFile(path.toStdString(), grid_->rows(), grid_->cols(), grid_->values());
     if (!r.ok) {
         message(QString::fromStdString(r.message));
         return;
