@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "interrupt.h"
+#include "loader.h"
 #include "picture_output.h"
 #include "session.h"
 #include "toolkit.h"
@@ -168,15 +169,6 @@ int usage(const std::string& problem) {
 int outputFailed() {
     std::fputs("Standart çıktıya yazılamadı\n", stderr);
     return 2;
-}
-
-// A path as a message shows it: control characters (a line break in a
-// file name) as "?", so that one message stays one line.
-std::string shownPath(const std::string& path) {
-    std::string s = path;
-    for (char& c : s)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return s;
 }
 
 }  // namespace

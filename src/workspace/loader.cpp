@@ -147,16 +147,14 @@ std::vector<unsigned> decodeBytes(const std::vector<unsigned>& bytes) {
     return out;
 }
 
-// A path as shown in a message: control characters as "?", so that a
-// line break in a file name cannot split the message.
+}  // namespace
+
 std::string shownPath(const std::string& path) {
     std::string s = path;
     for (char& c : s)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
     return s;
 }
-
-}  // namespace
 
 bool parseFileNumber(std::string_view t, double& value) {
     std::size_t i = 0, n = t.size();

@@ -29,4 +29,8 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
 // Overflowing values are not numbers.
 bool parseFileNumber(std::string_view text, double& value);
 
+// A path as a message shows it: control characters as "?", so that a line
+// break or a terminal escape in a file name cannot split or colour the message.
+std::string shownPath(const std::string& path);
+
 }  // namespace lineer

@@ -3,23 +3,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "loader.h"
 #include "replacefile.h"
 #include "workspace.h"
 
 namespace lineer {
-
-namespace {
-
-// Paths are shown with control characters as "?", so a message never
-// carries a line break or an escape sequence of the terminal.
-std::string shownPath(const std::string& path) {
-    std::string s = path;
-    for (char& c : s)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return s;
-}
-
-}  // namespace
 
 std::string shortestText(double v) {
     char buf[32];
