@@ -21,8 +21,8 @@ struct TempDir {
     std::filesystem::path path;
     TempDir() {
         // A fresh folder of our own: create_directory fails on one that exists.
-        std::random_device seed;
-        std::mt19937_64 rng((std::uint64_t(seed()) << 32) ^ seed());
+        std::random_device entropy;
+        std::mt19937_64 rng((std::uint64_t(entropy()) << 32) ^ entropy());
         const auto base = std::filesystem::temp_directory_path();
         do {
             path = base / ("lineer-test-" + std::to_string(rng()));
