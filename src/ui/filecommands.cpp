@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QRadioButton>
 
 #include "filecontrols.h"
 #include "fileoutput.h"

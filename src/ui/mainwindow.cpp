@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QProxyStyle>
@@ -29,7 +28,6 @@
 #include "resultslist.h"
 #include "textnum.h"
 #include "toolkit.h"
-#include "viewmenu.h"
 #include "windowgeometry.h"
 
 namespace lineer::ui {
