@@ -22,8 +22,6 @@ namespace lineer {
 
 namespace {
 
-// The wide-character interface is the one that reaches every file name;
-// the narrow one goes through the ANSI code page.
 class WinFile : public ByteSource {
 public:
     explicit WinFile(HANDLE h) : h_(h) {}
@@ -44,13 +42,20 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ByteSource> openRegularFile(const std::string& path) {
-    if (path.size() >= (1u << 20) || path.find('\0') != std::string::npos) return nullptr;
+std::wstring widePath(const std::string& path) {
+    if (path.empty() || path.size() >= (1u << 20)) return {};
     const int len = static_cast<int>(path.size());
     const int wlen = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), len, nullptr, 0);
-    if (wlen <= 0) return nullptr;
+    if (wlen <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(wlen), L'\0');
     MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), len, wide.data(), wlen);
+    return wide;
+}
+
+std::unique_ptr<ByteSource> openRegularFile(const std::string& path) {
+    if (path.find('\0') != std::string::npos) return nullptr;
+    const std::wstring wide = widePath(path);
+    if (wide.empty()) return nullptr;
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open.
     HANDLE h = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

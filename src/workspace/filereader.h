@@ -24,4 +24,11 @@ public:
 // cannot be read or holds a NUL character.
 std::unique_ptr<ByteSource> openRegularFile(const std::string& path);
 
+#if defined(_WIN32)
+// A UTF-8 path for the wide-character interface, the one that reaches every
+// file name (the narrow one reads the path in the ANSI code page). Empty for
+// an empty or overlong path or one that is not UTF-8.
+std::wstring widePath(const std::string& path);
+#endif
+
 }  // namespace lineer

@@ -20,6 +20,8 @@
 #include <cstdlib>
 #endif
 
+#include "filereader.h"
+
 namespace lineer {
 
 namespace {
@@ -88,18 +90,6 @@ std::string reasonOfWinError(DWORD e) {
 }
 
 }  // namespace
-
-// File names go through the wide-character interface, which reaches every
-// name; the narrow one would read the UTF-8 path in the ANSI code page.
-std::wstring widePath(const std::string& path) {
-    if (path.empty() || path.size() >= (1u << 20)) return {};
-    const int len = static_cast<int>(path.size());
-    const int wlen = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), len, nullptr, 0);
-    if (wlen <= 0) return {};
-    std::wstring wide(static_cast<std::size_t>(wlen), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), len, wide.data(), wlen);
-    return wide;
-}
 
 std::string replaceFileContents(const std::string& path, std::string_view data) {
     const std::wstring target = widePath(path);
