@@ -1,6 +1,5 @@
 #include "filecontrols.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
