@@ -14,7 +14,8 @@
 #include <sstream>
 
 #include "cli_runner.h"
-#include "fileoutput.h"
+#include "printing.h"
+#include "saving.h"
 #include "formcontrols.h"
 #include "toolkit.h"
 #include "transcripts.h"

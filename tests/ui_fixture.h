@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "filecontrols.h"
+#include "pickers.h"
 #include "mainwindow.h"
 #include "picturebox.h"
 #include "resultslist.h"

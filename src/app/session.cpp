@@ -2,7 +2,7 @@
 
 #include "listing.h"
 #include "loader.h"
-#include "picture.h"
+#include "colourmap.h"
 
 namespace lineer {
 

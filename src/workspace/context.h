@@ -2,6 +2,7 @@
 // What a method procedure reaches: the workspace and the host that shows
 // its output.
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -38,6 +39,8 @@ public:
 };
 
 // Throws NumberOverflow unless v is finite.
-void requireFinite(double v);
+inline void requireFinite(double v) {
+    if (!std::isfinite(v)) throw NumberOverflow();
+}
 
 }  // namespace lineer

@@ -1,5 +1,4 @@
 #pragma once
-
 // Qt's raster drawing uses 256-bit vector instructions where the processor
 // has them and may return with the upper halves of the vector registers in
 // use. The iteration sweeps that follow are compiled for plain SSE2, and on

@@ -20,8 +20,9 @@
 
 #include "aboutwindow.h"
 #include "appicon.h"
-#include "filecontrols.h"
+#include "pickers.h"
 #include "fontfit.h"
+#include "twips.h"
 #include "formcontrols.h"
 #include "matrixeditor.h"
 #include "picturebox.h"

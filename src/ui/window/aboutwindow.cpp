@@ -6,6 +6,7 @@
 
 #include "appicon.h"
 #include "fontfit.h"
+#include "twips.h"
 
 #ifndef LINEER_CONTACT_EMAIL
 #define LINEER_CONTACT_EMAIL "lineer@example.org"

@@ -1,6 +1,6 @@
 #pragma once
-// How the iterative methods read the numbers typed into the two text boxes
-// (the iteration limit and the relaxation factor).
+// How the numbers typed into the two text boxes (the iteration limit and
+// the relaxation factor) are read.
 
 #include <string_view>
 

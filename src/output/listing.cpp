@@ -7,10 +7,6 @@
 
 namespace lineer {
 
-void requireFinite(double v) {
-    if (!std::isfinite(v)) throw NumberOverflow();
-}
-
 void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, const std::string& dec) {
     if (cols <= 0) return;
     const double* row = matrix.a[i];

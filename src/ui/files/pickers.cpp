@@ -1,4 +1,4 @@
-#include "filecontrols.h"
+#include "pickers.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -11,8 +11,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "filecontrols.h"
-#include "fileoutput.h"
+#include "pickers.h"
+#include "printing.h"
+#include "saving.h"
 #include "mainwindow.h"
 #include "menus.h"
 #include "viewmenu.h"

@@ -1,8 +1,6 @@
-// The colour map of the workspace matrix.
+#include "colourmap.h"
 
 #include <cmath>
-
-#include "picture.h"
 
 namespace lineer {
 

@@ -1,0 +1,22 @@
+#pragma once
+// Saving what the window shows: the results list as text and the picture
+// as PNG. Files go through a temporary file that replaces the target only
+// when it is complete.
+
+#include <QString>
+
+class QImage;
+
+namespace lineer::ui {
+
+class ResultsModel;
+
+// Writes every line of the list as UTF-8, each ending in a line feed, the
+// bytes the command line prints. Returns an empty string on success, else
+// the reason in Turkish; a failed write leaves an earlier file untouched.
+QString saveResults(const ResultsModel& results, const QString& path);
+
+// Saves the image as PNG; the result as for saveResults.
+QString savePicture(const QImage& image, const QString& path);
+
+}  // namespace lineer::ui
