@@ -13,6 +13,7 @@
 #include "listing.h"
 #include "method_fixture.h"
 #include "numformat.h"
+#include "transcripts.h"
 
 namespace lineer::test {
 namespace {
@@ -123,7 +124,7 @@ TEST(Inverse, FailurePaths) {
     struct Case {
         const char* what;
         const char* content;
-        const char* message;
+        std::string message;
     };
     const Case cases[] = {
         {"A(1,1) = 0", "2 2\n0 1\n1 0\n", kZeroDiagonal},

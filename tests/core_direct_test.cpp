@@ -14,6 +14,7 @@
 #include "listing.h"
 #include "lu.h"
 #include "method_fixture.h"
+#include "transcripts.h"
 
 namespace lineer::test {
 namespace {

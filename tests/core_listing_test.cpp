@@ -5,6 +5,7 @@
 
 #include "listing.h"
 #include "testhost.h"
+#include "transcripts.h"
 
 namespace lineer::test {
 namespace {
@@ -93,12 +94,12 @@ TEST(RootsBlock, LinesAndOverflow) {
     l.ws.x(1) = 1.0000008;
     l.ws.x(2) = -0.5;
     l.ws.x(3) = 0;
-    appendRootsBlock(l.ctx, kRootsHeading);
+    appendRootsBlock(l.ctx, Text::RootsHeading);
     EXPECT_EQ(l.host.lines, (std::vector<std::string>{"Lineer denklem takımının kökleri", " ", " x(1) = 1.0000",
                                                       " x(2) = -0.5000", " x(3) = 0.0000"}));
     l.ws.x(2) = std::numeric_limits<double>::infinity();
     l.host.lines.clear();
-    EXPECT_THROW(appendRootsBlock(l.ctx, kRootsHeading), NumberOverflow);
+    EXPECT_THROW(appendRootsBlock(l.ctx, Text::RootsHeading), NumberOverflow);
     EXPECT_TRUE(l.host.lines.empty());
 }
 

@@ -4,6 +4,7 @@
 
 #include "listing.h"
 #include "testhost.h"
+#include "transcripts.h"
 
 namespace lineer::test {
 namespace {

@@ -6,6 +6,12 @@
 
 namespace lineer::test {
 
+// Texts the transcripts share, as the user sees them.
+inline const std::string kZeroDiagonal = " sıfır diyagonal elemanı";
+inline const std::string kRootsHeading = "Lineer denklem takımının kökleri";
+inline const std::string kSortedRootsHeading = "Lineer denklem takımının sıralanmış kökleri";
+inline const std::string kOverflowMessage = "Hesaplamada sayı taşması oluştu";
+
 // examples/uc-denklem.txt loaded and solved by Gauss elimination.
 inline const std::vector<std::string> kUcDenklemGauss = {
     "Katsayılar matrisi",

@@ -27,7 +27,7 @@ void runMethod(Context& ctx, Option option) {
     try {
         methodRow(option).run(ctx);
     } catch (const NumberOverflow&) {
-        ctx.host.message(kOverflowMessage);
+        ctx.message(Text::OverflowMessage);
     }
 }
 
@@ -52,7 +52,7 @@ void Session::listeleButton() {
     try {
         Listele(ctx_, ws_.m, ws_.n, ws_.A);
     } catch (const NumberOverflow&) {
-        host_.message(kOverflowMessage);
+        ctx_.message(Text::OverflowMessage);
     }
 }
 

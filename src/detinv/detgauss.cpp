@@ -23,7 +23,7 @@ void Module_DetGauss(Context& ctx) {
             const double f = A(i, k);
             // Row k does not change in step k: one test stands for all columns.
             if (A(k, k) == 0) {
-                ctx.host.picture().print(kZeroDiagonal);
+                ctx.printToPicture(Text::ZeroDiagonal);
                 return;
             }
             const double akk = A(k, k);

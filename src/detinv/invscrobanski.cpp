@@ -19,7 +19,7 @@ void Module_InvScrobanski(Context& ctx) {
     // part of the problem and stays as it is.
     if (n >= 1) {
         if (A(1, 1) == 0) {
-            ctx.host.message(kZeroDiagonal);
+            ctx.message(Text::ZeroDiagonal);
             return;
         }
         const double a11 = A(1, 1);
@@ -40,7 +40,7 @@ void Module_InvScrobanski(Context& ctx) {
             for (int i = 1; i <= k; ++i) A(e, e) = A(e, e) - c[i] * A(i, e);
             if (ctx.params.steps) steps::value(ctx, "d = a \u2212 c·u", A(e, e));
             if (A(e, e) == 0) {
-                ctx.host.message(kZeroDiagonal);
+                ctx.message(Text::ZeroDiagonal);
                 return;
             }
             // An infinite d (or c) would turn into a corner of 0 and give a

@@ -19,7 +19,7 @@ bool lesGauss(Context& ctx) {
             // column loop stands for the test at every column (when the
             // loop has a column at all).
             if (k <= m && A(k, k) == 0) {
-                ctx.host.message(kZeroDiagonal);
+                ctx.message(Text::ZeroDiagonal);
                 return false;
             }
             const double akk = A(k, k);
@@ -37,7 +37,7 @@ bool lesGauss(Context& ctx) {
     // Back-solving divides by A(n, n), which elimination never tests; with
     // no equations at all it would be the unused cell A(0, 0).
     if (A(n, n) == 0) {
-        ctx.host.message(kZeroDiagonal);
+        ctx.message(Text::ZeroDiagonal);
         return false;
     }
     x(n) = A(n, m) / A(n, n);
@@ -52,7 +52,7 @@ bool lesGauss(Context& ctx) {
     }
 
     ctx.append(" ");
-    appendRootsBlock(ctx, kRootsHeading);
+    appendRootsBlock(ctx, Text::RootsHeading);
     return true;
 }
 

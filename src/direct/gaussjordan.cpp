@@ -34,7 +34,7 @@ void Module_LesGaussJordan(Context& ctx) {
         // A zero pivot means column k is zero from row k down: the system
         // is singular. Only a row that has columns from k on is divided.
         if (k <= m && pivot == 0) {
-            ctx.host.message(kZeroDiagonal);
+            ctx.message(Text::ZeroDiagonal);
             return;
         }
         for (int j = k; j <= m; ++j) A(k, j) = A(k, j) / pivot;

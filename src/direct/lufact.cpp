@@ -66,7 +66,7 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
     auto L = std::make_unique<Matrix>();
     auto U = std::make_unique<Matrix>();
     if (!luFactor(A, n, variant, *L, *U, ctx.params.steps ? &ctx : nullptr)) {
-        ctx.host.picture().print(kZeroDiagonal);
+        ctx.printToPicture(Text::ZeroDiagonal);
         return;
     }
 
@@ -104,7 +104,7 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
     }
 
     ctx.append(" ");
-    appendRootsBlock(ctx, kSortedRootsHeading);
+    appendRootsBlock(ctx, Text::SortedRootsHeading);
 }
 
 }  // namespace lineer

@@ -63,7 +63,7 @@ void Module_LesMPGauss(Context& ctx) {
             }
 
     ctx.append(" ");
-    appendRootsBlock(ctx, kSortedRootsHeading);
+    appendRootsBlock(ctx, Text::SortedRootsHeading);
 }
 
 }  // namespace lineer

@@ -77,7 +77,7 @@ void Module_LesThomas(Context& ctx) {
         if (ctx.params.steps) steps::thomasRow(ctx, 1, beta(1), gamma(1));
         for (int i = 2; i <= n && finite; ++i) {
             if (beta(i - 1) == 0) {
-                ctx.host.message(kZeroDiagonal);
+                ctx.message(Text::ZeroDiagonal);
                 return;
             }
             beta(i) = b(i) - (a(i) * c(i - 1)) / beta(i - 1);
@@ -88,7 +88,7 @@ void Module_LesThomas(Context& ctx) {
         // beta(1..n-1) were tested in the sweep; beta(n) is divided by here
         // first.
         if (finite && beta(n) == 0) {
-            ctx.host.message(kZeroDiagonal);
+            ctx.message(Text::ZeroDiagonal);
             return;
         }
         // A root that is not finite makes every root above it so too, and
@@ -101,7 +101,7 @@ void Module_LesThomas(Context& ctx) {
 
     ctx.append(" ");
     if (!finite) throw NumberOverflow();
-    appendRootsBlock(ctx, kRootsHeading);
+    appendRootsBlock(ctx, Text::RootsHeading);
 }
 
 }  // namespace lineer

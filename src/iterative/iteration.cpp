@@ -21,7 +21,7 @@ void appendIterationReport(Context& ctx, std::int64_t k, double e) {
 
     ctx.append(" ");
     ctx.append(std::move(count));
-    appendRootsBlock(ctx, kRootsHeading);
+    appendRootsBlock(ctx, Text::RootsHeading);
     ctx.append(" ");
     ctx.append(std::move(error));
 }

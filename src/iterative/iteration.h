@@ -141,7 +141,7 @@ template <class Sweep, class AfterSweep>
 void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
     const int n = ctx.ws.n;
     if (1 <= L && hasZeroDiagonal(ctx.ws.A, n)) {
-        ctx.host.message(kZeroDiagonal);
+        ctx.message(Text::ZeroDiagonal);
         return;
     }
 

@@ -5,15 +5,12 @@
 #include <string>
 
 #include "context.h"
+#include "texts.h"
 
 namespace lineer {
 
 // The fixed text of an exact zero in a listing.
 inline constexpr const char* kZeroText = " 0.         ";
-inline constexpr const char* kZeroDiagonal = " sıfır diyagonal elemanı";
-inline constexpr const char* kRootsHeading = "Lineer denklem takımının kökleri";
-inline constexpr const char* kSortedRootsHeading = "Lineer denklem takımının sıralanmış kökleri";
-inline constexpr const char* kOverflowMessage = "Hesaplamada sayı taşması oluştu";
 
 // Appends " " and one line per row: rows 1..rows, columns 1..cols of the
 // matrix. Throws NumberOverflow before appending anything if a listed value
@@ -26,6 +23,6 @@ void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, con
 // Appends the roots block: the heading, " ", and " x(i) = value" for
 // i = 1..n of the workspace's root vector. Throws NumberOverflow before
 // appending anything if a root is not finite.
-void appendRootsBlock(Context& ctx, const std::string& heading);
+void appendRootsBlock(Context& ctx, Text heading);
 
 }  // namespace lineer

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host.h"
+#include "texts.h"
 #include "workspace.h"
 
 namespace lineer {
@@ -29,6 +30,10 @@ struct Context {
 
     void append(std::string line) { host.listAppend(std::move(line)); }
     void explain(std::string line) { host.listExplain(std::move(line)); }
+    // A message box with the catalogue's text.
+    void message(Text key) { host.message(std::string(text(key))); }
+    // One line of the catalogue's text printed into the picture box.
+    void printToPicture(Text key) { host.picture().print(std::string(text(key))); }
 };
 
 // Thrown by the output operations when a value about to be shown is not

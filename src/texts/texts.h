@@ -1,0 +1,43 @@
+#pragma once
+// Every text the user sees, in one catalogue: one key per text, its Turkish
+// and its English form, and the language the program speaks.
+//
+// A text that takes values is one template with numbered places
+// ("İterasyon {0}. adımda durduruldu"); the caller formats the values
+// (numbers through the number formatter) and fills the places, so every
+// language orders its words its own way.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace lineer {
+
+enum class Language : unsigned char { Turkish, English };
+
+// The language of every text from now on; Turkish until set. One language
+// for the whole process: the command line sets it once, the window when
+// the user chooses another. Lines already written stay as they were.
+void setLanguage(Language language);
+Language language();
+
+// The keys, in the order of the catalogue's table (texts.cpp).
+enum class Text : int {
+    ZeroDiagonal,        // " sıfır diyagonal elemanı"
+    RootsHeading,        // "Lineer denklem takımının kökleri"
+    SortedRootsHeading,  // "Lineer denklem takımının sıralanmış kökleri"
+    OverflowMessage,     // "Hesaplamada sayı taşması oluştu"
+    Count_               // not a text: the number of keys
+};
+
+// The text of `key` in the current language, or in `in`. A key without an
+// English text yet gives the Turkish one.
+std::string_view text(Text key);
+std::string_view text(Text key, Language in);
+
+// The template of `key` with "{0}", "{1}", ... replaced by args[0],
+// args[1], ...; a place without a value stays as it is.
+std::string format(Text key, std::initializer_list<std::string_view> args);
+std::string format(Text key, Language in, std::initializer_list<std::string_view> args);
+
+}  // namespace lineer
