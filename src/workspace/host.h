@@ -47,6 +47,10 @@ public:
     // Modal message box with an OK button.
     virtual void message(const std::string& text) = 0;
 
+    // A remark on a run that has ended as it should (its result stands):
+    // shown as a message is, but it does not count as the run stopping.
+    virtual void note(const std::string& text) { message(text); }
+
     // Called by the iterative methods after every sweep with the sweep count
     // and the sweep's maximum change. Returning false ends the iteration
     // after this sweep, as if the limit had been reached.
