@@ -19,6 +19,15 @@ constexpr Entry kCatalogue[] = {
     {Text::RootsHeading, "Lineer denklem takımının kökleri", nullptr},
     {Text::SortedRootsHeading, "Lineer denklem takımının sıralanmış kökleri", nullptr},
     {Text::OverflowMessage, "Hesaplamada sayı taşması oluştu", nullptr},
+    // Numbers out of range, remarks on a run, starting without a display.
+    {Text::UnderflowMessage, "Hesaplamada bir sayı gösterilemeyecek kadar küçüldü (alttan taşma)",
+     "A number became too small to be represented (underflow)"},
+    {Text::NotTridiagonal,
+     "Matris üç köşegenli değil: üç köşegenin dışındaki {0} katsayı kullanılmadı, kökler bu sistemin kökleri değil",
+     "The matrix is not tridiagonal: {0} coefficients outside the three diagonals were not used, so these are not the roots of the system"},
+    {Text::NoDisplay,
+     "Ekran bulunamadı: pencere açılamıyor. Komut satırı ekransız da çalışır; \"lineer --help\" kullanımı açıklar.",
+     "No display was found, so the window cannot open. The command line works without one; \"lineer --help\" explains its use."},
 };
 // clang-format on
 

@@ -27,6 +27,10 @@ enum class Text : int {
     RootsHeading,        // "Lineer denklem takımının kökleri"
     SortedRootsHeading,  // "Lineer denklem takımının sıralanmış kökleri"
     OverflowMessage,     // "Hesaplamada sayı taşması oluştu"
+    // Numbers out of range, remarks on a run, starting without a display.
+    UnderflowMessage,    // "Hesaplamada bir sayı gösterilemeyecek kadar küçüldü (alttan taşma)"
+    NotTridiagonal,      // "Matris üç köşegenli değil: ... {0} katsayı kullanılmadı"
+    NoDisplay,           // "Ekran bulunamadı ..."
     Count_               // not a text: the number of keys
 };
 
