@@ -81,6 +81,7 @@ const std::vector<std::string> kTexts = {
 const std::vector<std::string> kMessages = {
     " sıfır diyagonal elemanı",
     "Hesaplamada sayı taşması oluştu",
+    "Hesaplamada bir sayı gösterilemeyecek kadar küçüldü (alttan taşma)",
     "İterasyon ıraksıyor",
     "Thomas yöntemi en çok 99 denklem çözebilir",
     "Sütun sayısı satır sayısından az",

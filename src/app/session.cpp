@@ -28,6 +28,8 @@ void runMethod(Context& ctx, Option option) {
         methodRow(option).run(ctx);
     } catch (const NumberOverflow&) {
         ctx.message(Text::OverflowMessage);
+    } catch (const NumberUnderflow&) {
+        ctx.message(Text::UnderflowMessage);
     }
 }
 

@@ -63,7 +63,8 @@ private:
 
 // Runs the method of one option on the context, with the context's run
 // parameters. A value that is not finite reaching the output ends the
-// method with the overflow message.
+// method with the overflow message, a value lost below the normal range
+// with the underflow message.
 void runMethod(Context& ctx, Option option);
 
 }  // namespace lineer

@@ -1,12 +1,11 @@
 // The determinant of the square block by Gauss elimination without
 // pivoting: the product of the diagonal of the triangular block.
 
-#include <cmath>
-
 #include "detinv.h"
 #include "listing.h"
 #include "steps.h"
 #include "numformat.h"
+#include "scaled.h"
 #include "squareblock.h"
 
 namespace lineer {
@@ -18,17 +17,19 @@ void Module_DetGauss(Context& ctx) {
 
     if (!squareBlockLoaded(ctx)) return;
 
-    for (int k = 1; k <= n; ++k) {
+    // The steps that have a row below them.
+    for (int k = 1; k < n; ++k) {
+        // Row k does not change in step k: one test stands for all columns.
+        if (A(k, k) == 0) {
+            ctx.printToPicture(Text::ZeroDiagonal);
+            return;
+        }
+        const double akk = A(k, k);
+        const EliminationStep step(A.a[k], akk, k, n);
         for (int i = k + 1; i <= n; ++i) {
             const double f = A(i, k);
-            // Row k does not change in step k: one test stands for all columns.
-            if (A(k, k) == 0) {
-                ctx.printToPicture(Text::ZeroDiagonal);
-                return;
-            }
-            const double akk = A(k, k);
             if (ctx.params.steps) steps::rowOperation(ctx, i, f / akk, k);
-            for (int j = k; j <= n; ++j) A(i, j) = A(i, j) - f * (A(k, j) / akk);
+            step.apply(A.a[i], f);
         }
     }
 
@@ -38,23 +39,14 @@ void Module_DetGauss(Context& ctx) {
 
     if (ctx.params.steps) steps::diagonalProduct(ctx, A, n);
 
-    // d = A(1, 1) * A(2, 2) * ... in this order, with the binary exponent
-    // carried apart so that no partial product overflows or underflows: the
-    // running product and each factor are kept as a fraction of magnitude
-    // in [0.5, 1) times a power of two. Scaling by a power of two is exact,
-    // so where the plain product stays in range every step rounds to the
-    // same bits, and an ordinary determinant behind extreme factors comes
-    // out right. Only a determinant that is itself out of range overflows.
-    double d = 1;
-    int exponent = 0;  // at most 100 factors of 2^-1074..2^1024
-    for (int k = 1; k <= n; ++k) {
-        int e;
-        const double f = std::frexp(A(k, k), &e);
-        exponent += e;
-        d = std::frexp(d * f, &e);
-        exponent += e;
-    }
-    d = std::ldexp(d, exponent);  // rounded once; infinite when out of range
+    // d = A(1, 1) * A(2, 2) * ... in this order, with the exponent carried
+    // apart so that no partial product overflows or underflows: an ordinary
+    // determinant behind extreme factors comes out right, and only one that
+    // is itself out of range overflows. One below the normal range is shown
+    // as what it rounds to at four decimals: 0.
+    Scaled product(1.0);
+    for (int k = 1; k <= n; ++k) product = product * Scaled(A(k, k));
+    const double d = product.value();
     requireFinite(d);
     ctx.append(" ");
     ctx.append("Matrisin determinantı = " + formatRounded(d, 4, ctx.decimal));

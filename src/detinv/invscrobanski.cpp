@@ -3,6 +3,7 @@
 
 #include "detinv.h"
 #include "listing.h"
+#include "scaled.h"
 #include "squareblock.h"
 #include "steps.h"
 
@@ -23,47 +24,64 @@ void Module_InvScrobanski(Context& ctx) {
             return;
         }
         const double a11 = A(1, 1);
-        A(1, 1) = 1 / a11;
+        A(1, 1) = keptQuotient(1, a11);
         requireFinite(A(1, 1));
         if (ctx.params.steps) steps::formula(ctx, "A(1,1)", 1, {}, {}, 1, 0, a11, A(1, 1));
 
-        double c[kDim] = {};
+        // The border vector is not kept in the workspace, and r·B multiplies
+        // a row's scale by the inverse of another's: of rows in units of
+        // 1E-200 and 1E+200 it holds 1E-400. It is carried with its
+        // exponents apart, and each use rounds once to what is kept.
+        Scaled c[kDim];
+        double shown[kDim] = {};  // c for the explained steps
+        const auto explainC = [&](std::string_view name, int k) {
+            for (int i = 1; i <= k; ++i) shown[i] = c[i].value();
+            steps::vector(ctx, name, steps::entries(shown), 1, k);
+        };
         for (int k = 1; k <= n - 1; ++k) {
             const int e = k + 1;  // the bordering row and column
             // Row e times the current inverse.
-            for (int i = 1; i <= k; ++i) {
-                c[i] = 0;
-                for (int j = 1; j <= k; ++j) c[i] = c[i] + A(e, j) * A(j, i);
-            }
-            if (ctx.params.steps) steps::vector(ctx, steps::ordinal(k, ". adım: c = r·B"), steps::entries(c), 1, k);
+            for (int i = 1; i <= k; ++i)
+                c[i] = carriedSum([&](auto add) {
+                    for (int j = 1; j <= k; ++j) add(A(e, j), A(j, i));
+                });
+            if (ctx.params.steps) explainC(steps::ordinal(k, ". adım: c = r·B"), k);
             // The corner d = a - r·B·u, reduced in place term by term.
-            for (int i = 1; i <= k; ++i) A(e, e) = A(e, e) - c[i] * A(i, e);
+            for (int i = 1; i <= k; ++i) A(e, e) = differenceWith(A(e, e), c[i] * Scaled(A(i, e)));
             if (ctx.params.steps) steps::value(ctx, "d = a \u2212 c·u", A(e, e));
             if (A(e, e) == 0) {
                 ctx.message(Text::ZeroDiagonal);
                 return;
             }
-            // An infinite d (or c) would turn into a corner of 0 and give a
-            // wrong inverse that looks right; a d so small that 1 / d
-            // overflows cannot be inverted either.
+            // An infinite d would turn into a corner of 0 and give a wrong
+            // inverse that looks right; a d so small that 1 / d overflows
+            // cannot be inverted either.
             requireFinite(A(e, e));
-            A(e, e) = 1 / A(e, e);
+            A(e, e) = keptQuotient(1, A(e, e));
             requireFinite(A(e, e));
             if (ctx.params.steps) steps::value(ctx, "\u03b4 = 1 / d", A(e, e));
             // New bottom row.
-            for (int i = 1; i <= k; ++i) A(e, i) = (-A(e, e)) * c[i];
+            const Scaled minusDelta(-A(e, e));
+            for (int i = 1; i <= k; ++i) A(e, i) = kept(minusDelta * c[i]);
             if (ctx.params.steps) steps::vector(ctx, "yeni " + steps::ordinal(e, ". satır"), steps::rowOf(A, e), 1, k);
             // Minus the current inverse times column e (still as loaded).
-            for (int i = 1; i <= k; ++i) {
-                c[i] = 0;
-                for (int j = 1; j <= k; ++j) c[i] = c[i] - A(i, j) * A(j, e);
-                requireFinite(c[i]);
-            }
-            if (ctx.params.steps) steps::vector(ctx, "c = \u2212B·u", steps::entries(c), 1, k);
+            // c(i) − a × b is c(i) + (−a) × b, bit for bit.
+            for (int i = 1; i <= k; ++i)
+                c[i] = carriedSum([&](auto add) {
+                    for (int j = 1; j <= k; ++j) add(-A(i, j), A(j, e));
+                });
+            if (ctx.params.steps) explainC("c = \u2212B·u", k);
             // New block from the new bottom row, then the new column.
+            // A(i, j) + c(i) × A(e, j) is A(i, j) − (−c(i)) × (A(e, j) / 1),
+            // bit for bit: an elimination step with the new row as pivot row.
+            const Scaled delta(A(e, e));
+            const EliminationStep step(A.a[e], 1.0, 1, k);
             for (int i = 1; i <= k; ++i) {
-                for (int j = 1; j <= k; ++j) A(i, j) = A(i, j) + c[i] * A(e, j);
-                A(i, e) = A(e, e) * c[i];
+                if (c[i].fitsNormal())
+                    step.apply(A.a[i], -c[i].value());
+                else
+                    step.apply(A.a[i], -c[i]);
+                A(i, e) = kept(delta * c[i]);
             }
             if (ctx.params.steps) steps::vector(ctx, "yeni " + steps::ordinal(e, ". sütun"), steps::columnOf(A, e), 1, k);
         }

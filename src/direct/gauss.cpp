@@ -2,6 +2,7 @@
 
 #include "directsolvers.h"
 #include "listing.h"
+#include "scaled.h"
 #include "steps.h"
 
 namespace lineer {
@@ -12,21 +13,21 @@ bool lesGauss(Context& ctx) {
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
 
-    for (int k = 1; k <= n; ++k) {
+    // The steps that have a row below them.
+    for (int k = 1; k < n; ++k) {
+        // Row k does not change in step k, so one test before the rows
+        // stands for the test at every column (when the step has a column
+        // at all).
+        if (k <= m && A(k, k) == 0) {
+            ctx.message(Text::ZeroDiagonal);
+            return false;
+        }
+        const double akk = A(k, k);
+        const EliminationStep step(A.a[k], akk, k, m);
         for (int i = k + 1; i <= n; ++i) {
             const double f = A(i, k);
-            // Row k does not change in step k, so one test before the
-            // column loop stands for the test at every column (when the
-            // loop has a column at all).
-            if (k <= m && A(k, k) == 0) {
-                ctx.message(Text::ZeroDiagonal);
-                return false;
-            }
-            const double akk = A(k, k);
             if (ctx.params.steps) steps::rowOperation(ctx, i, f / akk, k);
-            double* rowI = A.a[i];
-            const double* rowK = A.a[k];
-            for (int j = k; j <= m; ++j) rowI[j] = rowI[j] - f * (rowK[j] / akk);
+            step.apply(A.a[i], f);
         }
     }
 
@@ -40,12 +41,13 @@ bool lesGauss(Context& ctx) {
         ctx.message(Text::ZeroDiagonal);
         return false;
     }
-    x(n) = A(n, m) / A(n, n);
+    x(n) = keptQuotient(A(n, m), A(n, n));
     if (ctx.params.steps) steps::formula(ctx, steps::name("x", n), A(n, m), {}, {}, 1, 0, A(n, n), x(n));
     for (int k = n - 1; k >= 1; --k) {
-        double s = 0;
-        for (int j = k + 1; j <= n; ++j) s = s + A(k, j) * x(j);
-        x(k) = (A(k, m) - s) / A(k, k);
+        const double numerator = subtractSum(A(k, m), [&](auto add) {
+            for (int j = k + 1; j <= n; ++j) add(A(k, j), x(j));
+        });
+        x(k) = keptQuotient(numerator, A(k, k));
         if (ctx.params.steps)
             steps::formula(ctx, steps::name("x", k), A(k, m), steps::rowOf(A, k), steps::entries(x.v), k + 1, n,
                            A(k, k), x(k));

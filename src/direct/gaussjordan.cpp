@@ -7,6 +7,7 @@
 
 #include "directsolvers.h"
 #include "listing.h"
+#include "scaled.h"
 #include "steps.h"
 
 namespace lineer {
@@ -37,15 +38,17 @@ void Module_LesGaussJordan(Context& ctx) {
             ctx.message(Text::ZeroDiagonal);
             return;
         }
-        for (int j = k; j <= m; ++j) A(k, j) = A(k, j) / pivot;
+        for (int j = k; j <= m; ++j) A(k, j) = keptQuotient(A(k, j), pivot);
         if (ctx.params.steps) steps::rowDivision(ctx, k, pivot);
         Listele(ctx, m, n, A);
 
+        // A(k, j) × f is f × (A(k, j) / 1): the same bits.
+        const EliminationStep step(A.a[k], 1.0, k, m);
         for (int i = 1; i <= n; ++i) {
             if (i == k) continue;
             const double f = A(i, k);
             if (ctx.params.steps) steps::rowOperation(ctx, i, f, k);
-            for (int j = k; j <= m; ++j) A(i, j) = A(i, j) - A(k, j) * f;
+            step.apply(A.a[i], f);
         }
         Listele(ctx, m, n, A);
     }

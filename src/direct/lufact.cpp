@@ -7,6 +7,7 @@
 
 #include "directsolvers.h"
 #include "listing.h"
+#include "scaled.h"
 #include "steps.h"
 
 namespace lineer {
@@ -23,31 +24,33 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, C
     for (int k = 1; k <= n; ++k) {
         if (variant == LuVariant::Doolittle) {
             for (int i = k; i <= n; ++i) {
-                double s = 0;
-                for (int j = 1; j <= k - 1; ++j) s = s + L(k, j) * U(j, i);
-                U(k, i) = A(k, i) - s;
+                U(k, i) = subtractSum(A(k, i), [&](auto add) {
+                    for (int j = 1; j <= k - 1; ++j) add(L(k, j), U(j, i));
+                });
                 if (each) formula(*explain, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, {}, U(k, i));
             }
             if (U(k, k) == 0) return false;
             for (int r = k; r <= n; ++r) {
-                double s = 0;
-                for (int j = 1; j <= k - 1; ++j) s = s + L(r, j) * U(j, k);
-                L(r, k) = (A(r, k) - s) / U(k, k);
+                const double numerator = subtractSum(A(r, k), [&](auto add) {
+                    for (int j = 1; j <= k - 1; ++j) add(L(r, j), U(j, k));
+                });
+                L(r, k) = keptQuotient(numerator, U(k, k));
                 if (each)
                     formula(*explain, name("L", r, k), A(r, k), rowOf(L, r), columnOf(U, k), 1, k - 1, U(k, k), L(r, k));
             }
         } else {
             for (int r = k; r <= n; ++r) {
-                double s = 0;
-                for (int j = 1; j <= k - 1; ++j) s = s + L(r, j) * U(j, k);
-                L(r, k) = A(r, k) - s;
+                L(r, k) = subtractSum(A(r, k), [&](auto add) {
+                    for (int j = 1; j <= k - 1; ++j) add(L(r, j), U(j, k));
+                });
                 if (each) formula(*explain, name("L", r, k), A(r, k), rowOf(L, r), columnOf(U, k), 1, k - 1, {}, L(r, k));
             }
             if (L(k, k) == 0) return false;
             for (int i = k; i <= n; ++i) {
-                double s = 0;
-                for (int j = 1; j <= k - 1; ++j) s = s + L(k, j) * U(j, i);
-                U(k, i) = (A(k, i) - s) / L(k, k);
+                const double numerator = subtractSum(A(k, i), [&](auto add) {
+                    for (int j = 1; j <= k - 1; ++j) add(L(k, j), U(j, i));
+                });
+                U(k, i) = keptQuotient(numerator, L(k, k));
                 if (each)
                     formula(*explain, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, L(k, k), U(k, i));
             }
@@ -83,21 +86,23 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
         Vector y;
         using steps::entries, steps::name, steps::rowOf;
         const bool each = ctx.params.steps && n <= kExplainEach;
-        y(1) = A(1, m) / (*L)(1, 1);
+        y(1) = keptQuotient(A(1, m), (*L)(1, 1));
         if (each) steps::formula(ctx, name("y", 1), A(1, m), {}, {}, 1, 0, (*L)(1, 1), y(1));
         for (int i = 2; i <= n; ++i) {
-            double s = 0;
-            for (int j = 1; j <= i - 1; ++j) s = s + (*L)(i, j) * y(j);
-            y(i) = (A(i, m) - s) / (*L)(i, i);
+            const double numerator = subtractSum(A(i, m), [&](auto add) {
+                for (int j = 1; j <= i - 1; ++j) add((*L)(i, j), y(j));
+            });
+            y(i) = keptQuotient(numerator, (*L)(i, i));
             if (each) steps::formula(ctx, name("y", i), A(i, m), rowOf(*L, i), entries(y.v), 1, i - 1, (*L)(i, i), y(i));
         }
         if (ctx.params.steps && !each) steps::vector(ctx, "y", entries(y.v), 1, n);
-        x(n) = y(n) / (*U)(n, n);
+        x(n) = keptQuotient(y(n), (*U)(n, n));
         if (each) steps::formula(ctx, name("x", n), y(n), {}, {}, 1, 0, (*U)(n, n), x(n));
         for (int i = n - 1; i >= 1; --i) {
-            double s = 0;
-            for (int j = i + 1; j <= n; ++j) s = s + (*U)(i, j) * x(j);
-            x(i) = (y(i) - s) / (*U)(i, i);
+            const double numerator = subtractSum(y(i), [&](auto add) {
+                for (int j = i + 1; j <= n; ++j) add((*U)(i, j), x(j));
+            });
+            x(i) = keptQuotient(numerator, (*U)(i, i));
             if (each) steps::formula(ctx, name("x", i), y(i), rowOf(*U, i), entries(x.v), i + 1, n, (*U)(i, i), x(i));
         }
         if (ctx.params.steps && !each) steps::vector(ctx, "x", entries(x.v), 1, n);

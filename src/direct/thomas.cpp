@@ -7,6 +7,7 @@
 #include "directsolvers.h"
 #include "listing.h"
 #include "numformat.h"
+#include "scaled.h"
 #include "steps.h"
 
 namespace lineer {
@@ -66,41 +67,67 @@ void Module_LesThomas(Context& ctx) {
     }
 
     // A beta or gamma that is not finite would be absorbed by a later step
-    // (a finite value over an infinite beta is 0) and show a wrong root as
-    // if it were right: the run ends with the overflow message where the
-    // roots would have begun.
-    bool finite = true;
+    // (a finite value over an infinite beta is 0), and one that has lost its
+    // digits below the normal range decides the rest as wrongly: either
+    // would show a wrong root as if it were right. The run ends with the
+    // overflow or the underflow message where the roots would have begun.
+    enum class Fault { None, Overflow, Underflow };
+    Fault fault = Fault::None;
+    // A quotient of a product of two non-zero numbers that came out zero or
+    // subnormal and did not vanish in a normal difference.
+    const auto lost = [](double q, double u, double v, double difference) {
+        return belowNormal(q) && u != 0 && v != 0 && belowNormal(difference);
+    };
     if (n >= 1) {
         Vector beta, gamma;
         beta(1) = b(1);
         gamma(1) = d(1);
         if (ctx.params.steps) steps::thomasRow(ctx, 1, beta(1), gamma(1));
-        for (int i = 2; i <= n && finite; ++i) {
+        for (int i = 2; i <= n && fault == Fault::None; ++i) {
             if (beta(i - 1) == 0) {
                 ctx.message(Text::ZeroDiagonal);
                 return;
             }
-            beta(i) = b(i) - (a(i) * c(i - 1)) / beta(i - 1);
-            gamma(i) = d(i) - (a(i) * gamma(i - 1)) / beta(i - 1);
-            finite = std::isfinite(beta(i)) && std::isfinite(gamma(i));
-            if (finite && ctx.params.steps) steps::thomasRow(ctx, i, beta(i), gamma(i));
+            // a(i)·c(i − 1) multiplies two rows' scales: of rows in units of
+            // 1E-200 it is 1E-400, which a double cannot hold although the
+            // quotient by beta can. productOver carries it.
+            const double qb = productOver(a(i), c(i - 1), beta(i - 1));
+            const double qg = productOver(a(i), gamma(i - 1), beta(i - 1));
+            beta(i) = b(i) - qb;
+            gamma(i) = d(i) - qg;
+            if (!std::isfinite(beta(i)) || !std::isfinite(gamma(i)))
+                fault = Fault::Overflow;
+            else if (lost(qb, a(i), c(i - 1), beta(i)) || lost(qg, a(i), gamma(i - 1), gamma(i)))
+                fault = Fault::Underflow;
+            else if (ctx.params.steps)
+                steps::thomasRow(ctx, i, beta(i), gamma(i));
         }
         // beta(1..n-1) were tested in the sweep; beta(n) is divided by here
         // first.
-        if (finite && beta(n) == 0) {
+        if (fault == Fault::None && beta(n) == 0) {
             ctx.message(Text::ZeroDiagonal);
             return;
         }
         // A root that is not finite makes every root above it so too, and
         // the roots block refuses to show it.
-        if (finite) {
-            x(n) = gamma(n) / beta(n);
-            for (int i = n - 1; i >= 1; --i) x(i) = (gamma(i) - c(i) * x(i + 1)) / beta(i);
+        if (fault == Fault::None) {
+            try {
+                x(n) = keptQuotient(gamma(n), beta(n));
+                for (int i = n - 1; i >= 1; --i) {
+                    const double p = c(i) * x(i + 1);
+                    const double numerator = gamma(i) - p;
+                    if (lost(p, c(i), x(i + 1), numerator)) throw NumberUnderflow();
+                    x(i) = keptQuotient(numerator, beta(i));
+                }
+            } catch (const NumberUnderflow&) {
+                fault = Fault::Underflow;
+            }
         }
     }
 
     ctx.append(" ");
-    if (!finite) throw NumberOverflow();
+    if (fault == Fault::Overflow) throw NumberOverflow();
+    if (fault == Fault::Underflow) throw NumberUnderflow();
     appendRootsBlock(ctx, Text::RootsHeading);
 }
 

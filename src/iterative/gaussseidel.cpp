@@ -6,6 +6,6 @@
 
 namespace lineer {
 
-void Module_LesGaussSidel(Context& ctx) { iterateWithSweep<gaussSeidelSweep>(ctx); }
+void Module_LesGaussSidel(Context& ctx) { iterateWithSweep<gaussSeidelSweep, true>(ctx); }
 
 }  // namespace lineer

@@ -15,6 +15,7 @@
 
 #include "context.h"
 #include "listing.h"
+#include "scaled.h"
 #include "textnum.h"
 #include "steps.h"
 
@@ -126,6 +127,27 @@ inline void gaussSeidelSweep(const Matrix& A, int n, int m, double* x, const dou
     }
 }
 
+// Checks a sweep for digits lost below the normal range (NumberUnderflow):
+// a product of two non-zero numbers that lost them decides a numerator
+// A(i, m) − s that is not itself a normal number, and a quotient that lost
+// them is an iterate the next sweep computes with. x is the new iterate, p
+// the previous one; InPlace: row i used this sweep's x(j) for j < i, as
+// Gauss-Seidel does. |x(i) × A(i, i)| lies within a rounding of the
+// numerator's magnitude, so only rows where that is near the bottom of the
+// normal range are summed again.
+template <bool InPlace>
+void checkSweep(const Matrix& A, int n, int m, const double* x, const double* p) {
+    for (int i = 1; i <= n; ++i) {
+        const double* row = A.a[i];
+        if (std::fabs(x[i]) >= DBL_MIN && std::fabs(x[i] * row[i]) >= 2 * DBL_MIN) continue;
+        const double numerator = subtractSum(row[m], [&](auto add) {
+            for (int j = 1; j < i; ++j) add(row[j], InPlace ? x[j] : p[j]);
+            for (int j = i + 1; j <= n; ++j) add(row[j], p[j]);
+        });
+        keptQuotient(numerator, row[i]);
+    }
+}
+
 // Runs the loop with limit L. `sweep(x, p)` turns the previous iterate p
 // into the new x; `afterSweep(k, e)` sees every sweep's count and maximum
 // change before the convergence test. Works on local copies and writes
@@ -189,14 +211,19 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
 
 // Jacobi and Gauss-Seidel differ only in their sweep: the loop with the
 // limit typed into the first box, and nothing drawn.
-template <void (*Sweep)(const Matrix&, int, int, double*, const double*)>
+template <void (*Sweep)(const Matrix&, int, int, double*, const double*), bool InPlace>
 void iterateWithSweep(Context& ctx) {
     const double L = boxNumber(ctx.params.maxIterText, ctx.decimal);
     const Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
     iterate(
-        ctx, L, [&](double* x, const double* p) { Sweep(A, n, m, x, p); }, [](std::int64_t, double) {});
+        ctx, L,
+        [&](double* x, const double* p) {
+            Sweep(A, n, m, x, p);
+            checkSweep<InPlace>(A, n, m, x, p);
+        },
+        [](std::int64_t, double) {});
 }
 
 }  // namespace lineer

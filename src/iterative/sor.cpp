@@ -18,7 +18,18 @@ void Module_LesSOR(Context& ctx) {
 
     auto sweep = [&](double* x, const double* p) {
         gaussSeidelSweep(A, n, m, x, p);
-        for (int i = 1; i <= n; ++i) x[i] = w * x[i] + oneMinusW * p[i];
+        checkSweep<true>(A, n, m, x, p);
+        for (int i = 1; i <= n; ++i) {
+            const double swept = x[i];
+            const double u = w * swept;
+            const double v = oneMinusW * p[i];
+            x[i] = u + v;
+            // A blend that is not a normal number, decided by a product
+            // that lost digits below the normal range.
+            if (belowNormal(x[i]) && ((belowNormal(u) && w != 0 && swept != 0) ||
+                                      (belowNormal(v) && oneMinusW != 0 && p[i] != 0)))
+                throw NumberUnderflow();
+        }
     };
 
     // The plot spans 0..L across and 0..h down, h being twice the first

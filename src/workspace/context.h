@@ -43,6 +43,14 @@ public:
     NumberOverflow() : std::runtime_error("number overflow") {}
 };
 
+// Thrown by a method when a number it must keep, list or go on computing
+// with has lost its digits below the smallest normal double; the
+// dispatcher ends the method with a message.
+class NumberUnderflow : public std::runtime_error {
+public:
+    NumberUnderflow() : std::runtime_error("number underflow") {}
+};
+
 // Throws NumberOverflow unless v is finite.
 inline void requireFinite(double v) {
     if (!std::isfinite(v)) throw NumberOverflow();
