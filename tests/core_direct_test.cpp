@@ -382,6 +382,29 @@ TEST(Thomas, BandTableLiterals) {
     }
 }
 
+// Only the three diagonals are read: numbers off them make a remark after
+// the roots, which does not stop the run.
+TEST(Thomas, RemarksOnCoefficientsOffTheDiagonals) {
+    const std::string note = "Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı kullanılmadı, "
+                             "kökler bu sistemin kökleri değil";
+    struct Case {
+        const char* what;
+        const char* content;
+        std::vector<std::string> notes;
+    };
+    for (const auto& c : std::vector<Case>{
+             {"tridiagonal", "3 4\n2 -1 0 1\n-1 2 -1 0\n0 -1 2 1\n", {}},
+             {"two off the bands", "3 4\n2 -1 9 1\n-1 2 -1 0\n9 -1 2 1\n", {note}},
+             {"zeros off the bands and a column beyond n + 1", "2 4\n2 1 3 100\n1 2 3 -100\n", {}},
+         }) {
+        Fixture f;
+        f.run(c.content, Option::LesThomas);
+        EXPECT_EQ(f.host.notes, c.notes) << c.what;
+        EXPECT_TRUE(f.host.messages.empty()) << c.what;
+        EXPECT_EQ(f.host.events.empty() ? "" : f.host.events.back(), c.notes.empty() ? "" : "note:" + note) << c.what;
+    }
+}
+
 TEST(Thomas, RightSideColumnIsReadWhateverTheFileFilled) {
     Fixture f;
     // A larger file leaves (3, 3) in column 3; the next file has m = n = 2.

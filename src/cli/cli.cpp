@@ -153,6 +153,8 @@ public:
         ++messages;
         toStderr(text);
     }
+    // A remark goes with the messages but leaves the exit status alone.
+    void note(const std::string& text) override { toStderr(text); }
     // A stop ends the iteration after this sweep, as "İptal" does in the
     // window: the report and the line saying where it stopped are written.
     bool keepIterating(std::int64_t, double) override {

@@ -129,6 +129,14 @@ void Module_LesThomas(Context& ctx) {
     if (fault == Fault::Overflow) throw NumberOverflow();
     if (fault == Fault::Underflow) throw NumberUnderflow();
     appendRootsBlock(ctx, Text::RootsHeading);
+
+    // Only the three diagonals were read: say so when others hold numbers,
+    // since these roots are then not those of the system in the file.
+    int unused = 0;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if ((j < i - 1 || j > i + 1) && A(i, j) != 0) ++unused;
+    if (unused > 0) ctx.note(format(Text::NotTridiagonal, {std::to_string(unused)}));
 }
 
 }  // namespace lineer

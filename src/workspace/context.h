@@ -32,6 +32,8 @@ struct Context {
     void explain(std::string line) { host.listExplain(std::move(line)); }
     // A message box with the catalogue's text.
     void message(Text key) { host.message(std::string(text(key))); }
+    // A remark on a run that has ended as it should.
+    void note(std::string text) { host.note(text); }
     // One line of the catalogue's text printed into the picture box.
     void printToPicture(Text key) { host.picture().print(std::string(text(key))); }
 };
