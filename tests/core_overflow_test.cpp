@@ -1,5 +1,8 @@
 // Values near the limits of a double: a method that would show an infinity
-// or a NaN stops with the overflow message and keeps what it listed before.
+// or a NaN stops with the overflow message and keeps what it listed before;
+// one that would lose a number below the normal range stops with the
+// underflow message; one whose result fits shows it, however far out of
+// range its intermediate products go.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +23,7 @@ struct OverflowCase {
 
 class OverflowTable : public ::testing::TestWithParam<OverflowCase> {};
 
-TEST_P(OverflowTable, StopsBeforeAnyValueThatIsNotFinite) {
+TEST_P(OverflowTable, ShowsWhatFitsAndStopsBeforeWhatDoesNot) {
     const auto& c = GetParam();
     TestHost h;
     Session s(h);
@@ -47,6 +50,9 @@ TEST_P(OverflowTable, StopsBeforeAnyValueThatIsNotFinite) {
 const std::string kTinyPivot = "2 3 1e-300 1e300 1 1 1 2";
 const std::string kHugeRows = "3 4 1e300 1e300 1e300 1 -1e300 1e300 1e300 1 1e300 -1e300 1e300 1";
 const std::string kTri = "2 3 1e-300 1 1 1e300 1 1";
+const std::string kTriSmall = "3 4 4e-200 1e-200 0 6e-200 1e-200 4e-200 1e-200 1.2e-199 0 1e-200 4e-200 1.4e-199";
+const std::string kTriLarge = "3 4 4e155 1e155 0 6e155 1e155 4e155 1e155 1.2e156 0 1e155 4e155 1.4e156";
+const std::string kUnderflowMessage = "Hesaplamada bir sayı gösterilemeyecek kadar küçüldü (alttan taşma)";
 
 // A 100 x 100 diagonal matrix: fifty factors of `first`, then fifty of `second`.
 std::string diagonal(const char* first, const char* second) {
@@ -89,7 +95,21 @@ INSTANTIATE_TEST_SUITE_P(
         OverflowCase{"determinant_out_of_range", diagonal("1e7", "1e7"), Option::DetGauss, kOverflowMessage, {}},
         // Maximum pivoting brings 1e300 to the diagonal first: no overflow.
         OverflowCase{"mpgauss_avoids_it", kTinyPivot, Option::LesMPGauss, "", {" x(2) = 0.0000"}},
-        OverflowCase{"jacobi_diverges", kTinyPivot, Option::LesJacobi, "İterasyon ıraksıyor", {}}),
+        OverflowCase{"jacobi_diverges", kTinyPivot, Option::LesJacobi, "İterasyon ıraksıyor", {}},
+        // Rows in units of 1E-200 and 1E+155: a(i)·c(i − 1) is 1E-400 or
+        // 1E+310, its quotient by beta is not.
+        OverflowCase{"thomas_small_units", kTriSmall, Option::LesThomas, "", {" x(2) = 2.0000", " x(3) = 3.0000"}},
+        OverflowCase{"thomas_large_units", kTriLarge, Option::LesThomas, "", {" x(2) = 2.0000", " x(3) = 3.0000"}},
+        // L(2, 1) = 1E-400 is kept, listed and multiplied: it cannot be a
+        // double, and nothing is listed.
+        OverflowCase{"doolittle_l_too_small", "2 3 1e200 1e200 2e200 1e-200 2e-200 3e-200", Option::LesDoolittle,
+                     kUnderflowMessage, {}},
+        OverflowCase{"crout_same_rows", "2 3 1e200 1e200 2e200 1e-200 2e-200 3e-200", Option::LesCrout, "",
+                     {" x(1) = 1.0000", " x(2) = 1.0000"}},
+        // The border vector r·B is 1E-400; the inverse is not.
+        OverflowCase{"inverse_border_vector", "2 2 1e200 1e200 1e-200 2e-200", Option::InvScrobanski, "",
+                     {"Ters matris", " ", "0.0000   -1" + std::string(200, '0') + ".0000   ",
+                      "0.0000   1" + std::string(200, '0') + ".0000   "}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
