@@ -214,7 +214,7 @@ int run(const std::vector<std::string>& args) {
             request.option.reset();
             for (const MethodRow& row : kMethods)
                 if (method == row.cliName) request.option = row.option;
-            if (!request.option) return usage("bilinmeyen yöntem: " + method);
+            if (!request.option) return usage("bilinmeyen yöntem: " + shownPath(method));
         } else if ((r = value("--max-iter", request.params.maxIterText)) != 0) {
             if (r < 0) return usage("--max-iter bir metin ister");
         } else if ((r = value("--w", request.params.wText)) != 0) {
@@ -227,7 +227,7 @@ int run(const std::vector<std::string>& args) {
                 haveFile = true;
             }
         } else if (a.size() > 1 && a[0] == '-') {
-            return usage("bilinmeyen seçenek: " + std::string(a));
+            return usage("bilinmeyen seçenek: " + shownPath(std::string(a)));
         } else {
             if (haveFile) return usage("yalnızca bir dosya verilebilir");
             file = std::string(a);
