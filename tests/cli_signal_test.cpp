@@ -1,9 +1,10 @@
 // Stopping the command line: SIGINT and SIGTERM during an endless
-// iteration, and a closed pipe.
+// iteration and while waiting for a pipe's reader, and a closed pipe.
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -137,6 +138,36 @@ TEST(Cli, ASecondInterruptEndsAtOnce) {
     close(c.out);
     ASSERT_TRUE(WIFSIGNALED(status)) << status;
     EXPECT_EQ(WTERMSIG(status), SIGINT);
+}
+
+// A picture written to a pipe that nobody reads waits in open() for a
+// reader: a signal ends that wait like any other, with status 1.
+TEST(Cli, ASignalEndsTheWaitForAPipeReader) {
+    const std::string fifo =
+        (std::filesystem::temp_directory_path() / ("lineer-fifo-" + std::to_string(getpid()))).string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    Child c = spawnLineer({"--draw", "--picture", fifo, examplePath("uc-denklem.txt")});
+    ASSERT_GT(c.pid, 0);
+    std::string text;
+    ASSERT_TRUE(readLines(c.out, text, 5));
+    const std::string wchan = "/proc/" + std::to_string(c.pid) + "/wchan";
+    for (int i = 0; i < 500 && slurpFile(wchan).find("wait_for_partner") == std::string::npos; ++i) usleep(10 * 1000);
+    kill(c.pid, SIGTERM);
+    int status = 0;
+    pid_t done = 0;
+    for (int i = 0; i < 500 && done == 0; ++i) {
+        done = waitpid(c.pid, &status, WNOHANG);
+        if (done == 0) usleep(10 * 1000);
+    }
+    if (done == 0) {
+        kill(c.pid, SIGKILL);
+        waitpid(c.pid, &status, 0);
+    }
+    close(c.out);
+    std::filesystem::remove(fifo);
+    ASSERT_NE(done, 0) << "still waiting for a reader after SIGTERM";
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
 // A reader that has gone away ends lineer by SIGPIPE, as any filter, even

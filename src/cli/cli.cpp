@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -255,11 +256,21 @@ int run(const std::vector<std::string>& args) {
     if (host.out.failed()) return outputFailed();
     if (stopRequested()) return 1;
     if (!picture.empty()) {
+        // A pipe or a device is written as it is, and opening a pipe waits
+        // for a reader that may never come: a signal then ends the process
+        // at once. A file is replaced whole, so a signal waits for that.
+        std::error_code ec;
+        const std::u8string name(reinterpret_cast<const char8_t*>(picture.data()), picture.size());
+        const auto type = std::filesystem::status(std::filesystem::path(name), ec).type();
+        if (!ec && type != std::filesystem::file_type::regular && type != std::filesystem::file_type::directory &&
+            type != std::filesystem::file_type::not_found)
+            releaseOutput();
         std::string why = out.save(picture);
         if (!why.empty()) {
             std::fprintf(stderr, "Resim kaydedilemedi: %s: %s\n", shownPath(picture).c_str(), why.c_str());
             return 2;
         }
+        if (stopRequested()) return 1;
     }
     return stopped ? 1 : 0;
 }

@@ -48,6 +48,13 @@ void installInterruptHandlers() {
 
 void holdOutput() { holding = 1; }
 
+void releaseOutput() {
+    holding = 0;
+    // A stop asked for before now reset the handlers to the default action;
+    // that ends the process by the signal, and with status 1 it should.
+    if (requested) std::_Exit(1);
+}
+
 bool stopRequested() { return requested != 0; }
 
 }  // namespace lineer::cli

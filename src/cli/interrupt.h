@@ -16,6 +16,11 @@ void installInterruptHandlers();
 // From now on a first signal asks for a stop instead of ending the process.
 void holdOutput();
 
+// From now on a signal ends the process at once with status 1 again:
+// everything that had to be written is out, and what is left (opening a
+// pipe nobody reads) may wait for ever.
+void releaseOutput();
+
 // Whether a stop has been asked for.
 bool stopRequested();
 
