@@ -56,16 +56,16 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash + 1);
 }
 
-std::string baseOf(const std::string& path) { return path.substr(folderOf(path).size()); }
-
 // A name for the temporary file that no file list shows: hidden, and not
-// ending in the target's extension.
+// ending in the target's extension. It does not repeat the target's name:
+// a target whose name is as long as the file system allows must still have
+// room beside it.
 std::string temporaryName(const std::string& target, unsigned attempt) {
     static unsigned counter = 0;
     const auto ticks = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    char suffix[48];
-    std::snprintf(suffix, sizeof suffix, ".%llx%x%x.tmp", ticks & 0xFFFFFFFFull, ++counter, attempt);
-    return folderOf(target) + "." + baseOf(target) + suffix;
+    char name[48];
+    std::snprintf(name, sizeof name, ".lineer.%llx%x%x.tmp", ticks & 0xFFFFFFFFull, ++counter, attempt);
+    return folderOf(target) + name;
 }
 
 constexpr unsigned kAttempts = 100;
