@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "arguments.h"
 #include "cli.h"
 #include "mainwindow.h"
+#include "texts.h"
 #include "toolkit.h"
 
 namespace {
@@ -32,6 +34,10 @@ int main(int argc, char** argv) {
     if (args.size() > 1 && !open && !bareOpen) {
         lineer::ui::silenceToolkitMessages();
         return lineer::cli::run(args);
+    }
+    if (!lineer::ui::displayAvailable()) {
+        std::fprintf(stderr, "%s\n", std::string(lineer::text(lineer::Text::NoDisplay)).c_str());
+        return 2;
     }
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

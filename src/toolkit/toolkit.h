@@ -8,6 +8,10 @@ namespace lineer::ui {
 // The decimal symbol of the user's locale, as every number is shown.
 std::string systemDecimalSymbol();
 
+// Whether the window can find a display to open on. Without one the
+// toolkit would abort the process; the caller says so instead.
+bool displayAvailable();
+
 // Drops the toolkit's own diagnostics: the command line prints only its
 // own output.
 void silenceToolkitMessages();
