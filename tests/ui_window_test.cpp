@@ -259,6 +259,24 @@ TEST_F(WindowBehaviour, HesaplaStateMachine) {
     EXPECT_EQ(lines(), kGaussTranscript);
 }
 
+// Thomas on the three equations, which are not tridiagonal: the remark is a
+// message box over the roots, and the run has ended as any other.
+TEST_F(WindowBehaviour, ThomasRemarkComesAfterTheRoots) {
+    goTo(writeFile("uc.txt", kThreeEquations));
+    clickFile("uc.txt");
+    std::string lastLine;
+    w->messageHook = [&](const QString& t) {
+        messages.push_back(str(t));
+        lastLine = lines().back();
+    };
+    select(Option::LesThomas);
+    press("Command_Hesapla");
+    EXPECT_EQ(messages, std::vector<std::string>{"Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı "
+                                                 "kullanılmadı, kökler bu sistemin kökleri değil"});
+    EXPECT_EQ(lastLine.rfind(" x(3) = ", 0), 0u) << lastLine;
+    EXPECT_FALSE(w->session().loaded());
+}
+
 // After a run the list shows the run's first line at the top.
 TEST_F(WindowBehaviour, ListShowsTheRunAndItsResult) {
     goTo(writeFile("uc.txt", kThreeEquations));
