@@ -1,6 +1,6 @@
 // Systems written in other units: every method, on well-conditioned systems
 // multiplied through by powers of ten, shows the roots of the system itself
-// or ends with a message that the Part's order of operations forces; never
+// or ends with a message that the method's order of operations forces; never
 // other roots as if they were right. The full attack is bench/scaleattack.
 
 #include <gtest/gtest.h>

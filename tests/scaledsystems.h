@@ -185,7 +185,7 @@ inline Reference reference(const Workspace& ws) {
     return r;
 }
 
-// Whether a value the Part makes the method keep cannot be a double: an
+// Whether a value the method must keep or list cannot be a double: an
 // element of Doolittle's L, the determinant, an element of the inverse.
 inline bool outOfRange(long double v) { return v != 0 && (std::fabs(v) < DBL_MIN || std::fabs(v) > DBL_MAX); }
 
