@@ -17,6 +17,10 @@ using namespace lineer;
 using namespace lineer::scaled;
 
 int main(int argc, char** argv) {
+    if (!kWideLongDouble) {
+        std::fputs("The references need a long double wider than a double.\n", stderr);
+        return 2;
+    }
     const bool verbose = argc > 1 && std::strcmp(argv[1], "-v") == 0;
     struct Count {
         int runs = 0, right = 0, wrong = 0, forced = 0, needless = 0;

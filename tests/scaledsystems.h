@@ -18,8 +18,10 @@
 
 namespace lineer::scaled {
 
-static_assert(std::numeric_limits<long double>::max_exponent > 4 * DBL_MAX_EXP,
-              "the references need a long double with a wider exponent than a double");
+// The references (reference(), refusalForced()) are computed in long
+// double, whose exponent must reach far beyond a double's; where long double
+// is a double (MSVC) they cannot be.
+inline constexpr bool kWideLongDouble = LDBL_MAX_EXP > 4 * DBL_MAX_EXP;
 
 struct BaseSystem {
     const char* name;
