@@ -52,8 +52,8 @@ TEST(CliEdges, StreamsAndExitStatus) {
              {"thomas_not_tridiagonal",
               {"--method", "thomas", uc},
               0,
-              {"Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı kullanılmadı, kökler bu sistemin "
-               "kökleri değil"},
+              {"Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı kullanılmadı, kökler dosyadaki "
+               "sistemin kökleri olmayabilir"},
               {" x(1) = 8.0000", " x(2) = -8.0000", " x(3) = 2.5000"}},
              {"method_with_control_characters", {"--method", "x\x1b[2J", uc}, 2, {"lineer: bilinmeyen yöntem: x?[2J", help}, {}},
              {"option_with_control_characters", {"--x\x1b[2J\n", uc}, 2, {"lineer: bilinmeyen seçenek: --x?[2J?", help}, {}},

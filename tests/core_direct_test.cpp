@@ -386,7 +386,7 @@ TEST(Thomas, BandTableLiterals) {
 // the roots, which does not stop the run.
 TEST(Thomas, RemarksOnCoefficientsOffTheDiagonals) {
     const std::string note = "Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı kullanılmadı, "
-                             "kökler bu sistemin kökleri değil";
+                             "kökler dosyadaki sistemin kökleri olmayabilir";
     struct Case {
         const char* what;
         const char* content;
