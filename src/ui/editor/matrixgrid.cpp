@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
+#include "numformat.h"
 #include "numparse.h"
 #include "texts.h"
 
@@ -14,6 +16,12 @@ namespace lineer::ui {
 namespace {
 
 QString catalogue(Text key) { return QString::fromUtf8(text(key)); }
+
+QString wholeNumber(int k) {
+    std::string s;
+    appendInt(s, k);
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -199,10 +207,10 @@ Qt::ItemFlags MatrixGrid::flags(const QModelIndex& idx) const {
 
 QVariant MatrixGrid::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Vertical) return QString::number(section + 1);
+    if (orientation == Qt::Vertical) return wholeNumber(section + 1);
     // An augmented system names its unknowns and its right-hand side.
-    if (m_ == n_ + 1) return section < n_ ? QStringLiteral("x%1").arg(section + 1) : catalogue(Text::RightHandSide);
-    return QString::number(section + 1);
+    if (m_ == n_ + 1) return section < n_ ? QLatin1Char('x') + wholeNumber(section + 1) : catalogue(Text::RightHandSide);
+    return wholeNumber(section + 1);
 }
 
 }  // namespace lineer::ui
