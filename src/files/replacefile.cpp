@@ -99,19 +99,21 @@ std::string utf8(const std::wstring& wide) {
     return s;
 }
 
-// The file that a save through `given` replaces: a symbolic link (or any
-// other reparse point) is followed to the file it names. Empty, with the
-// error in `error`, when a link names nothing that opens: replacing the
-// link itself would break it.
+// The file that a save through `given` replaces: the final path of what
+// opens under that name, so a symbolic link (or another reparse point, or a
+// Unix link under Wine) is followed to the file it names. A name that opens
+// nothing is its own target, unless it is a link: one that names nothing
+// is refused (empty, with the error in `error`), as replacing it would
+// break it.
 std::wstring finalTarget(const std::wstring& given, DWORD& error) {
     error = 0;
-    const DWORD attributes = GetFileAttributesW(given.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return given;
-    // Without FILE_FLAG_OPEN_REPARSE_POINT the file the link names opens.
     HANDLE h = CreateFileW(given.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        error = GetLastError();
+        const DWORD openError = GetLastError();
+        const DWORD attributes = GetFileAttributesW(given.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return given;
+        error = openError;
         return {};
     }
     std::wstring final(MAX_PATH, L'\0');
@@ -120,9 +122,9 @@ std::wstring finalTarget(const std::wstring& given, DWORD& error) {
         final.resize(len + 1);
         len = GetFinalPathNameByHandleW(h, final.data(), static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
     }
-    if (len == 0 || len >= final.size()) error = GetLastError() ? GetLastError() : ERROR_PATH_NOT_FOUND;
     CloseHandle(h);
-    if (error) return {};
+    // A device has no final path: it keeps its name.
+    if (len == 0 || len >= final.size()) return given;
     final.resize(len);
     return final;
 }
@@ -138,11 +140,15 @@ std::string replaceFileContents(const std::string& path, std::string_view data) 
     const std::wstring given = widePath(path);
     if (given.empty() || path.find('\0') != std::string::npos) return reasonOfErrno(ENOENT);
     DWORD linkError = 0;
-    const std::wstring target = finalTarget(given, linkError);
+    std::wstring target = finalTarget(given, linkError);
     if (target.empty()) return reasonOfWinError(linkError);
-    const DWORD old = GetFileAttributesW(target.c_str());
     // The temporary file goes beside the file it replaces.
-    const std::string targetPath = target == given ? path : utf8(target);
+    std::string targetPath = target == given ? path : utf8(target);
+    if (targetPath.empty()) {
+        target = given;
+        targetPath = path;
+    }
+    const DWORD old = GetFileAttributesW(target.c_str());
     std::wstring temp;
     int fd = -1;
     for (unsigned attempt = 0; attempt < kAttempts && fd < 0; ++attempt) {
