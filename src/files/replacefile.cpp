@@ -92,10 +92,11 @@ std::string reasonOfWinError(DWORD e) {
 }
 
 std::string utf8(const std::wstring& wide) {
-    const int len = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int size = static_cast<int>(wide.size());
+    const int len = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
     if (len <= 0) return {};
     std::string s(static_cast<std::size_t>(len), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), s.data(), len, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, s.data(), len, nullptr, nullptr);
     return s;
 }
 

@@ -209,7 +209,8 @@ QVariant MatrixGrid::headerData(int section, Qt::Orientation orientation, int ro
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Vertical) return wholeNumber(section + 1);
     // An augmented system names its unknowns and its right-hand side.
-    if (m_ == n_ + 1) return section < n_ ? QLatin1Char('x') + wholeNumber(section + 1) : catalogue(Text::RightHandSide);
+    if (m_ == n_ + 1)
+        return section < n_ ? QLatin1Char('x') + wholeNumber(section + 1) : catalogue(Text::RightHandSide);
     return wholeNumber(section + 1);
 }
 

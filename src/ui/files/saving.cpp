@@ -43,7 +43,8 @@ QString saveResults(const ResultsModel& results, const QString& path) {
 QString savePicture(const QImage& image, const QString& path) {
     QByteArray png;
     QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return failed(path, text(Text::WhyNotEncoded));
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return failed(path, text(Text::WhyNotEncoded));
     return replace(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
