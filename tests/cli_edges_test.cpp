@@ -1,6 +1,7 @@
 // The command line at its edges: numbers beyond a double's range, a remark
-// that is not a stop, texts that must not reach the terminal raw, names and
-// numbers as long as they may be, and no display for the window.
+// that is not a stop, texts that must not reach the terminal raw, a name as
+// long as it may be and a number longer than one may be, and no display for
+// the window.
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,12 @@ TEST(CliEdges, StreamsAndExitStatus) {
               {" x(1) = 8.0000", " x(2) = -8.0000", " x(3) = 2.5000"}},
              {"method_with_control_characters", {"--method", "x\x1b[2J", uc}, 2, {"lineer: bilinmeyen yöntem: x?[2J", help}, {}},
              {"option_with_control_characters", {"--x\x1b[2J\n", uc}, 2, {"lineer: bilinmeyen seçenek: --x?[2J?", help}, {}},
-             {"number_of_5002_characters", {"--method", "gauss", longNumber}, 0, {}, {" x(1) = 2.0000"}},
+             {"number_of_5002_characters",
+              {"--method", "gauss", longNumber},
+              2,
+              {"Dosyada çok uzun bir değer var (bir sayı en çok 4096 karakter olabilir): \"1." + std::string(38, '0') +
+               "\""},
+              {}},
              {"picture_name_of_254_characters", {"--method", "gauss", "--draw", "--picture", longName, uc}, 0, {}, ucRoots},
              {"no_display_for_the_window", {}, 2, {noDisplay}, {}, withoutPlatform},
              {"no_display_to_open_a_file", {"--open", uc}, 2, {noDisplay}, {}, withoutPlatform},

@@ -148,7 +148,8 @@ const std::vector<BadFile> kBadFiles = {
         BadFile{"turkish_letters", "1 1 iki", kBad + "\"iki\""},
         BadFile{"utf8_text", "1 1 \xC3\xBC\xC3\xA7", kBad + "\"üç\""},
         BadFile{"long_item_cut_to_40", "1 1 " + std::string(50, 'a'), kBad + "\"" + std::string(40, 'a') + "\""},
-        BadFile{"thousands_of_digits", "1 1 " + std::string(10000, '7'), kBad + "\"" + std::string(40, '7') + "\""},
+        BadFile{"thousands_of_digits", "1 1 " + std::string(10000, '7'),
+                "Dosyada çok uzun bir değer var (bir sayı en çok 4096 karakter olabilir): \"" + std::string(40, '7') + "\""},
         BadFile{"binary_garbage", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), kBad + "\"?ELF??????\""}};
 
 INSTANTIATE_TEST_SUITE_P(Loader, RefusesTable, ::testing::ValuesIn(kBadFiles),

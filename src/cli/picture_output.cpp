@@ -5,6 +5,7 @@
 
 #include "picturecanvas.h"
 #include "replacefile.h"
+#include "texts.h"
 #include "toolkit.h"
 
 namespace lineer::cli {
@@ -47,8 +48,8 @@ std::string PictureOutput::save(const std::string& path) {
     surface();
     QByteArray png;
     QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!d_->canvas->image().save(&buffer, "PNG")) return "yazma hatası";
+    if (!buffer.open(QIODevice::WriteOnly) || !d_->canvas->image().save(&buffer, "PNG"))
+        return std::string(text(Text::WhyNotEncoded));
     return replaceFileContents(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 

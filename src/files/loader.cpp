@@ -6,112 +6,17 @@
 
 #include "filereader.h"
 #include "numparse.h"
+#include "texts.h"
 
 namespace lineer {
 
 namespace {
 
+// The longest item read as a number, named in the message: a number
+// written with more characters is no more exact as a double, and a file of
+// one endless item must not fill the memory.
+constexpr std::size_t kTokenLimit = 4096;
 constexpr std::size_t kShownLimit = 40;
-// What a message needs of an item: its first kShownLimit characters, of at
-// most four bytes each in UTF-8.
-constexpr std::size_t kKeptForMessage = 4 * kShownLimit + 4;
-
-// A number of the file format read one character at a time, in room that
-// does not grow with its length: a number may have any number of digits.
-// It keeps what its value depends on: the sign, the first significant
-// digits (more than a double's nearest value can depend on, as the
-// conversion itself keeps them), whether a non-zero digit followed, and the
-// power of ten.
-class NumberScanner {
-public:
-    void add(unsigned c) {
-        if (!valid_) return;
-        const bool digit = c >= '0' && c <= '9';
-        switch (part_) {
-            case Part::Start:
-                part_ = Part::Whole;
-                if (c == '+' || c == '-') {
-                    negative_ = c == '-';
-                    return;
-                }
-                [[fallthrough]];
-            case Part::Whole:
-            case Part::Fraction:
-                if (digit) {
-                    mantissaDigit(static_cast<char>(c));
-                } else if (c == '.' && part_ == Part::Whole) {
-                    part_ = Part::Fraction;
-                } else if ((c == 'e' || c == 'E') && anyDigit_) {
-                    part_ = Part::ExponentSign;
-                } else {
-                    valid_ = false;
-                }
-                return;
-            case Part::ExponentSign:
-                part_ = Part::Exponent;
-                if (c == '+' || c == '-') {
-                    exponentNegative_ = c == '-';
-                    return;
-                }
-                [[fallthrough]];
-            case Part::Exponent:
-                if (!digit) {
-                    valid_ = false;
-                    return;
-                }
-                exponentDigit_ = true;
-                // Far beyond any double; the sum with the digits' own power
-                // of ten cannot overflow either.
-                if (exponent_ < kExponentCap) exponent_ = exponent_ * 10 + (c - '0');
-                return;
-        }
-    }
-
-    // Whether the characters given form a number of the file format whose
-    // value is finite, and that value.
-    bool value(double& v) const {
-        if (!valid_ || !anyDigit_ || part_ == Part::ExponentSign || (part_ == Part::Exponent && !exponentDigit_))
-            return false;
-        std::string text = negative_ ? "-" : "";
-        text += digits_.empty() ? "0" : digits_;
-        long long power = exp10_ + (exponentNegative_ ? -exponent_ : exponent_);
-        if (sticky_) {
-            text += '1';
-            --power;
-        }
-        text += "e" + std::to_string(power);
-        const double d = decimalToDouble(text);
-        if (!std::isfinite(d)) return false;
-        v = d;
-        return true;
-    }
-
-private:
-    enum class Part { Start, Whole, Fraction, ExponentSign, Exponent };
-    static constexpr std::size_t kKeptDigits = 800;
-    static constexpr long long kExponentCap = 1000000000000000LL;
-
-    void mantissaDigit(char c) {
-        anyDigit_ = true;
-        const bool fraction = part_ == Part::Fraction;
-        if (digits_.empty() && c == '0') {
-            if (fraction) --exp10_;
-        } else if (digits_.size() < kKeptDigits) {
-            digits_.push_back(c);
-            if (fraction) --exp10_;
-        } else {
-            sticky_ = sticky_ || c != '0';
-            if (!fraction) ++exp10_;
-        }
-    }
-
-    Part part_ = Part::Start;
-    bool valid_ = true, negative_ = false, anyDigit_ = false, sticky_ = false;
-    bool exponentNegative_ = false, exponentDigit_ = false;
-    std::string digits_;    // significant digits, the first kKeptDigits of them
-    long long exp10_ = 0;   // the value is digits_ × 10^exp10_ × 10^exponent
-    long long exponent_ = 0;
-};
 
 bool isSeparator(unsigned c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -255,12 +160,6 @@ std::string shownPath(const std::string& path) {
     return s;
 }
 
-bool parseFileNumber(std::string_view t, double& value) {
-    NumberScanner number;
-    for (char c : t) number.add(static_cast<unsigned char>(c));
-    return number.value(value);
-}
-
 LoadResult loadCoefficientFile(const std::string& path, Workspace& ws) {
     std::unique_ptr<ByteSource> file = openRegularFile(path);
     if (!file) {
@@ -286,14 +185,31 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
         while (c >= 0 && isSeparator(static_cast<unsigned>(c))) c = reader.next();
         if (c < 0) break;
         token.clear();
-        NumberScanner number;
+        bool tooLong = false;
         while (c >= 0 && !isSeparator(static_cast<unsigned>(c))) {
-            if (token.size() < kKeptForMessage) token.push_back(static_cast<unsigned>(c));
-            number.add(static_cast<unsigned>(c));
+            if (token.size() == kTokenLimit) {
+                tooLong = true;
+                break;
+            }
+            token.push_back(static_cast<unsigned>(c));
             c = reader.next();
         }
+        std::string text;
+        bool ascii = true;
+        for (unsigned cp : token) {
+            if (cp >= 0x80) {
+                ascii = false;
+                break;
+            }
+            text.push_back(static_cast<char>(cp));
+        }
         double v = 0;
-        if (!number.value(v)) {
+        if (tooLong) {
+            result.message = format(Text::NumberTooLong, {std::to_string(kTokenLimit),
+                                                          shownText(reader.wide() ? token : decodeBytes(token))});
+            return result;
+        }
+        if (!ascii || !parseFileNumber(text, v)) {
             result.message = "Dosyada geçersiz bir değer var: \"" + shownText(reader.wide() ? token : decodeBytes(token)) + "\"";
             return result;
         }

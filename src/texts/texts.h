@@ -27,10 +27,51 @@ enum class Text : int {
     RootsHeading,        // "Lineer denklem takımının kökleri"
     SortedRootsHeading,  // "Lineer denklem takımının sıralanmış kökleri"
     OverflowMessage,     // "Hesaplamada sayı taşması oluştu"
-    // Numbers out of range, remarks on a run, starting without a display.
+
+    // Saving a file: one template, and the reasons it gives.
+    SaveFailed,             // "Dosya kaydedilemedi: {0} ({1})": the path, the reason
+    WhyNoPermission,        // "yazma izni yok"
+    WhyNoFolder,            // "klasör bulunamadı"
+    WhyDiskFull,            // "diskte yer kalmadı"
+    WhyQuotaFull,           // "disk kotası doldu"
+    WhyReadOnly,            // "dosya sistemi salt okunur"
+    WhyFolderInTheWay,      // "bu adda bir klasör var"
+    WhyNameTooLong,         // "dosya adı çok uzun"
+    WhyDiskError,           // "disk okuma/yazma hatası"
+    WhyErrorCode,           // "hata kodu {0}": the system's number
+    WhyCannotCreate,        // "bu klasörde dosya oluşturulamıyor"
+    WhyInUse,               // "yazma izni yok ya da dosya başka bir programda açık"
+    WhyWriteProtected,      // "disk yazmaya karşı korumalı"
+    WhyNotEncoded,          // "yazma hatası": the picture could not be made into PNG
+    WhySizeOutOfRange,      // "satır ve sütun sayıları 0 ile 100 arasında olmalıdır"
+    WhyNotFinite,           // "sonlu olmayan bir değer var"
+
+    // The matrix editor's cells.
+    CellEmpty,              // "Boş hücre"
+    CellTooLarge,           // "Sayı çok büyük"
+    CellDecimalPoint,       // "Ondalık ayıracı olarak nokta yazınız"
+    CellNotANumber,         // "Sayı değil"
+    CellChange,             // "Hücre": the undo entry of a typed cell
+    RightHandSide,          // "sağ taraf": the heading of the last column
+
+    // The parameter boxes' reading.
+    ValueUsed,              // "Kullanılacak değer: {0}"
+    Infinity,               // "sonsuz"
+    MinusInfinity,          // "eksi sonsuz"
+
+    // The progress window of a long iteration.
+    ProgressTitle,          // "Hesaplanıyor"
+    ProgressSweeps,         // "İterasyon: {0}"
+    ProgressChange,         // "Maksimum hata: {0}"
+    ProgressLimit,          // "İterasyon sınırı: {0}"
+    ProgressCancel,         // "İptal"
+
+    // Numbers out of range, a remark on a run, no display, an item too long.
     UnderflowMessage,    // "Hesaplamada bir sayı gösterilemeyecek kadar küçüldü (alttan taşma)"
     NotTridiagonal,      // "Matris üç köşegenli değil: ... {0} katsayı kullanılmadı"
     NoDisplay,           // "Ekran bulunamadı ..."
+    NumberTooLong,       // "Dosyada çok uzun bir değer var ...": the limit, the item
+
     Count_               // not a text: the number of keys
 };
 
