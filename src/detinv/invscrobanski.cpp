@@ -3,6 +3,7 @@
 
 #include "detinv.h"
 #include "listing.h"
+#include "numformat.h"
 #include "squareblock.h"
 #include "steps.h"
 
@@ -35,7 +36,7 @@ void Module_InvScrobanski(Context& ctx) {
                 c[i] = 0;
                 for (int j = 1; j <= k; ++j) c[i] = c[i] + A(e, j) * A(j, i);
             }
-            if (ctx.params.steps) steps::vector(ctx, steps::ordinal(k, ". adım: c = r·B"), steps::entries(c), 1, k);
+            if (ctx.params.steps) steps::vector(ctx, format(Text::StepBorderingRow, intText(k)), steps::entries(c), 1, k);
             // The corner d = a - r·B·u, reduced in place term by term.
             for (int i = 1; i <= k; ++i) A(e, e) = A(e, e) - c[i] * A(i, e);
             if (ctx.params.steps) steps::value(ctx, "d = a \u2212 c·u", A(e, e));
@@ -52,7 +53,7 @@ void Module_InvScrobanski(Context& ctx) {
             if (ctx.params.steps) steps::value(ctx, "\u03b4 = 1 / d", A(e, e));
             // New bottom row.
             for (int i = 1; i <= k; ++i) A(e, i) = (-A(e, e)) * c[i];
-            if (ctx.params.steps) steps::vector(ctx, "yeni " + steps::ordinal(e, ". satır"), steps::rowOf(A, e), 1, k);
+            if (ctx.params.steps) steps::vector(ctx, format(Text::StepNewRow, intText(e)), steps::rowOf(A, e), 1, k);
             // Minus the current inverse times column e (still as loaded).
             for (int i = 1; i <= k; ++i) {
                 c[i] = 0;
@@ -65,12 +66,12 @@ void Module_InvScrobanski(Context& ctx) {
                 for (int j = 1; j <= k; ++j) A(i, j) = A(i, j) + c[i] * A(e, j);
                 A(i, e) = A(e, e) * c[i];
             }
-            if (ctx.params.steps) steps::vector(ctx, "yeni " + steps::ordinal(e, ". sütun"), steps::columnOf(A, e), 1, k);
+            if (ctx.params.steps) steps::vector(ctx, format(Text::StepNewColumn, intText(e)), steps::columnOf(A, e), 1, k);
         }
     }
 
     ctx.append(" ");
-    ctx.append("Ters matris");
+    ctx.append(Text::InverseHeading);
     Listele(ctx, m, n, A);
 }
 

@@ -11,8 +11,6 @@
 
 namespace lineer {
 
-inline constexpr const char* kThomasTooLarge = "Thomas yöntemi en çok 99 denklem çözebilir";
-
 void Module_LesThomas(Context& ctx) {
     const Matrix& A = ctx.ws.A;
     Vector& x = ctx.ws.x;
@@ -21,7 +19,7 @@ void Module_LesThomas(Context& ctx) {
     // The right side is column n + 1, which the workspace has only up to
     // 99 equations.
     if (n >= kMaxIndex) {
-        ctx.host.message(kThomasTooLarge);
+        ctx.message(Text::ThomasTooLarge);
         return;
     }
 
@@ -43,7 +41,7 @@ void Module_LesThomas(Context& ctx) {
         requireFinite(d(i));
     }
     ctx.append(" ");
-    ctx.append("Dikdörgenselleştirilmiş katsayılar matrisi");
+    ctx.append(Text::ThomasTableHeading);
     ctx.append(" ");
     for (int i = 1; i <= n; ++i) {
         std::string line;

@@ -5,6 +5,7 @@
 
 #include "loader.h"
 #include "replacefile.h"
+#include "texts.h"
 #include "workspace.h"
 
 namespace lineer {
@@ -17,9 +18,9 @@ std::string shortestText(double v) {
 
 SaveResult saveCoefficientFile(const std::string& path, int n, int m, const std::vector<double>& values) {
     SaveResult result;
-    const std::string failed = "Dosya kaydedilemedi: " + shownPath(path) + " (";
+    const auto failed = [&](std::string_view why) { return format(Text::FileNotSaved, shownPath(path), why); };
     if (n < 0 || n > kMaxIndex || m < 0 || m > kMaxIndex || values.size() != static_cast<std::size_t>(n) * m) {
-        result.message = failed + "satır ve sütun sayıları 0 ile 100 arasında olmalıdır)";
+        result.message = failed(lineer::text(Text::SaveBadSizes));
         return result;
     }
     std::string text = std::to_string(n) + " " + std::to_string(m) + "\n";
@@ -28,7 +29,7 @@ SaveResult saveCoefficientFile(const std::string& path, int n, int m, const std:
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < m; ++j, ++k) {
             if (!std::isfinite(values[k])) {
-                result.message = failed + "sonlu olmayan bir değer var)";
+                result.message = failed(lineer::text(Text::SaveNotFinite));
                 return result;
             }
             if (j > 0) text.push_back(' ');
@@ -38,7 +39,7 @@ SaveResult saveCoefficientFile(const std::string& path, int n, int m, const std:
     }
     const std::string reason = replaceFileContents(path, text);
     if (!reason.empty()) {
-        result.message = failed + reason + ")";
+        result.message = failed(reason);
         return result;
     }
     result.ok = true;

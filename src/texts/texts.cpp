@@ -1,36 +1,17 @@
 #include "texts.h"
 
 #include <atomic>
-#include <iterator>
 
 namespace lineer {
 
 namespace {
 
-struct Entry {
-    Text key;
-    const char* turkish;
-    const char* english;  // nullptr: not translated yet
-};
-
-// clang-format off
-constexpr Entry kCatalogue[] = {
-    {Text::ZeroDiagonal, " sıfır diyagonal elemanı", nullptr},
-    {Text::RootsHeading, "Lineer denklem takımının kökleri", nullptr},
-    {Text::SortedRootsHeading, "Lineer denklem takımının sıralanmış kökleri", nullptr},
-    {Text::OverflowMessage, "Hesaplamada sayı taşması oluştu", nullptr},
-};
-// clang-format on
-
-constexpr bool inKeyOrder() {
-    if (std::size(kCatalogue) != static_cast<std::size_t>(Text::Count_)) return false;
-    for (std::size_t k = 0; k < std::size(kCatalogue); ++k)
-        if (static_cast<std::size_t>(kCatalogue[k].key) != k) return false;
-    return true;
-}
-static_assert(inKeyOrder(), "the catalogue has one row per key, in the order of the keys");
-
 std::atomic<Language> current{Language::Turkish};
+
+std::string_view templateOf(Text key, Language in) {
+    const TextRow& row = kCatalogue[static_cast<std::size_t>(key)];
+    return in == Language::English && row.english ? row.english : row.turkish;
+}
 
 }  // namespace
 
@@ -38,33 +19,26 @@ void setLanguage(Language language) { current.store(language, std::memory_order_
 
 Language language() { return current.load(std::memory_order_relaxed); }
 
-std::string_view text(Text key) { return text(key, language()); }
+std::string_view text(PlainText key) { return templateOf(key.key(), language()); }
 
-std::string_view text(Text key, Language in) {
-    const Entry& e = kCatalogue[static_cast<std::size_t>(key)];
-    return in == Language::English && e.english ? e.english : e.turkish;
-}
+std::string_view text(PlainText key, Language in) { return templateOf(key.key(), in); }
 
-std::string format(Text key, std::initializer_list<std::string_view> args) {
-    return format(key, language(), args);
-}
-
-std::string format(Text key, Language in, std::initializer_list<std::string_view> args) {
-    const std::string_view t = text(key, in);
-    std::string out;
-    out.reserve(t.size() + 16);
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (t[i] == '{' && i + 2 < t.size() && t[i + 1] >= '0' && t[i + 1] <= '9' && t[i + 2] == '}') {
-            const auto place = static_cast<std::size_t>(t[i + 1] - '0');
-            if (place < args.size()) {
-                out.append(*(args.begin() + place));
-                i += 2;
-                continue;
-            }
-        }
-        out.push_back(t[i]);
+void detail::fill(std::string& out, Text key, Language in, std::initializer_list<std::string_view> values) {
+    const std::string_view t = templateOf(key, in);
+    std::size_t size = t.size();
+    for (std::string_view v : values) size += v.size();
+    out.reserve(out.size() + size);
+    std::size_t from = 0;
+    for (std::size_t at = t.find('{'); at != std::string_view::npos; at = t.find('{', at + 1)) {
+        if (at + 2 >= t.size() || t[at + 1] < '0' || t[at + 1] > '9' || t[at + 2] != '}') continue;
+        const auto place = static_cast<std::size_t>(t[at + 1] - '0');
+        if (place >= values.size()) continue;
+        out.append(t, from, at - from);
+        out.append(values.begin()[place]);
+        from = at + 3;
+        at += 2;
     }
-    return out;
+    out.append(t, from, std::string_view::npos);
 }
 
 }  // namespace lineer

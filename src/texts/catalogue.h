@@ -1,0 +1,333 @@
+#pragma once
+// The catalogue: every text the user sees, one row each, grouped by where
+// it is shown. A new text is a new key and its row, in the same place of
+// both lists. Read the texts through texts.h.
+//
+// A row holds the key, the Turkish text and its English twin (nullptr until
+// it is translated). A text that takes values has numbered places, {0} to
+// {9}; a place may stand more than once. Mathematical notation ("x(3) =
+// 2.0000", the formulas of the explained steps) is not language: the code
+// that lays it out writes it. Method captions and their command-line help
+// are in the method table (methodtable.h).
+
+namespace lineer {
+
+enum class Text : int {
+    // Results list: headings and result lines of the methods.
+    CoefficientsHeading,
+    UpperTriangularHeading,
+    PivotedHeading,
+    LowerFactorHeading,
+    UpperFactorHeading,
+    ThomasTableHeading,
+    InverseHeading,
+    RootsHeading,
+    SortedRootsHeading,
+    DeterminantLine,
+    IterationCountLine,
+    MaxErrorLine,
+    StoppedLine,
+
+    // Results list: explained steps.
+    StepRowOperation,
+    StepRowDivision,
+    StepRowExchange,
+    StepColumnExchange,
+    StepRootExchange,
+    StepLargestElement,
+    StepNoLargestElement,
+    StepDiagonalProduct,
+    StepLuFactors,
+    StepThomasSweep,
+    StepBorderingRow,
+    StepNewRow,
+    StepNewColumn,
+    StepTableSweep,
+    StepTableMaxChange,
+    StepTableLeftOut,
+    StepOverflow,
+
+    // Messages of the methods and of "Hesapla".
+    NoFileMessage,
+    NoMethodMessage,
+    ZeroDiagonal,
+    OverflowMessage,
+    DivergesMessage,
+    ThomasTooLarge,
+    TooFewColumns,
+
+    // Reading and writing coefficient files.
+    FileNotOpened,
+    FileInvalidValue,
+    FileBadSizes,
+    FileTooFewNumbers,
+    FileNotSaved,
+    SaveBadSizes,
+    SaveNotFinite,
+
+    // The command line.
+    CliHelp,
+    CliUsageError,
+    CliMethodNeedsName,
+    CliOptionNeedsText,
+    CliPictureNeedsName,
+    CliUnknownMethod,
+    CliUnknownOption,
+    CliOneFileOnly,
+    CliNoFile,
+    CliOutputFailed,
+    CliPictureNotSaved,
+    CliPictureNotEncoded,
+
+    // The main window.
+    WindowCaption,
+    CalculateButton,
+    ListButton,
+    ShowButton,
+    MaxIterLabel,
+    RelaxationLabel,
+    DeterminantGroup,
+    InverseGroup,
+    LinearSystemGroup,
+    FolderNotOpened,
+    DriveNotReady,
+
+    // The main window's menus.
+    FileMenu,
+    NewMatrixItem,
+    EditMatrixItem,
+    OpenItem,
+    SaveResultsItem,
+    SavePictureItem,
+    PrintItem,
+    QuitItem,
+    ViewMenu,
+    ShowStepsItem,
+    AboutItem,
+
+    // The main window's file dialogs and printing.
+    OpenTitle,
+    SaveResultsTitle,
+    SavePictureTitle,
+    PrintTitle,
+    TextFilesFilter,
+    PngFilesFilter,
+    ResultsFileName,
+    ResultsFileNameOf,
+    PictureFileName,
+    PrintHeading,
+    PrintPage,
+    PrintFailed,
+
+    // The results list's context menu.
+    CopyLineItem,
+    CopyAllItem,
+
+    // The matrix editor.
+    NewMatrixTitle,
+    EditMatrixTitle,
+    RowsLabel,
+    ColumnsLabel,
+    EditorKeysHint,
+    SaveButton,
+    CancelButton,
+    UndoAction,
+    RedoAction,
+    UndoResize,
+    UndoPaste,
+    UndoClear,
+    CellProblem,
+    CellProblems,
+    PasteTooLarge,
+    SaveMatrixTitle,
+    CoefficientFilesFilter,
+    OverwriteQuestion,
+    OverwriteButton,
+    CloseUnsavedQuestion,
+    CloseButton,
+
+    Count_  // not a text: the number of keys
+};
+
+struct TextRow {
+    Text key;
+    const char* turkish;
+    const char* english;  // nullptr: not translated yet
+};
+
+// clang-format off
+inline constexpr TextRow kCatalogue[] = {
+    // Results list: headings and result lines of the methods.
+    {Text::CoefficientsHeading, "Katsayılar matrisi", nullptr},
+    {Text::UpperTriangularHeading, "Üst-üçgenselleştirilmiş matris", nullptr},
+    {Text::PivotedHeading, "Pivotlanmış matris", nullptr},
+    {Text::LowerFactorHeading, "Alt-üçgensel matris", nullptr},
+    {Text::UpperFactorHeading, "Üst-üçgensel matris", nullptr},
+    {Text::ThomasTableHeading, "Dikdörgenselleştirilmiş katsayılar matrisi", nullptr},
+    {Text::InverseHeading, "Ters matris", nullptr},
+    {Text::RootsHeading, "Lineer denklem takımının kökleri", nullptr},
+    {Text::SortedRootsHeading, "Lineer denklem takımının sıralanmış kökleri", nullptr},
+    {Text::DeterminantLine, "Matrisin determinantı = {0}", nullptr},
+    {Text::IterationCountLine, "{0} iterasyon adımı sonucunda", nullptr},
+    {Text::MaxErrorLine, "Maksimum hata = {0}", nullptr},
+    {Text::StoppedLine, "İterasyon {0}. adımda durduruldu", nullptr},
+
+    // Results list: explained steps. {1} of a row operation is the
+    // multiplier, {2} the row it takes.
+    {Text::StepRowOperation, "{0}. satır \u2190 {0}. satır \u2212 {1} \u00d7 {2}. satır", nullptr},
+    {Text::StepRowDivision, "{0}. satır \u2190 {0}. satır / {1}", nullptr},
+    {Text::StepRowExchange, "{0}. ve {1}. satırlar yer değiştirdi", nullptr},
+    {Text::StepColumnExchange, "{0}. ve {1}. sütunlar yer değiştirdi", nullptr},
+    {Text::StepRootExchange, "x({0}) ile x({1}) yer değiştirdi", nullptr},
+    {Text::StepLargestElement, "{0}. adım: en büyük eleman {1} ({2}. satır, {3}. sütun)", nullptr},
+    {Text::StepNoLargestElement, "{0}. adım: kalan blokta sıfırdan farklı eleman yok", nullptr},
+    {Text::StepDiagonalProduct, "Köşegen elemanlarının çarpımı: {0}", nullptr},
+    {Text::StepLuFactors, "{0}. adım: U({0},{0}..{1}) ve L({0}..{1},{0}) hesaplandı, köşegen elemanı {2}", nullptr},
+    {Text::StepThomasSweep, "İleri süpürme: \u03b2(i) ve \u03b3(i)", nullptr},
+    {Text::StepBorderingRow, "{0}. adım: c = r·B", nullptr},
+    {Text::StepNewRow, "yeni {0}. satır", nullptr},
+    {Text::StepNewColumn, "yeni {0}. sütun", nullptr},
+    {Text::StepTableSweep, "Adım", nullptr},
+    {Text::StepTableMaxChange, "Maksimum değişim", nullptr},
+    {Text::StepTableLeftOut, "({0} adım gösterilmedi)", nullptr},
+    {Text::StepOverflow, "taşma", nullptr},
+
+    // Messages of the methods and of "Hesapla".
+    {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", nullptr},
+    {Text::NoMethodMessage, "Bir yöntem seçiniz", nullptr},
+    {Text::ZeroDiagonal, " sıfır diyagonal elemanı", nullptr},
+    {Text::OverflowMessage, "Hesaplamada sayı taşması oluştu", nullptr},
+    {Text::DivergesMessage, "İterasyon ıraksıyor", nullptr},
+    {Text::ThomasTooLarge, "Thomas yöntemi en çok 99 denklem çözebilir", nullptr},
+    {Text::TooFewColumns, "Sütun sayısı satır sayısından az", nullptr},
+
+    // Reading and writing coefficient files. {0} is the file's path; {1}
+    // of a file not saved is the reason.
+    {Text::FileNotOpened, "Dosya açılamadı: {0}", nullptr},
+    {Text::FileInvalidValue, "Dosyada geçersiz bir değer var: \"{0}\"", nullptr},
+    {Text::FileBadSizes, "Satır ve sütun sayıları 0 ile 100 arasında tam sayı olmalıdır", nullptr},
+    {Text::FileTooFewNumbers, "Dosyada yeterli sayı yok: {0} sayı gerekiyor, {1} sayı bulundu", nullptr},
+    {Text::FileNotSaved, "Dosya kaydedilemedi: {0} ({1})", nullptr},
+    {Text::SaveBadSizes, "satır ve sütun sayıları 0 ile 100 arasında olmalıdır", nullptr},
+    {Text::SaveNotFinite, "sonlu olmayan bir değer var", nullptr},
+
+    // The command line. {0} of the help is the list of the methods, one
+    // line each; a usage error is {0} of CliUsageError.
+    {Text::CliHelp,
+     "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
+     "                 [--draw] [--picture ÇIKTI.png] DOSYA\n"
+     "       lineer --open DOSYA\n"
+     "\n"
+     "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
+     "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
+     "çalıştırıldığında program penceresini açar; --open DOSYA ile pencereyi açıp\n"
+     "DOSYA'yı yükler.\n"
+     "\n"
+     "Yöntemler:\n"
+     "{0}"
+     "\n"
+     "Seçenekler:\n"
+     "  --max-iter METİN  \"Maksimum iterasyon sayısı\" kutusunun metni (varsayılan 100)\n"
+     "  --w METİN         \"Gevşetme faktörü\" kutusunun metni (varsayılan 1)\n"
+     "  --steps           yöntemin adımlarını açıklayan satırları da yazar\n"
+     "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
+     "  --picture ÇIKTI   en sonda resim kutusunu PNG dosyası olarak kaydeder\n"
+     "  --help            bu açıklamayı gösterir\n"
+     "  --version         sürümü gösterir\n"
+     "\n"
+     "Standart çıktı: sonuç listesinin bütün satırları, sırasıyla (UTF-8).\n"
+     "Standart hata: gösterilen her mesaj kutusunun ve resim kutusuna yazılan her\n"
+     "satırın metni, oluş sırasıyla.\n"
+     "Çıkış durumu: 0 yöntem sonuna kadar çalıştı; 1 yöntem bir mesajla durdu;\n"
+     "2 kullanım hatası, dosya yüklenemedi ya da çıktı yazılamadı.\n"
+     "Ctrl+C bir iterasyonu o adımda bitirir: rapor yazılır, çıkış durumu 1 olur.\n"
+     "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir; virgülse\n"
+     "--max-iter ve --w metinlerindeki virgül de ondalık ayıracı olarak okunur.\n",
+     nullptr},
+    {Text::CliUsageError, "lineer: {0}\n\"lineer --help\" kullanımı açıklar.", nullptr},
+    {Text::CliMethodNeedsName, "--method bir yöntem adı ister", nullptr},
+    {Text::CliOptionNeedsText, "{0} bir metin ister", nullptr},
+    {Text::CliPictureNeedsName, "--picture bir dosya adı ister", nullptr},
+    {Text::CliUnknownMethod, "bilinmeyen yöntem: {0}", nullptr},
+    {Text::CliUnknownOption, "bilinmeyen seçenek: {0}", nullptr},
+    {Text::CliOneFileOnly, "yalnızca bir dosya verilebilir", nullptr},
+    {Text::CliNoFile, "katsayılar dosyası verilmedi", nullptr},
+    {Text::CliOutputFailed, "Standart çıktıya yazılamadı", nullptr},
+    {Text::CliPictureNotSaved, "Resim kaydedilemedi: {0}: {1}", nullptr},
+    {Text::CliPictureNotEncoded, "yazma hatası", nullptr},
+
+    // The main window. The group headings are padded with spaces, which
+    // their underline runs through.
+    {Text::WindowCaption, "Lineer Denklem Takımı Çözüm Yöntemleri", nullptr},
+    {Text::CalculateButton, "Hesapla", nullptr},
+    {Text::ListButton, "Matrisi listele", nullptr},
+    {Text::ShowButton, "Matrisi göster", nullptr},
+    {Text::MaxIterLabel, "Maksimum iterasyon sayısı", nullptr},
+    {Text::RelaxationLabel, "Gevşetme faktörü", nullptr},
+    {Text::DeterminantGroup, "Matrisin determinantının hesabı    ", nullptr},
+    {Text::InverseGroup, "Matrisin tersinin hesabı                  ", nullptr},
+    {Text::LinearSystemGroup, "Lineer denklem takımı çözümü       ", nullptr},
+    {Text::FolderNotOpened, "Klasör açılamadı: {0}", nullptr},
+    {Text::DriveNotReady, "Sürücü hazır değil: {0}", nullptr},
+
+    // The main window's menus.
+    {Text::FileMenu, "Dosya", nullptr},
+    {Text::NewMatrixItem, "Yeni matris...", nullptr},
+    {Text::EditMatrixItem, "Matrisi düzenle...", nullptr},
+    {Text::OpenItem, "Aç...", nullptr},
+    {Text::SaveResultsItem, "Sonuçları kaydet...", nullptr},
+    {Text::SavePictureItem, "Resmi kaydet...", nullptr},
+    {Text::PrintItem, "Yazdır...", nullptr},
+    {Text::QuitItem, "Çıkış", nullptr},
+    {Text::ViewMenu, "Görünüm", nullptr},
+    {Text::ShowStepsItem, "Adımları göster", nullptr},
+    {Text::AboutItem, "About", nullptr},
+
+    // The main window's file dialogs and printing. A filter is the dialog's
+    // list of kinds, ";;" between two. {0} of a file name is the loaded
+    // file's name without its extension; {0} of a printed heading is the
+    // file's name, {1} the method.
+    {Text::OpenTitle, "Aç", nullptr},
+    {Text::SaveResultsTitle, "Sonuçları kaydet", nullptr},
+    {Text::SavePictureTitle, "Resmi kaydet", nullptr},
+    {Text::PrintTitle, "Yazdır", nullptr},
+    {Text::TextFilesFilter, "Metin dosyaları (*.txt);;Tüm dosyalar (*)", nullptr},
+    {Text::PngFilesFilter, "PNG resimleri (*.png);;Tüm dosyalar (*)", nullptr},
+    {Text::ResultsFileName, "sonuçlar", nullptr},
+    {Text::ResultsFileNameOf, "{0}-sonuç", nullptr},
+    {Text::PictureFileName, "resim", nullptr},
+    {Text::PrintHeading, "{0} \u2014 {1}", nullptr},
+    {Text::PrintPage, "Sayfa {0} / {1}", nullptr},
+    {Text::PrintFailed, "Yazdırılamadı: yazıcı ya da dosya açılamadı.", nullptr},
+
+    // The results list's context menu.
+    {Text::CopyLineItem, "Kopyala", nullptr},
+    {Text::CopyAllItem, "Tümünü kopyala", nullptr},
+
+    // The matrix editor. The undo steps are named for the undo history.
+    {Text::NewMatrixTitle, "Yeni matris", nullptr},
+    {Text::EditMatrixTitle, "Matrisi düzenle", nullptr},
+    {Text::RowsLabel, "Satır sayısı (n):", nullptr},
+    {Text::ColumnsLabel, "Sütun sayısı (m):", nullptr},
+    {Text::EditorKeysHint, "Ctrl+V: blok yapıştır   Ctrl+C: kopyala   Delete: 0 yap   Ctrl+Z / Ctrl+Y: geri al / yinele", nullptr},
+    {Text::SaveButton, "Kaydet", nullptr},
+    {Text::CancelButton, "Vazgeç", nullptr},
+    {Text::UndoAction, "Geri al", nullptr},
+    {Text::RedoAction, "Yinele", nullptr},
+    {Text::UndoResize, "Boyut", nullptr},
+    {Text::UndoPaste, "Yapıştır", nullptr},
+    {Text::UndoClear, "Sil", nullptr},
+    {Text::CellProblem, "Satır {0}, sütun {1}: {2}", nullptr},
+    {Text::CellProblems, "Satır {0}, sütun {1}: {2} ({3} hücre geçersiz)", nullptr},
+    {Text::PasteTooLarge, "Yapıştırılan {0} x {1} blok {2}. satır, {3}. sütundan başlayınca sığmıyor: "
+                          "matris en çok 100 satır ve 100 sütun olabilir", nullptr},
+    {Text::SaveMatrixTitle, "Matrisi kaydet", nullptr},
+    {Text::CoefficientFilesFilter, "Katsayılar dosyası (*.txt)", nullptr},
+    {Text::OverwriteQuestion, "{0} zaten var. Üzerine yazılsın mı?", nullptr},
+    {Text::OverwriteButton, "Üzerine yaz", nullptr},
+    {Text::CloseUnsavedQuestion, "Matris kaydedilmedi. Pencere kapatılsın mı?", nullptr},
+    {Text::CloseButton, "Kapat", nullptr},
+};
+// clang-format on
+
+}  // namespace lineer
