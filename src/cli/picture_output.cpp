@@ -5,6 +5,7 @@
 
 #include "picturecanvas.h"
 #include "replacefile.h"
+#include "texts.h"
 #include "toolkit.h"
 
 namespace lineer::cli {
@@ -48,7 +49,7 @@ std::string PictureOutput::save(const std::string& path) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!d_->canvas->image().save(&buffer, "PNG")) return "yazma hatası";
+    if (!d_->canvas->image().save(&buffer, "PNG")) return std::string(text(Text::CliPictureNotEncoded));
     return replaceFileContents(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
