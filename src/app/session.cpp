@@ -46,9 +46,8 @@ void Session::hesapla(const RunRequest& request) {
 }
 
 void Session::listeleButton() {
-    PictureSurface& picture = host_.picture();
-    picture.clear();
-    picture.print(std::string(text(Text::CoefficientsHeading)));
+    host_.picture().clear();
+    ctx_.printToPicture(Text::CoefficientsHeading);
     try {
         Listele(ctx_, ws_.m, ws_.n, ws_.A);
     } catch (const NumberOverflow&) {
