@@ -1,6 +1,6 @@
 // Speed of the numeric core at the largest sizes the workspace holds: the
 // number format, the listing, every method's whole transcript, single
-// sweeps of the iterative methods, and the file load.
+// sweeps of the iterative methods, reading numbers, and the file load.
 //
 // The workspace holds columns 1..100, so the largest system is 99 equations
 // with 100 columns (buyuk-99.txt) and the largest matrix 100 x 100
@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include "listing.h"
 #include "loader.h"
 #include "numformat.h"
+#include "numparse.h"
 #include "session.h"
 
 namespace lineer {
@@ -219,6 +221,28 @@ void BM_Sweep(benchmark::State& state) {
 BENCHMARK(BM_Sweep<0>)->Name("BM_JacobiSweep")->Arg(99)->Arg(100);
 BENCHMARK(BM_Sweep<1>)->Name("BM_GaussSeidelSweep")->Arg(99)->Arg(100);
 BENCHMARK(BM_Sweep<2>)->Name("BM_SorSweep")->Arg(99)->Arg(100);
+
+// --- Reading numbers ---------------------------------------------------------
+
+// The samples above written in their shortest texts, and in 17 significant
+// digits (the texts a spreadsheet exports), read back.
+void BM_ReadNumber(benchmark::State& state) {
+    std::vector<std::string> texts;
+    for (int kind = 0; kind < 3; ++kind)
+        for (double v : formatSample(kind)) {
+            char buf[64];
+            auto r = state.range(0) == 0 ? std::to_chars(buf, buf + sizeof buf, v)
+                                         : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16);
+            texts.emplace_back(buf, r.ptr);
+        }
+    for (auto _ : state) {
+        double sum = 0;
+        for (const std::string& t : texts) sum += decimalToDouble(t);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * texts.size()));
+}
+BENCHMARK(BM_ReadNumber)->ArgName("digits17")->Arg(0)->Arg(1);
 
 // --- Load ------------------------------------------------------------------
 

@@ -169,6 +169,7 @@ TEST(Cli, OutputThatCannotBeWrittenFails) {
     for (const auto& c : std::vector<Case>{
              {"--method gauss " + file + " >/dev/full", "Standart çıktıya yazılamadı\n"},
              {"--help >/dev/full", "Standart çıktıya yazılamadı\n"},
+             {"--version >/dev/full", "Standart çıktıya yazılamadı\n"},
              {"--picture /dev/full " + file + " >/dev/null", "Resim kaydedilemedi: /dev/full: diskte yer kalmadı\n"},
              // A line break in the name does not split the message.
              {"--picture " + shellQuote("/yok/a\nb.png") + " " + file + " >/dev/null",

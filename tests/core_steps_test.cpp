@@ -8,9 +8,19 @@
 #include <sstream>
 
 #include "method_fixture.h"
+#include "steps.h"
 
 namespace lineer::test {
 namespace {
+
+// A column is read through its matrix's rows. Evaluated at compile time,
+// where walking from row 0 past its end into the rows below is an error.
+constexpr double lastOfColumn(int j) {
+    Matrix M;
+    M.a[kMaxIndex][j] = 7;
+    return steps::columnOf(M, j)[kMaxIndex] + steps::rowOf(M, kMaxIndex)[j];
+}
+static_assert(lastOfColumn(1) == 14 && lastOfColumn(kMaxIndex) == 14);
 
 struct Outcome {
     TestHost host;

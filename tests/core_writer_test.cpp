@@ -13,8 +13,13 @@
 #include <sstream>
 
 #include "loader.h"
+#include "replacefile.h"
 #include "testhost.h"
 #include "writer.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace lineer::test {
 namespace {
@@ -106,6 +111,70 @@ TEST(Writer, FailedSaveSaysWhyAndKeepsTheOldFile) {
         EXPECT_TRUE(fs::is_directory(folder / "klasor.txt"));
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
     }
+}
+
+// A replaced file keeps its permissions (on Windows its attributes).
+TEST(SavingAFile, TheFileKeepsItsMode) {
+    const fs::path file = tempFile("eski");
+#ifdef _WIN32
+    const std::wstring wide = file.wstring();
+    ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (!(attributes & FILE_ATTRIBUTE_HIDDEN)) GTEST_SKIP() << "this file system keeps no attributes";
+    EXPECT_EQ(replaceFileContents(file.string(), "yeni"), "");
+    EXPECT_EQ(GetFileAttributesW(wide.c_str()), attributes);
+#else
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file, mode);
+    EXPECT_EQ(replaceFileContents(file.string(), "yeni"), "");
+    EXPECT_EQ(fs::status(file).permissions(), mode);
+#endif
+    EXPECT_EQ(contents(file.string()), "yeni");
+}
+
+// Saving through a symbolic link replaces the file the link names, and the
+// link stays a link.
+TEST(SavingAFile, ALinkStaysALinkToTheNewContent) {
+    const fs::path folder = fs::path(tempFile("")).parent_path();
+    const fs::path old = folder / "hedef" / "eski.png";
+    fs::create_directory(folder / "hedef");
+    std::ofstream(old, std::ios::binary) << "eski";
+    const struct {
+        const char* link;
+        fs::path names, file;
+        bool dangling;
+    } table[] = {
+        {"bag.png", "hedef/eski.png", old, false},
+        {"zincir.png", "bag.png", old, false},
+        {"mutlak.png", old, old, false},
+        {"yeni.png", "hedef/yeni.png", folder / "hedef" / "yeni.png", true},
+    };
+    try {
+        for (const auto& row : table) fs::create_symlink(row.names, folder / row.link);
+    } catch (const fs::filesystem_error& e) {
+        GTEST_SKIP() << "no symbolic links here: " << e.what();
+    }
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.link);
+        const std::string reason = replaceFileContents((folder / row.link).string(), row.link);
+        EXPECT_TRUE(fs::is_symlink(folder / row.link));
+        EXPECT_EQ(fs::read_symlink(folder / row.link), row.names);
+#ifdef _WIN32
+        // A link that names nothing is refused rather than replaced.
+        if (row.dangling) {
+            EXPECT_FALSE(reason.empty());
+            EXPECT_FALSE(fs::exists(row.file));
+            continue;
+        }
+#endif
+        EXPECT_EQ(reason, "");
+        EXPECT_EQ(contents(row.file.string()), row.link);
+    }
+    // No temporary file stays behind: the empty m.txt, the folder and the
+    // four links; in the folder the files written.
+    auto count = [](const fs::path& f) { return std::distance(fs::directory_iterator(f), fs::directory_iterator()); };
+    EXPECT_EQ(count(folder), 6);
+    EXPECT_EQ(count(folder / "hedef"), fs::exists(table[3].file) ? 2 : 1);
 }
 
 }  // namespace

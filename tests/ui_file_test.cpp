@@ -92,7 +92,7 @@ TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
         const char* reason;
     };
     QDir(dir.path()).mkdir(QStringLiteral("klasor"));
-    const Case cases[] = {{"klasor", "Bu adda bir klasör var."}, {"yok/sonuc.txt", "Klasör bulunamadı."}};
+    const Case cases[] = {{"klasor", "bu adda bir klasör var"}, {"yok/sonuc.txt", "klasör bulunamadı"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target);
         messages.clear();
@@ -100,7 +100,7 @@ TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
         w->pathHook = [&](const QString&) { return path; };
         w->saveResultsDialog();
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0], "Kaydedilemedi: " + str(path) + "\n" + c.reason);
+        EXPECT_EQ(messages[0], "Dosya kaydedilemedi: " + str(path) + " (" + c.reason + ")");
     }
 }
 

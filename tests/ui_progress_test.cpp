@@ -208,6 +208,43 @@ TEST_F(ProgressTest, TheWindowTakesNoInputWhileTheProgressWindowIsUp) {
     EXPECT_TRUE(w->option(Option::LesGauss)->isChecked());
 }
 
+// What the disk and the drive and folder lists would change during a run
+// waits for its end: the lists, the picture and the loaded matrix stay.
+TEST_F(ProgressTest, ChangesOnDiskDuringARunApplyAfterIt) {
+    load(kRoundAbout);
+    const QString shown = QDir(dir.path()).filePath(QStringLiteral("alt"));
+    QDir(dir.path()).mkdir(QStringLiteral("alt"));
+    goTo(shown);
+    press("Command1");
+    const QImage drawn = w->pictureBox()->image();
+    const std::vector<std::string> loaded = lines();
+    const int files = w->fileList()->count();
+    atPump = [&](int k) {
+        if (k != 1) return;
+        // The shown folder vanishes, a file appears; then what the folder
+        // watchers and the drive and folder lists do on that.
+        QDir(shown).removeRecursively();
+        writeFile("yeni.txt", kThreeEquations);
+        w->directoryList()->refresh();
+        w->fileList()->refresh();
+        w->onDirectoryChanged();
+        w->onDriveChanged();
+        EXPECT_EQ(w->directoryList()->path(), shown);
+        EXPECT_EQ(w->fileList()->count(), files);
+        EXPECT_EQ(w->pictureBox()->image(), drawn);
+        EXPECT_EQ(lines(), loaded);
+        QTest::mouseClick(dialog()->cancelButton(), Qt::LeftButton);
+    };
+    run(Option::LesJacobi, "1e9");
+    EXPECT_EQ(pumps, 1);
+    EXPECT_EQ(lines().at(5), "500 iterasyon adımı sonucunda");
+    // Afterwards: the folder above, its files, and the picture cleared.
+    EXPECT_EQ(w->directoryList()->path(), QDir(dir.path()).absolutePath());
+    EXPECT_EQ(w->fileList()->findItems(QStringLiteral("yeni.txt"), Qt::MatchExactly).size(), 1);
+    EXPECT_NE(w->pictureBox()->image(), drawn);
+    EXPECT_TRUE(messages.empty());
+}
+
 // A host that draws into a canvas of its own and stops after a given
 // sweep: the picture the window must show after a cancel there.
 class CanvasHost : public Host {

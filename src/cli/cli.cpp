@@ -170,7 +170,8 @@ int run(const std::vector<std::string>& args) {
             if (std::fputs(helpText().c_str(), stdout) < 0 || std::fflush(stdout) != 0) return outputFailed();
             return 0;
         } else if (a == "--version") {
-            std::fputs("lineer " LINEER_VERSION "\n", stdout);
+            if (std::fputs("lineer " LINEER_VERSION "\n", stdout) < 0 || std::fflush(stdout) != 0)
+                return outputFailed();
             return 0;
         } else if (a == "--draw") {
             draw = true;

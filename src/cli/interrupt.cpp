@@ -1,5 +1,6 @@
 #include "interrupt.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 
@@ -7,12 +8,15 @@ namespace lineer::cli {
 
 namespace {
 
-volatile std::sig_atomic_t holding = 0;
-volatile std::sig_atomic_t requested = 0;
+// On Windows the handler runs on a thread of its own; a lock-free atomic is
+// safe both there and in a POSIX signal handler.
+std::atomic<bool> holding{false};
+std::atomic<bool> requested{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void onInterrupt(int) {
-    if (!holding) std::_Exit(1);
-    requested = 1;
+    if (!holding.load()) std::_Exit(1);
+    requested.store(true);
     // The next signal of either kind takes the default action.
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
@@ -46,8 +50,8 @@ void installInterruptHandlers() {
     install(SIGTERM);
 }
 
-void holdOutput() { holding = 1; }
+void holdOutput() { holding.store(true); }
 
-bool stopRequested() { return requested != 0; }
+bool stopRequested() { return requested.load(); }
 
 }  // namespace lineer::cli

@@ -48,8 +48,8 @@ std::string PictureOutput::save(const std::string& path) {
     surface();
     QByteArray png;
     QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!d_->canvas->image().save(&buffer, "PNG")) return std::string(text(Text::CliPictureNotEncoded));
+    if (!buffer.open(QIODevice::WriteOnly) || !d_->canvas->image().save(&buffer, "PNG"))
+        return std::string(text(Text::WhyNotEncoded));
     return replaceFileContents(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 

@@ -16,8 +16,9 @@ public:
     // The drawing surface; the offscreen toolkit starts on the first call.
     PictureSurface* surface();
     // Saves what has been drawn as PNG. Returns "" when the file is
-    // complete, and otherwise why it could not be written (in Turkish); a
-    // file that was there before is then left as it was.
+    // complete, and otherwise why it could not be written (one of the
+    // catalogue's Why* texts); a file that was there before is then left as
+    // it was.
     std::string save(const std::string& path);
 
 private:

@@ -158,30 +158,6 @@ std::string shownPath(const std::string& path) {
     return s;
 }
 
-bool parseFileNumber(std::string_view t, double& value) {
-    std::size_t i = 0, n = t.size();
-    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
-    std::size_t intDigits = 0, fracDigits = 0;
-    while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++intDigits;
-    if (i < n && t[i] == '.') {
-        ++i;
-        while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++fracDigits;
-    }
-    if (intDigits + fracDigits == 0) return false;
-    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
-        std::size_t expDigits = 0;
-        while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++expDigits;
-        if (expDigits == 0) return false;
-    }
-    if (i != n) return false;
-    const double v = decimalToDouble(t);
-    if (!std::isfinite(v)) return false;
-    value = v;
-    return true;
-}
-
 LoadResult loadCoefficientFile(const std::string& path, Workspace& ws) {
     std::unique_ptr<ByteSource> file = openRegularFile(path);
     if (!file) {

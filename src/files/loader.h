@@ -3,8 +3,8 @@
 // commas, spaces, tabs or line breaks.
 
 #include <string>
-#include <string_view>
 
+#include "numparse.h"  // the numbers of the file: parseFileNumber
 #include "workspace.h"
 
 namespace lineer {
@@ -24,10 +24,6 @@ LoadResult loadCoefficientFile(const std::string& path, Workspace& ws);
 // The same from bytes already open; `path` only names the file in messages.
 // Any split of the bytes into reads gives the same result.
 LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspace& ws);
-
-// Whether `text` is a number of the file format, and its value.
-// Overflowing values are not numbers.
-bool parseFileNumber(std::string_view text, double& value);
 
 // A path as a message shows it: control characters as "?", so that a line
 // break or a terminal escape in a file name cannot split or colour the message.

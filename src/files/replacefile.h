@@ -6,12 +6,14 @@
 
 namespace lineer {
 
-// Writes `data` into a new temporary file in the folder of `path`, flushes
-// it to the disk and only then renames it over `path`. An existing target
-// keeps its permissions; a symbolic link is followed, so the file it points
-// at is the one replaced. Returns an empty string on success. On failure
-// the temporary file is removed, the old file is untouched and the result
-// is the reason in Turkish. A device or a pipe is written as it is.
+// Writes `data` into a new temporary file in the folder of the file it
+// replaces, flushes it to the disk and only then renames it over that file.
+// A symbolic link is followed (on Windows any reparse point), so the file it
+// names is the one replaced and the link stays a link; the replaced file
+// keeps its permissions (on Windows its hidden, system and archive
+// attributes). Returns an empty string on success. On failure the temporary
+// file is removed, the old file is untouched and the result is the reason,
+// one of the catalogue's Why* texts. A device or a pipe is written as it is.
 std::string replaceFileContents(const std::string& path, std::string_view data);
 
 }  // namespace lineer

@@ -18,26 +18,26 @@ std::string shortestText(double v) {
 
 SaveResult saveCoefficientFile(const std::string& path, int n, int m, const std::vector<double>& values) {
     SaveResult result;
-    const auto failed = [&](std::string_view why) { return format(Text::FileNotSaved, shownPath(path), why); };
+    const auto failed = [&](std::string_view reason) { return format(Text::SaveFailed, shownPath(path), reason); };
     if (n < 0 || n > kMaxIndex || m < 0 || m > kMaxIndex || values.size() != static_cast<std::size_t>(n) * m) {
-        result.message = failed(lineer::text(Text::SaveBadSizes));
+        result.message = failed(text(Text::WhySizeOutOfRange));
         return result;
     }
-    std::string text = std::to_string(n) + " " + std::to_string(m) + "\n";
-    text.reserve(text.size() + values.size() * 24);
+    std::string content = std::to_string(n) + " " + std::to_string(m) + "\n";
+    content.reserve(content.size() + values.size() * 24);
     std::size_t k = 0;
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < m; ++j, ++k) {
             if (!std::isfinite(values[k])) {
-                result.message = failed(lineer::text(Text::SaveNotFinite));
+                result.message = failed(text(Text::WhyNotFinite));
                 return result;
             }
-            if (j > 0) text.push_back(' ');
-            text += shortestText(values[k]);
+            if (j > 0) content.push_back(' ');
+            content += shortestText(values[k]);
         }
-        text.push_back('\n');
+        content.push_back('\n');
     }
-    const std::string reason = replaceFileContents(path, text);
+    const std::string reason = replaceFileContents(path, content);
     if (!reason.empty()) {
         result.message = failed(reason);
         return result;

@@ -12,7 +12,7 @@ std::string shortestText(double v);
 
 struct SaveResult {
     bool ok = false;
-    std::string message;  // the Turkish reason when !ok
+    std::string message;  // why, when !ok: "Dosya kaydedilemedi: ..." with the reason
 };
 
 // Saves an n x m matrix, `values` row by row: "n m" on the first line, then

@@ -8,21 +8,14 @@ namespace lineer {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-// "&H..." / "&O...": the digits as hexadecimal digits, rounded correctly
-// however many there are.
-double readRadix(std::string_view t, std::size_t i, bool hex) {
+// "&H..." / "&O...": the digits from `i` on, as a whole number however many
+// there are. `end` is set past the last digit.
+double readRadix(const std::string& t, std::size_t i, bool hex, std::size_t& end) {
     std::string digits;
     if (hex) {
-        for (; i < t.size() && hexValue(t[i]) >= 0; ++i) digits.push_back(t[i]);
+        for (; i < t.size() && isHexDigit(t[i]); ++i) digits.push_back(t[i]);
     } else {
         // Octal digits carry three bits each; regroup them into hex digits,
         // from the least significant end.
@@ -43,59 +36,37 @@ double readRadix(std::string_view t, std::size_t i, bool hex) {
         if (bits > 0) reversed.push_back("0123456789abcdef"[acc & 15u]);
         digits.assign(reversed.rbegin(), reversed.rend());
     }
+    end = digits.empty() ? 0 : i;
     return hexToDouble(digits);
 }
 
 }  // namespace
 
-double textToNumber(std::string_view text) {
+BoxReading readBox(std::string_view text, std::string_view decimal) {
+    const bool comma = decimal == ",";
     std::string t;
     t.reserve(text.size());
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n') t.push_back(c);
-
-    const std::size_t n = t.size();
-    std::size_t i = 0;
-    if (n >= 2 && t[0] == '&') {
-        if (t[1] == 'H' || t[1] == 'h') return readRadix(t, 2, true);
-        if (t[1] == 'O' || t[1] == 'o') return readRadix(t, 2, false);
-        return 0;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n') continue;
+        t.push_back(comma && c == ',' ? '.' : c);
     }
 
-    std::string number;  // the part read, in the syntax of decimalToDouble
-    if (i < n && (t[i] == '+' || t[i] == '-')) number.push_back(t[i++]);
-    bool digits = false, point = false;
-    for (; i < n; ++i) {
-        if (isDigit(t[i])) {
-            digits = true;
-        } else if (t[i] == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-        number.push_back(t[i]);
+    BoxReading r;
+    std::size_t used = 0;
+    if (t.size() >= 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h' || t[1] == 'O' || t[1] == 'o')) {
+        r.value = readRadix(t, 2, t[1] == 'H' || t[1] == 'h', used);
+    } else if ((used = decimalPrefix(t, true)) > 0) {
+        std::string number = t.substr(0, used);
+        for (char& c : number)
+            if (c == 'D' || c == 'd') c = 'e';
+        r.value = decimalToDouble(number);
     }
-    if (!digits) return 0;
-
-    // An exponent counts only when at least one digit follows the letter
-    // and its sign; otherwise the number ends before the letter.
-    if (i < n && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
-        if (j < n && (t[j] == '+' || t[j] == '-')) exponent.push_back(t[j++]);
-        std::size_t first = j;
-        while (j < n && isDigit(t[j])) exponent.push_back(t[j++]);
-        if (j > first) number += exponent;
-    }
-    return decimalToDouble(number);
+    r.whole = used > 0 && used == t.size();
+    return r;
 }
 
-double boxNumber(std::string_view text, std::string_view decimal) {
-    if (decimal != ",") return textToNumber(text);
-    std::string mapped(text);
-    for (char& c : mapped)
-        if (c == ',') c = '.';
-    return textToNumber(mapped);
-}
+double textToNumber(std::string_view text) { return readBox(text, ".").value; }
+
+double boxNumber(std::string_view text, std::string_view decimal) { return readBox(text, decimal).value; }
 
 }  // namespace lineer

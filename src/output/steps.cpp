@@ -63,7 +63,7 @@ Line& Line::term(double v) {
     return num(v);
 }
 
-Line& Line::vec(Strided v, int from, int to) {
+Line& Line::vec(Entries v, int from, int to) {
     s_.push_back('(');
     for (int j = from; j <= to; ++j) {
         if (j > from) s_.append("; ");
@@ -108,7 +108,7 @@ void diagonalProduct(Context& ctx, const Matrix& A, int n) {
     ctx.explain(format(Text::StepDiagonalProduct, l.text()));
 }
 
-void vector(Context& ctx, std::string_view name, Strided v, int from, int to) {
+void vector(Context& ctx, std::string_view name, Entries v, int from, int to) {
     Line l(ctx);
     l << name << " = ";
     l.vec(v, from, to);
@@ -119,7 +119,7 @@ void luStep(Context& ctx, int k, int n, double pivot) {
     ctx.explain(format(Text::StepLuFactors, intText(k), intText(n), Line(ctx).num(pivot).text()));
 }
 
-void formula(Context& ctx, std::string_view lhs, double first, Strided c, Strided v, int from, int to,
+void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entries v, int from, int to,
              std::optional<double> divisor, double result) {
     Line l(ctx);
     l << lhs << " = ";

@@ -18,15 +18,18 @@
 
 namespace lineer::steps {
 
-// Entry j of a row (stride 1) or of a column (stride kDim) of a matrix.
-struct Strided {
-    const double* p;
-    int stride;
-    double operator[](int j) const { return p[j * stride]; }
+// Entry j of a vector, of a matrix's row, or of a matrix's column. A column
+// is indexed through its matrix's rows, never by walking past the end of
+// one row into the next.
+struct Entries {
+    const double* line = nullptr;          // a vector or a row
+    const double (*rows)[kDim] = nullptr;  // else a column of these rows
+    int column = 0;
+    constexpr double operator[](int j) const { return line ? line[j] : rows[j][column]; }
 };
-inline Strided rowOf(const Matrix& M, int i) { return {M.a[i], 1}; }
-inline Strided columnOf(const Matrix& M, int j) { return {&M.a[0][j], kDim}; }
-inline Strided entries(const double* v) { return {v, 1}; }
+constexpr Entries rowOf(const Matrix& M, int i) { return {M.a[i], nullptr, 0}; }
+constexpr Entries columnOf(const Matrix& M, int j) { return {nullptr, M.a, j}; }
+constexpr Entries entries(const double* v) { return {v, nullptr, 0}; }
 
 // One explanation line being built.
 class Line {
@@ -40,7 +43,7 @@ public:
     // As num, a negative value in parentheses: it follows an operator.
     Line& term(double v);
     // "(v(1); v(2); …; v(k))".
-    Line& vec(Strided v, int from, int to);
+    Line& vec(Entries v, int from, int to);
     std::string& text() { return s_; }
 
 private:
@@ -66,11 +69,11 @@ void diagonalProduct(Context& ctx, const Matrix& A, int n);
 // lhs = (first − c(from) × v(from) − … − c(to) × v(to)) / divisor = result.
 // With no terms (from > to) the parentheses go, and without a divisor the
 // division goes; with neither the line is "lhs = result".
-void formula(Context& ctx, std::string_view lhs, double first, Strided c, Strided v, int from, int to,
+void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entries v, int from, int to,
              std::optional<double> divisor, double result);
 
 // "name = (v(from); …; v(to))"
-void vector(Context& ctx, std::string_view name, Strided v, int from, int to);
+void vector(Context& ctx, std::string_view name, Entries v, int from, int to);
 // One LU step k of n in one line, for sizes whose elements are not each
 // explained: the pivot, and which row of U and column of L were formed.
 void luStep(Context& ctx, int k, int n, double pivot);

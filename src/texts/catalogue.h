@@ -56,14 +56,29 @@ enum class Text : int {
     ThomasTooLarge,
     TooFewColumns,
 
-    // Reading and writing coefficient files.
+    // Reading coefficient files.
     FileNotOpened,
     FileInvalidValue,
     FileBadSizes,
     FileTooFewNumbers,
-    FileNotSaved,
-    SaveBadSizes,
-    SaveNotFinite,
+
+    // Saving a file: one template, and the reasons it gives.
+    SaveFailed,
+    WhyNoPermission,
+    WhyNoFolder,
+    WhyDiskFull,
+    WhyQuotaFull,
+    WhyReadOnly,
+    WhyFolderInTheWay,
+    WhyNameTooLong,
+    WhyDiskError,
+    WhyErrorCode,
+    WhyCannotCreate,
+    WhyInUse,
+    WhyWriteProtected,
+    WhyNotEncoded,
+    WhySizeOutOfRange,
+    WhyNotFinite,
 
     // The command line.
     CliHelp,
@@ -77,7 +92,6 @@ enum class Text : int {
     CliNoFile,
     CliOutputFailed,
     CliPictureNotSaved,
-    CliPictureNotEncoded,
 
     // The main window.
     WindowCaption,
@@ -91,6 +105,11 @@ enum class Text : int {
     LinearSystemGroup,
     FolderNotOpened,
     DriveNotReady,
+
+    // The parameter boxes' reading.
+    ValueUsed,
+    Infinity,
+    MinusInfinity,
 
     // The main window's menus.
     FileMenu,
@@ -145,6 +164,21 @@ enum class Text : int {
     OverwriteButton,
     CloseUnsavedQuestion,
     CloseButton,
+
+    // The matrix editor's cells.
+    CellEmpty,
+    CellTooLarge,
+    CellDecimalPoint,
+    CellNotANumber,
+    CellChange,
+    RightHandSide,
+
+    // The progress window of a long iteration.
+    ProgressTitle,
+    ProgressSweeps,
+    ProgressChange,
+    ProgressLimit,
+    ProgressCancel,
 
     Count_  // not a text: the number of keys
 };
@@ -201,15 +235,32 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::ThomasTooLarge, "Thomas yöntemi en çok 99 denklem çözebilir", nullptr},
     {Text::TooFewColumns, "Sütun sayısı satır sayısından az", nullptr},
 
-    // Reading and writing coefficient files. {0} is the file's path; {1}
-    // of a file not saved is the reason.
+    // Reading coefficient files. {0} of a file not opened is its path.
     {Text::FileNotOpened, "Dosya açılamadı: {0}", nullptr},
     {Text::FileInvalidValue, "Dosyada geçersiz bir değer var: \"{0}\"", nullptr},
     {Text::FileBadSizes, "Satır ve sütun sayıları 0 ile 100 arasında tam sayı olmalıdır", nullptr},
     {Text::FileTooFewNumbers, "Dosyada yeterli sayı yok: {0} sayı gerekiyor, {1} sayı bulundu", nullptr},
-    {Text::FileNotSaved, "Dosya kaydedilemedi: {0} ({1})", nullptr},
-    {Text::SaveBadSizes, "satır ve sütun sayıları 0 ile 100 arasında olmalıdır", nullptr},
-    {Text::SaveNotFinite, "sonlu olmayan bir değer var", nullptr},
+
+    // Saving a file: {0} is the path, {1} the reason; {0} of an error code
+    // is the system's number.
+    {Text::SaveFailed, "Dosya kaydedilemedi: {0} ({1})", "Could not save the file: {0} ({1})"},
+    {Text::WhyNoPermission, "yazma izni yok", "no permission to write"},
+    {Text::WhyNoFolder, "klasör bulunamadı", "folder not found"},
+    {Text::WhyDiskFull, "diskte yer kalmadı", "no space left on the disk"},
+    {Text::WhyQuotaFull, "disk kotası doldu", "disk quota exceeded"},
+    {Text::WhyReadOnly, "dosya sistemi salt okunur", "read-only file system"},
+    {Text::WhyFolderInTheWay, "bu adda bir klasör var", "a folder of that name exists"},
+    {Text::WhyNameTooLong, "dosya adı çok uzun", "file name too long"},
+    {Text::WhyDiskError, "disk okuma/yazma hatası", "disk input/output error"},
+    {Text::WhyErrorCode, "hata kodu {0}", "error code {0}"},
+    {Text::WhyCannotCreate, "bu klasörde dosya oluşturulamıyor", "no file can be created in this folder"},
+    {Text::WhyInUse, "yazma izni yok ya da dosya başka bir programda açık",
+     "no permission to write, or the file is open in another program"},
+    {Text::WhyWriteProtected, "disk yazmaya karşı korumalı", "the disk is write-protected"},
+    {Text::WhyNotEncoded, "yazma hatası", "write error"},
+    {Text::WhySizeOutOfRange, "satır ve sütun sayıları 0 ile 100 arasında olmalıdır",
+     "the numbers of rows and columns must lie between 0 and 100"},
+    {Text::WhyNotFinite, "sonlu olmayan bir değer var", "one of the values is not finite"},
 
     // The command line. {0} of the help is the list of the methods, one
     // line each; a usage error is {0} of CliUsageError.
@@ -254,7 +305,6 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CliNoFile, "katsayılar dosyası verilmedi", nullptr},
     {Text::CliOutputFailed, "Standart çıktıya yazılamadı", nullptr},
     {Text::CliPictureNotSaved, "Resim kaydedilemedi: {0}: {1}", nullptr},
-    {Text::CliPictureNotEncoded, "yazma hatası", nullptr},
 
     // The main window. The group headings are padded with spaces, which
     // their underline runs through.
@@ -269,6 +319,11 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::LinearSystemGroup, "Lineer denklem takımı çözümü       ", nullptr},
     {Text::FolderNotOpened, "Klasör açılamadı: {0}", nullptr},
     {Text::DriveNotReady, "Sürücü hazır değil: {0}", nullptr},
+
+    // The parameter boxes' reading: {0} is the value the method will use.
+    {Text::ValueUsed, "Kullanılacak değer: {0}", "Value used: {0}"},
+    {Text::Infinity, "sonsuz", "infinity"},
+    {Text::MinusInfinity, "eksi sonsuz", "minus infinity"},
 
     // The main window's menus.
     {Text::FileMenu, "Dosya", nullptr},
@@ -327,6 +382,22 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::OverwriteButton, "Üzerine yaz", nullptr},
     {Text::CloseUnsavedQuestion, "Matris kaydedilmedi. Pencere kapatılsın mı?", nullptr},
     {Text::CloseButton, "Kapat", nullptr},
+
+    // The matrix editor's cells: why a text is not a number, the undo entry
+    // of a typed cell, the heading of the last column.
+    {Text::CellEmpty, "Boş hücre", "Empty cell"},
+    {Text::CellTooLarge, "Sayı çok büyük", "Number too large"},
+    {Text::CellDecimalPoint, "Ondalık ayıracı olarak nokta yazınız", "Use a point as the decimal separator"},
+    {Text::CellNotANumber, "Sayı değil", "Not a number"},
+    {Text::CellChange, "Hücre", "Cell"},
+    {Text::RightHandSide, "sağ taraf", "right-hand side"},
+
+    // The progress window of a long iteration.
+    {Text::ProgressTitle, "Hesaplanıyor", "Calculating"},
+    {Text::ProgressSweeps, "İterasyon: {0}", "Iteration: {0}"},
+    {Text::ProgressChange, "Maksimum hata: {0}", "Maximum error: {0}"},
+    {Text::ProgressLimit, "İterasyon sınırı: {0}", "Iteration limit: {0}"},
+    {Text::ProgressCancel, "İptal", "Cancel"},
 };
 // clang-format on
 

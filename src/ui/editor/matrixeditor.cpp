@@ -52,7 +52,7 @@ protected:
                 return;
             }
             if (e->key() == Qt::Key_Delete || e->key() == Qt::Key_Backspace) {
-                editor_->clearSelection();
+                editor_->zeroSelection();
                 return;
             }
             if (e->matches(QKeySequence::Copy)) {
@@ -294,7 +294,7 @@ void MatrixEditor::pasteText(const QString& text) {
         QItemSelectionModel::ClearAndSelect);
 }
 
-void MatrixEditor::clearSelection() {
+void MatrixEditor::zeroSelection() {
     std::vector<MatrixGrid::Cell> cells;
     for (const QModelIndex& i : view_->selectionModel()->selectedIndexes())
         cells.push_back({i.row(), i.column(), QStringLiteral("0")});

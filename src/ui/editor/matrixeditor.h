@@ -42,10 +42,11 @@ public:
     // Why "Kaydet" is disabled, or empty.
     QString problemText() const;
 
-    // Ctrl+C, Ctrl+V and Delete on the grid.
+    // Ctrl+C, Ctrl+V and Delete on the grid; Delete sets the selected cells
+    // to 0 (the selection stays).
     void copySelection();
     void pasteText(const QString& text);
-    void clearSelection();
+    void zeroSelection();
     // "Kaydet": asks for a file name and writes the file.
     void save();
 

@@ -5,31 +5,39 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
-#include "loader.h"
+#include "numformat.h"
+#include "numparse.h"
+#include "texts.h"
+#include "uitext.h"
 
 namespace lineer::ui {
 
+namespace {
+
+QString wholeNumber(int k) {
+    std::string s;
+    appendInt(s, k);
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
 CellReading readCell(const QString& text, const QString& decimal) {
-    CellReading r;
     QString t = text.trimmed();
-    if (t.isEmpty()) {
-        r.reason = QStringLiteral("Boş hücre");
-        return r;
-    }
     if (decimal != QLatin1String(".")) t.replace(decimal, QStringLiteral("."));
-    if (parseFileNumber(t.toStdString(), r.value)) {
-        r.ok = true;
-        return r;
+    const FileNumber number = readFileNumber(t.toStdString());
+    CellReading r;
+    r.ok = number.status == NumberStatus::Number;
+    r.value = number.value;
+    switch (number.status) {
+        case NumberStatus::Number: break;
+        case NumberStatus::Empty: r.reason = uiText(Text::CellEmpty); break;
+        case NumberStatus::TooLarge: r.reason = uiText(Text::CellTooLarge); break;
+        case NumberStatus::DecimalComma: r.reason = uiText(Text::CellDecimalPoint); break;
+        case NumberStatus::NotANumber: r.reason = uiText(Text::CellNotANumber); break;
     }
-    // The loader refuses a well-formed number only when it is too large.
-    static const QRegularExpression wellFormed(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
-    if (wellFormed.match(t).hasMatch())
-        r.reason = QStringLiteral("Sayı çok büyük");
-    else if (t.contains(QLatin1Char(',')))
-        r.reason = QStringLiteral("Ondalık ayıracı olarak nokta yazınız");
-    else
-        r.reason = QStringLiteral("Sayı değil");
     return r;
 }
 
@@ -187,7 +195,7 @@ QVariant MatrixGrid::data(const QModelIndex& idx, int role) const {
 bool MatrixGrid::setData(const QModelIndex& idx, const QVariant& value, int role) {
     if (!idx.isValid() || role != Qt::EditRole) return false;
     const QString t = value.toString().trimmed();
-    if (t != text(idx.row(), idx.column())) change(QStringLiteral("Hücre"), n_, m_, {{idx.row(), idx.column(), t}});
+    if (t != text(idx.row(), idx.column())) change(uiText(Text::CellChange), n_, m_, {{idx.row(), idx.column(), t}});
     return true;
 }
 
@@ -198,10 +206,11 @@ Qt::ItemFlags MatrixGrid::flags(const QModelIndex& idx) const {
 
 QVariant MatrixGrid::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Vertical) return QString::number(section + 1);
+    if (orientation == Qt::Vertical) return wholeNumber(section + 1);
     // An augmented system names its unknowns and its right-hand side.
-    if (m_ == n_ + 1) return section < n_ ? QStringLiteral("x%1").arg(section + 1) : QStringLiteral("sağ taraf");
-    return QString::number(section + 1);
+    if (m_ == n_ + 1)
+        return section < n_ ? QLatin1Char('x') + wholeNumber(section + 1) : uiText(Text::RightHandSide);
+    return wholeNumber(section + 1);
 }
 
 }  // namespace lineer::ui

@@ -14,10 +14,10 @@ namespace lineer::ui {
 
 inline constexpr int kGridMax = 100;
 
-// A cell's text read as one number of a coefficient file. Surrounding
-// spaces do not count; where the decimal symbol is not the period, it is
-// read as one ("1,5" is 1.5). `reason` says in Turkish why a text is not a
-// number.
+// A cell's text read as one number of a coefficient file (readFileNumber).
+// Surrounding spaces do not count; where the decimal symbol is not the
+// period, it is read as one ("1,5" is 1.5). `reason` says, in the
+// catalogue's words, why a text is not a number.
 struct CellReading {
     bool ok = false;
     double value = 0;

@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <utility>
 
 namespace lineer::ui {
 
@@ -114,6 +115,10 @@ void DirectoryList::enter(const QString& path) {
 }
 
 void DirectoryList::refresh() {
+    if (held_) {
+        waiting_ = true;
+        return;
+    }
     if (QFileInfo(path_).isDir()) {
         fill();
         return;
@@ -125,6 +130,11 @@ void DirectoryList::refresh() {
         if (up == p) break;
         p = up;
     }
+}
+
+void DirectoryList::hold(bool held) {
+    held_ = held;
+    if (!held_ && std::exchange(waiting_, false)) refresh();
 }
 
 bool DirectoryList::setPath(const QString& path) {
@@ -187,6 +197,10 @@ void FileList::setPath(const QString& path) {
 }
 
 void FileList::refresh() {
+    if (held_) {
+        waiting_ = true;
+        return;
+    }
     const QString chosen = fileName();
     const int scrolled = verticalScrollBar()->value();
     clear();
@@ -196,6 +210,11 @@ void FileList::refresh() {
     addItems(names);
     choose(chosen);
     verticalScrollBar()->setValue(scrolled);
+}
+
+void FileList::hold(bool held) {
+    held_ = held;
+    if (!held_ && std::exchange(waiting_, false)) refresh();
 }
 
 void FileList::choose(const QString& name) {

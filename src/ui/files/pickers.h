@@ -59,6 +59,9 @@ public:
     void enter(const QString& path);
     // Shows the folders as they are on disk now.
     void refresh();
+    // While held, a refresh (the disk's or the user's) waits; releasing
+    // does the one that waited.
+    void hold(bool held);
 
 signals:
     void pathChanged(const QString& path);
@@ -68,6 +71,7 @@ private:
     void fill();
     QString path_;
     FolderWatch watch_;
+    bool held_ = false, waiting_ = false;
 };
 
 // The file list: the "*.txt" files of one folder, following the disk. A
@@ -82,6 +86,8 @@ public:
     void setPath(const QString& path);
     // Shows the folder's files again, the chosen one still chosen.
     void refresh();
+    // As DirectoryList::hold.
+    void hold(bool held);
     // Chooses `name` when it is listed (without fileChosen); else none.
     void choose(const QString& name);
     QString fileName() const;
@@ -96,6 +102,7 @@ protected:
 private:
     QString path_;
     FolderWatch watch_;
+    bool held_ = false, waiting_ = false;
 };
 
 }  // namespace lineer::ui

@@ -1,68 +1,51 @@
 #include "saving.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
+#include <string>
+#include <string_view>
+
+#include "loader.h"
+#include "replacefile.h"
 #include "resultslist.h"
+#include "texts.h"
 
 namespace lineer::ui {
 
 namespace {
 
-// QSaveFile's own error texts are English; the user is told in Turkish
-// what stands in the way.
-QString reason(const QString& path, bool opened) {
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    QString why;
-    if (target.isDir())
-        why = QStringLiteral("Bu adda bir klasör var.");
-    else if (!folder.isDir())
-        why = QStringLiteral("Klasör bulunamadı.");
-    else if (!opened && !folder.isWritable())
-        why = QStringLiteral("Klasöre yazma izni yok.");
-    else if (!opened && target.exists() && !target.isWritable())
-        why = QStringLiteral("Dosyaya yazma izni yok.");
-    else if (opened)
-        why = QStringLiteral("Yazma tamamlanamadı; disk dolu olabilir.");
-    else
-        why = QStringLiteral("Dosya açılamadı.");
-    return QStringLiteral("Kaydedilemedi: %1\n%2").arg(QDir::toNativeSeparators(path), why);
+QString failed(const QString& path, std::string_view reason) {
+    const std::string shown = shownPath(QDir::toNativeSeparators(path).toStdString());
+    return QString::fromStdString(format(Text::SaveFailed, shown, reason));
 }
 
-template <class Write>
-QString saveThrough(const QString& path, Write&& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return reason(path, false);
-    if (!write(file) || !file.commit()) {
-        file.cancelWriting();
-        return reason(path, true);
-    }
-    return {};
+QString replace(const QString& path, std::string_view data) {
+    const std::string reason = replaceFileContents(path.toStdString(), data);
+    return reason.empty() ? QString() : failed(path, reason);
 }
 
 }  // namespace
 
 QString saveResults(const ResultsModel& results, const QString& path) {
-    return saveThrough(path, [&](QSaveFile& file) {
-        std::string block;
-        for (std::size_t i = 0; i < results.lineCount(); ++i) {
-            block += results.line(i);
-            block += '\n';
-            if (block.size() >= (1u << 20) || i + 1 == results.lineCount()) {
-                if (file.write(block.data(), static_cast<qint64>(block.size())) != static_cast<qint64>(block.size()))
-                    return false;
-                block.clear();
-            }
-        }
-        return true;
-    });
+    std::size_t size = 0;
+    for (std::size_t i = 0; i < results.lineCount(); ++i) size += results.line(i).size() + 1;
+    std::string text;
+    text.reserve(size);
+    for (std::size_t i = 0; i < results.lineCount(); ++i) {
+        text += results.line(i);
+        text += '\n';
+    }
+    return replace(path, text);
 }
 
 QString savePicture(const QImage& image, const QString& path) {
-    return saveThrough(path, [&](QSaveFile& file) { return image.save(&file, "PNG"); });
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return failed(path, text(Text::WhyNotEncoded));
+    return replace(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 }  // namespace lineer::ui

@@ -1,7 +1,7 @@
 #pragma once
 // Saving what the window shows: the results list as text and the picture
-// as PNG. Files go through a temporary file that replaces the target only
-// when it is complete.
+// as PNG, through the one path that replaces a file only once the new one
+// is complete.
 
 #include <QString>
 
@@ -13,7 +13,8 @@ class ResultsModel;
 
 // Writes every line of the list as UTF-8, each ending in a line feed, the
 // bytes the command line prints. Returns an empty string on success, else
-// the reason in Turkish; a failed write leaves an earlier file untouched.
+// the message that says why (the template "Dosya kaydedilemedi: ..." with
+// the reason); a failed write leaves an earlier file untouched.
 QString saveResults(const ResultsModel& results, const QString& path);
 
 // Saves the image as PNG; the result as for saveResults.

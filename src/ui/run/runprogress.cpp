@@ -11,12 +11,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+
+#include "numformat.h"
+#include "texts.h"
+#include "uitext.h"
 
 namespace lineer::ui {
 
+namespace {
+
+
+}  // namespace
+
 ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form_Progress"));
-    setWindowTitle(QString::fromUtf8(kProgressTitle));
+    setWindowTitle(QString::fromUtf8(text(Text::ProgressTitle)));
     setWindowModality(Qt::WindowModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -33,7 +43,7 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     bar_->setObjectName(QStringLiteral("ProgressBar1"));
     bar_->setRange(0, 1000);
     bar_->setTextVisible(false);
-    cancel_ = new QPushButton(QString::fromUtf8(kCancelText), this);
+    cancel_ = new QPushButton(QString::fromUtf8(text(Text::ProgressCancel)), this);
     cancel_->setObjectName(QStringLiteral("Command_Iptal"));
     cancel_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &ProgressDialog::reject);
@@ -49,25 +59,28 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
     // Wide enough for long counts, so the window does not change size as
     // the numbers grow.
-    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Maksimum hata: -0.000000000000e-300")) + 40);
-    setLimit(0);
+    setMinimumWidth(fontMetrics().horizontalAdvance(uiFormat(Text::ProgressChange, "1.23456789012345E+300")) + 40);
+    setLimit(0, QStringLiteral("."));
     setValues(0, 0, QStringLiteral("."));
 }
 
-void ProgressDialog::setLimit(double limit) {
+void ProgressDialog::setLimit(double limit, const QString& decimal) {
     // The loop runs the whole part of the limit.
     limitValue_ = std::floor(limit);
     const bool shown = std::isfinite(limitValue_) && limitValue_ >= 1;
     limit_->setVisible(shown);
     bar_->setVisible(shown);
-    if (shown) limit_->setText(QString::fromUtf8(kLimitPrefix) + QString::number(limitValue_, 'f', 0));
+    if (shown) limit_->setText(uiFormat(Text::ProgressLimit, formatRounded(limitValue_, 0, decimal.toStdString())));
 }
 
 void ProgressDialog::setValues(std::int64_t sweeps, double maxChange, const QString& decimal) {
-    sweeps_->setText(QString::fromUtf8(kSweepsPrefix) + QString::number(sweeps));
-    QString e = QString::number(maxChange, 'g', 6);
-    e.replace(QLatin1Char('.'), decimal);
-    change_->setText(QString::fromUtf8(kChangePrefix) + e);
+    std::string count;
+    appendInt(count, sweeps);
+    sweeps_->setText(uiFormat(Text::ProgressSweeps, count));
+    // A change too large for a double is no number to show.
+    const std::string e = std::isfinite(maxChange) ? formatRounded(maxChange, 6, decimal.toStdString())
+                                                   : std::string(text(Text::Infinity));
+    change_->setText(uiFormat(Text::ProgressChange, e));
     if (bar_->isVisibleTo(this))
         bar_->setValue(static_cast<int>(1000.0 * std::min(1.0, static_cast<double>(sweeps) / limitValue_)));
 }
@@ -123,7 +136,7 @@ void RunMonitor::show(std::int64_t sweeps, double maxChange) {
     if (!dialog_) dialog_ = new ProgressDialog(window_);
     dialog_->rearm();
     dialog_->cancelButton()->setEnabled(true);
-    dialog_->setLimit(limit_);
+    dialog_->setLimit(limit_, decimal_);
     dialog_->setValues(sweeps, maxChange, decimal_);
     dialog_->show();
     dialog_->raise();

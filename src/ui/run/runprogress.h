@@ -17,22 +17,18 @@ class QPushButton;
 
 namespace lineer::ui {
 
-inline constexpr const char* kProgressTitle = "Hesaplanıyor";
-inline constexpr const char* kSweepsPrefix = "İterasyon: ";
-inline constexpr const char* kChangePrefix = "Maksimum hata: ";
-inline constexpr const char* kCancelText = "İptal";
-inline constexpr const char* kLimitPrefix = "İterasyon sınırı: ";
-
 // The progress window. "İptal", Escape and the close box all cancel.
 class ProgressDialog : public QDialog {
     Q_OBJECT
 public:
     explicit ProgressDialog(QWidget* parent);
 
+    // The sweep count as a whole number, the maximum change as the report's
+    // error line will write it (rounded to six decimals).
     void setValues(std::int64_t sweeps, double maxChange, const QString& decimal);
     // The iteration limit of the run; a finite one is shown with a bar of
     // the sweeps done so far, any other hides both.
-    void setLimit(double limit);
+    void setLimit(double limit, const QString& decimal);
     bool cancelled() const { return cancelled_; }
     void rearm() { cancelled_ = false; }
 

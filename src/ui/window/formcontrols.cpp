@@ -3,19 +3,17 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
+#include <cmath>
+#include <string>
+
+#include "numformat.h"
 #include "textnum.h"
+#include "texts.h"
 
 namespace lineer::ui {
 
 namespace {
-
-QString mapped(QString text, const QString& decimal) {
-    text.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
-    if (decimal == QLatin1String(",")) text.replace(QLatin1Char(','), QLatin1Char('.'));
-    return text;
-}
 
 class EnterPresses : public QObject {
 public:
@@ -30,30 +28,33 @@ public:
     }
 };
 
-}  // namespace
-
-bool readsAsTyped(const QString& text, const QString& decimal) {
-    static const QRegularExpression whole(QStringLiteral(
-        R"(^(?:[+-]?(?:\d+\.?\d*|\.\d+)(?:[EeDd][+-]?\d+)?|&[Hh][0-9A-Fa-f]+|&[Oo][0-7]+)$)"));
-    return whole.match(mapped(text, decimal)).hasMatch();
+// The tooltip of a marked box: the value in the report's general form.
+QString readingTip(double value, const QString& decimal) {
+    // Enough decimals that only the 15 significant digits limit the text.
+    constexpr int kDecimals = 80;
+    std::string shown;
+    if (std::isfinite(value))
+        shown = formatRounded(value, kDecimals, decimal.toStdString());
+    else
+        shown = value > 0 ? text(Text::Infinity) : text(Text::MinusInfinity);
+    return QString::fromStdString(format(Text::ValueUsed, shown));
 }
+
+}  // namespace
 
 void markReading(QLineEdit* box, const QString& decimal) {
     const QPalette normal = box->palette();
     auto update = [box, decimal, normal] {
-        const QString text = box->text();
-        if (readsAsTyped(text, decimal)) {
+        const BoxReading reading = readBox(box->text().toStdString(), decimal.toStdString());
+        if (reading.whole) {
             box->setPalette(normal);
             box->setToolTip({});
             return;
         }
-        const double v = boxNumber(text.toStdString(), decimal.toStdString());
-        QString shown = QString::number(v, 'g', 15);
-        shown.replace(QLatin1Char('.'), decimal);
         QPalette p = normal;
         p.setColor(QPalette::Base, QColor(255, 214, 204));
         box->setPalette(p);
-        box->setToolTip(QString::fromUtf8(kReadingTip) + shown);
+        box->setToolTip(readingTip(reading.value, decimal));
     };
     QObject::connect(box, &QLineEdit::textChanged, box, update);
     update();

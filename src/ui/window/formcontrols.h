@@ -11,15 +11,10 @@ class QPushButton;
 
 namespace lineer::ui {
 
-inline constexpr const char* kReadingTip = "Kullanılacak değer: ";
-
-// Whether `text` is read as a whole by the box rule (with the decimal
-// comma of `decimal`), nothing of it ignored.
-bool readsAsTyped(const QString& text, const QString& decimal);
-
 // Keeps a parameter box marked (colour and the tooltip "Kullanılacak
-// değer: <value>") while the number the method will use differs from what
-// is typed. `decimal` gives the user's decimal symbol.
+// değer: <value>", the value in the report's general form) while the box
+// rule does not read the whole of what is typed. `decimal` gives
+// the user's decimal symbol.
 void markReading(QLineEdit* box, const QString& decimal);
 
 // Enter and keypad Enter on the focused button press it, as Space does.

@@ -301,6 +301,10 @@ void MainWindow::setParameterRows(bool maxIterShown, bool wShown) {
 }
 
 void MainWindow::onDriveChanged() {
+    if (monitor_.running()) {
+        driveWaits_ = true;
+        return;
+    }
     const QString root = drive_->drive();
     QString target = dirOfDrive_.value(root, root);
     if (!dir_->setPath(target) && !dir_->setPath(root)) {
@@ -312,6 +316,10 @@ void MainWindow::onDriveChanged() {
 }
 
 void MainWindow::onDirectoryChanged() {
+    if (monitor_.running()) {
+        folderWaits_ = true;
+        return;
+    }
     file_->setPath(dir_->path());
     // A folder on another file system shows that one in the drive list.
     drive_->showDriveOf(dir_->path());
@@ -399,12 +407,12 @@ void MainWindow::onHesapla() {
     if (monitor_.running()) return;
     BusyCursor busy;
     struct Watch {
-        RunMonitor& m;
-        explicit Watch(RunMonitor& monitor) : m(monitor) { m.begin(); }
-        ~Watch() { m.end(); }
+        MainWindow& w;
+        explicit Watch(MainWindow& window) : w(window) { w.runBegins(); }
+        ~Watch() { w.runEnded(); }
         Watch(const Watch&) = delete;
         Watch& operator=(const Watch&) = delete;
-    } watch(monitor_);
+    } watch(*this);
     const std::size_t before = list_->results()->lineCount();
     const RunRequest run = request();
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
@@ -414,6 +422,20 @@ void MainWindow::onHesapla() {
     if (loaded && run.option) methodName_ = QString::fromUtf8(methodRow(*run.option).caption).trimmed();
     // The run's first line at the top, and its result in view.
     list_->flushAndShowRun(before);
+}
+
+void MainWindow::runBegins() {
+    monitor_.begin();
+    dir_->hold(true);
+    file_->hold(true);
+}
+
+void MainWindow::runEnded() {
+    monitor_.end();
+    dir_->hold(false);
+    file_->hold(false);
+    if (std::exchange(driveWaits_, false)) onDriveChanged();
+    if (std::exchange(folderWaits_, false)) onDirectoryChanged();
 }
 
 AboutWindow* MainWindow::aboutWindow() const { return about_; }

@@ -113,6 +113,10 @@ private:
     void setParameterRows(bool maxIter, bool w);
     void showInPickers(const QString& path);
     void loadPath(const QString& path);
+    // A run holds back what the file system and the drive and folder lists
+    // would change, and applies it when it has ended.
+    void runBegins();
+    void runEnded();
 
     Session session_;
     RunMonitor monitor_{this};
@@ -139,6 +143,7 @@ private:
     QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;
     QString loadedPath_;  // the last file loaded
+    bool driveWaits_ = false, folderWaits_ = false;  // changes seen during a run
 };
 
 }  // namespace lineer::ui
