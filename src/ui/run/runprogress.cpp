@@ -26,7 +26,6 @@ namespace {
 
 ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form_Progress"));
-    setWindowTitle(QString::fromUtf8(text(Text::ProgressTitle)));
     setWindowModality(Qt::WindowModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -43,7 +42,7 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     bar_->setObjectName(QStringLiteral("ProgressBar1"));
     bar_->setRange(0, 1000);
     bar_->setTextVisible(false);
-    cancel_ = new QPushButton(QString::fromUtf8(text(Text::ProgressCancel)), this);
+    cancel_ = new QPushButton(this);
     cancel_->setObjectName(QStringLiteral("Command_Iptal"));
     cancel_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &ProgressDialog::reject);
@@ -57,11 +56,17 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(limit_);
     layout->addWidget(bar_);
     layout->addLayout(buttons);
+    retranslate();
     // Wide enough for long counts, so the window does not change size as
     // the numbers grow.
     setMinimumWidth(fontMetrics().horizontalAdvance(uiFormat(Text::ProgressChange, "1.23456789012345E+300")) + 40);
     setLimit(0, QStringLiteral("."));
     setValues(0, 0, QStringLiteral("."));
+}
+
+void ProgressDialog::retranslate() {
+    setWindowTitle(uiText(Text::ProgressTitle));
+    cancel_->setText(uiText(Text::ProgressCancel));
 }
 
 void ProgressDialog::setLimit(double limit, const QString& decimal) {
