@@ -144,7 +144,7 @@ BENCHMARK(BM_Listele100<VectorHost>)->Unit(benchmark::kMicrosecond);
 // --- Whole transcripts -----------------------------------------------------
 
 template <class H>
-void transcript(benchmark::State& state, const std::string& file, Option option) {
+void transcript(benchmark::State& state, const std::string& file, Option option, bool steps = false) {
     const Workspace& base = loaded(file);
     Workspace ws;
     std::size_t lines = 0;
@@ -152,6 +152,7 @@ void transcript(benchmark::State& state, const std::string& file, Option option)
         ws = base;
         H host;
         Context ctx{ws, host};
+        ctx.params.steps = steps;
         runMethod(ctx, option);
         if constexpr (std::is_same_v<H, VectorHost>) lines = host.kept.size();
         else lines = host.lines;
@@ -173,6 +174,14 @@ void BM_Method99(benchmark::State& state) {
     state.SetLabel(kMethods[state.range(0)].cliName);
 }
 BENCHMARK(BM_Method99)->DenseRange(0, kOptionCount - 1)->Unit(benchmark::kMicrosecond);
+
+// The same with the explained steps: the row operations, the formulas and
+// the iterations' table.
+void BM_Method99Steps(benchmark::State& state) {
+    transcript<NullHost>(state, kBig99, static_cast<Option>(state.range(0)), true);
+    state.SetLabel(kMethods[state.range(0)].cliName);
+}
+BENCHMARK(BM_Method99Steps)->DenseRange(0, kOptionCount - 1)->Unit(benchmark::kMicrosecond);
 
 // Load from the file and the load listing, then the method, as the command
 // line runs it.

@@ -165,8 +165,10 @@ TEST(Loader, MissingFileAndFolderCannotBeOpened) {
     // Control characters in a name would break the message's line.
     std::string strange = file + "\nyeni\tsatir\x7f";
     std::string shown = file + "?yeni?satir?";
+    // A name that looks like the places of the message's template is shown as it is.
+    std::string places = file + ".{1}{0}";
     for (const auto& [p, message] : {std::pair{missing, missing}, std::pair{folder, folder}, std::pair{strange, shown},
-                                     std::pair{file + std::string(1, '\0'), file + "?"}}) {
+                                     std::pair{file + std::string(1, '\0'), file + "?"}, std::pair{places, places}}) {
         h.messages.clear();
         EXPECT_FALSE(s.loadFile(p));
         ASSERT_EQ(h.messages.size(), 1u);

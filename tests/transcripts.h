@@ -11,6 +11,8 @@ inline const std::string kZeroDiagonal = " sıfır diyagonal elemanı";
 inline const std::string kRootsHeading = "Lineer denklem takımının kökleri";
 inline const std::string kSortedRootsHeading = "Lineer denklem takımının sıralanmış kökleri";
 inline const std::string kOverflowMessage = "Hesaplamada sayı taşması oluştu";
+inline const std::string kNoFileMessage = "Katsayılar matrisi için bir dosya seçiniz";
+inline const std::string kNoMethodMessage = "Bir yöntem seçiniz";
 
 // examples/uc-denklem.txt loaded and solved by Gauss elimination.
 inline const std::vector<std::string> kUcDenklemGauss = {

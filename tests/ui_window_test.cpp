@@ -18,6 +18,7 @@ namespace {
 const std::vector<std::string>& kGaussTranscript = test::kUcDenklemGauss;
 
 const std::vector<std::string>& kLoadListing = test::kUcDenklemLoad;
+using test::kNoFileMessage, test::kNoMethodMessage;
 
 using WindowLayout = WindowTest;
 

@@ -16,7 +16,7 @@ bool Session::loadFile(const std::string& path) {
         return false;
     }
     host_.listClear();
-    ctx_.append("Katsayılar matrisi");
+    ctx_.append(Text::CoefficientsHeading);
     Listele(ctx_, ws_.m, ws_.n, ws_.A);
     asLoaded_ = ws_;
     loaded_ = true;
@@ -35,11 +35,11 @@ void runMethod(Context& ctx, Option option) {
 
 void Session::hesapla(const RunRequest& request) {
     if (!loaded_) {
-        host_.message(kNoFileMessage);
+        ctx_.message(Text::NoFileMessage);
         return;
     }
     if (!request.option) {
-        host_.message(kNoMethodMessage);
+        ctx_.message(Text::NoMethodMessage);
         return;
     }
     ctx_.params = request.params;
@@ -48,9 +48,8 @@ void Session::hesapla(const RunRequest& request) {
 }
 
 void Session::listeleButton() {
-    PictureSurface& picture = host_.picture();
-    picture.clear();
-    picture.print("Katsayılar matrisi");
+    host_.picture().clear();
+    ctx_.printToPicture(Text::CoefficientsHeading);
     try {
         Listele(ctx_, ws_.m, ws_.n, ws_.A);
     } catch (const NumberOverflow&) {

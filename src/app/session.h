@@ -11,9 +11,6 @@
 
 namespace lineer {
 
-inline constexpr const char* kNoFileMessage = "Katsayılar matrisi için bir dosya seçiniz";
-inline constexpr const char* kNoMethodMessage = "Bir yöntem seçiniz";
-
 // What "Hesapla" is pressed with: the selected option (none when no option
 // button is selected) and the run parameters.
 struct RunRequest {

@@ -11,53 +11,22 @@
 #include "loader.h"
 #include "picture_output.h"
 #include "session.h"
+#include "texts.h"
 #include "toolkit.h"
 
 namespace lineer::cli {
 
 namespace {
 
-const char* const kHelpHead =
-    "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
-    "                 [--draw] [--picture ÇIKTI.png] DOSYA\n"
-    "       lineer --open DOSYA\n"
-    "\n"
-    "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
-    "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
-    "çalıştırıldığında program penceresini açar; --open DOSYA ile pencereyi açıp\n"
-    "DOSYA'yı yükler.\n"
-    "\n"
-    "Yöntemler:\n";
-
-const char* const kHelpTail =
-    "\n"
-    "Seçenekler:\n"
-    "  --max-iter METİN  \"Maksimum iterasyon sayısı\" kutusunun metni (varsayılan 100)\n"
-    "  --w METİN         \"Gevşetme faktörü\" kutusunun metni (varsayılan 1)\n"
-    "  --steps           yöntemin adımlarını açıklayan satırları da yazar\n"
-    "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
-    "  --picture ÇIKTI   en sonda resim kutusunu PNG dosyası olarak kaydeder\n"
-    "  --help            bu açıklamayı gösterir\n"
-    "  --version         sürümü gösterir\n"
-    "\n"
-    "Standart çıktı: sonuç listesinin bütün satırları, sırasıyla (UTF-8).\n"
-    "Standart hata: gösterilen her mesaj kutusunun ve resim kutusuna yazılan her\n"
-    "satırın metni, oluş sırasıyla.\n"
-    "Çıkış durumu: 0 yöntem sonuna kadar çalıştı; 1 yöntem bir mesajla durdu;\n"
-    "2 kullanım hatası, dosya yüklenemedi ya da çıktı yazılamadı.\n"
-    "Ctrl+C bir iterasyonu o adımda bitirir: rapor yazılır, çıkış durumu 1 olur.\n"
-    "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir; virgülse\n"
-    "--max-iter ve --w metinlerindeki virgül de ondalık ayıracı olarak okunur.\n";
-
-// The method names in a column, one line per method.
+// The usage, with the method names in a column, one line per method.
 std::string helpText() {
-    std::string text = kHelpHead;
+    std::string methods;
     for (const MethodRow& row : kMethods) {
         std::string name = row.cliName;
         name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
-        text += "  " + name + row.cliHelp + "\n";
+        methods += "  " + name + row.cliHelp + "\n";
     }
-    return text + kHelpTail;
+    return format(Text::CliHelp, methods);
 }
 
 // Standard output is written in large blocks as lines arrive: a large
@@ -91,7 +60,7 @@ private:
     std::string buf_;
 };
 
-void toStderr(const std::string& text) {
+void toStderr(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
@@ -164,13 +133,13 @@ public:
     }
 };
 
-int usage(const std::string& problem) {
-    std::fprintf(stderr, "lineer: %s\n\"lineer --help\" kullanımı açıklar.\n", problem.c_str());
+int usage(std::string_view problem) {
+    toStderr(format(Text::CliUsageError, problem));
     return 2;
 }
 
 int outputFailed() {
-    std::fputs("Standart çıktıya yazılamadı\n", stderr);
+    toStderr(text(Text::CliOutputFailed));
     return 2;
 }
 
@@ -212,31 +181,31 @@ int run(const std::vector<std::string>& args) {
         } else if (a == "--steps") {
             request.params.steps = true;
         } else if ((r = value("--method", method)) != 0) {
-            if (r < 0) return usage("--method bir yöntem adı ister");
+            if (r < 0) return usage(text(Text::CliMethodNeedsName));
             request.option.reset();
             for (const MethodRow& row : kMethods)
                 if (method == row.cliName) request.option = row.option;
-            if (!request.option) return usage("bilinmeyen yöntem: " + shownPath(method));
+            if (!request.option) return usage(format(Text::CliUnknownMethod, shownPath(method)));
         } else if ((r = value("--max-iter", request.params.maxIterText)) != 0) {
-            if (r < 0) return usage("--max-iter bir metin ister");
+            if (r < 0) return usage(format(Text::CliOptionNeedsText, "--max-iter"));
         } else if ((r = value("--w", request.params.wText)) != 0) {
-            if (r < 0) return usage("--w bir metin ister");
+            if (r < 0) return usage(format(Text::CliOptionNeedsText, "--w"));
         } else if ((r = value("--picture", picture)) != 0) {
-            if (r < 0 || picture.empty()) return usage("--picture bir dosya adı ister");
+            if (r < 0 || picture.empty()) return usage(text(Text::CliPictureNeedsName));
         } else if (a == "--") {
             if (i + 1 < argc && !haveFile) {
                 file = args[++i];
                 haveFile = true;
             }
         } else if (a.size() > 1 && a[0] == '-') {
-            return usage("bilinmeyen seçenek: " + shownPath(std::string(a)));
+            return usage(format(Text::CliUnknownOption, shownPath(std::string(a))));
         } else {
-            if (haveFile) return usage("yalnızca bir dosya verilebilir");
+            if (haveFile) return usage(text(Text::CliOneFileOnly));
             file = std::string(a);
             haveFile = true;
         }
     }
-    if (!haveFile) return usage("katsayılar dosyası verilmedi");
+    if (!haveFile) return usage(text(Text::CliNoFile));
 
     PictureOutput out;
     if (!picture.empty() || draw) host.pictureBox.target = out.surface();
@@ -268,7 +237,7 @@ int run(const std::vector<std::string>& args) {
             releaseOutput();
         std::string why = out.save(picture);
         if (!why.empty()) {
-            std::fprintf(stderr, "Resim kaydedilemedi: %s: %s\n", shownPath(picture).c_str(), why.c_str());
+            toStderr(format(Text::CliPictureNotSaved, shownPath(picture), why));
             return 2;
         }
         if (stopRequested()) return 1;

@@ -34,7 +34,7 @@ void Module_DetGauss(Context& ctx) {
     }
 
     ctx.append(" ");
-    ctx.append("Üst-üçgenselleştirilmiş matris");
+    ctx.append(Text::UpperTriangularHeading);
     Listele(ctx, m, n, A);
 
     if (ctx.params.steps) steps::diagonalProduct(ctx, A, n);
@@ -49,7 +49,7 @@ void Module_DetGauss(Context& ctx) {
     const double d = product.value();
     requireFinite(d);
     ctx.append(" ");
-    ctx.append("Matrisin determinantı = " + formatRounded(d, 4, ctx.decimal));
+    ctx.append(format(Text::DeterminantLine, formatRounded(d, 4, ctx.decimal)));
 }
 
 }  // namespace lineer

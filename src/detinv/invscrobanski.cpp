@@ -3,6 +3,7 @@
 
 #include "detinv.h"
 #include "listing.h"
+#include "numformat.h"
 #include "scaled.h"
 #include "squareblock.h"
 #include "steps.h"
@@ -45,7 +46,7 @@ void Module_InvScrobanski(Context& ctx) {
                 c[i] = carriedSum([&](auto add) {
                     for (int j = 1; j <= k; ++j) add(A(e, j), A(j, i));
                 });
-            if (ctx.params.steps) explainC(steps::ordinal(k, ". adım: c = r·B"), k);
+            if (ctx.params.steps) explainC(format(Text::StepBorderingRow, intText(k)), k);
             // The corner d = a - r·B·u, reduced in place term by term.
             for (int i = 1; i <= k; ++i) A(e, e) = differenceWith(A(e, e), c[i] * Scaled(A(i, e)));
             if (ctx.params.steps) steps::value(ctx, "d = a \u2212 c·u", A(e, e));
@@ -63,7 +64,7 @@ void Module_InvScrobanski(Context& ctx) {
             // New bottom row.
             const Scaled minusDelta(-A(e, e));
             for (int i = 1; i <= k; ++i) A(e, i) = kept(minusDelta * c[i]);
-            if (ctx.params.steps) steps::vector(ctx, "yeni " + steps::ordinal(e, ". satır"), steps::rowOf(A, e), 1, k);
+            if (ctx.params.steps) steps::vector(ctx, format(Text::StepNewRow, intText(e)), steps::rowOf(A, e), 1, k);
             // Minus the current inverse times column e (still as loaded).
             // c(i) − a × b is c(i) + (−a) × b, bit for bit.
             for (int i = 1; i <= k; ++i)
@@ -83,12 +84,12 @@ void Module_InvScrobanski(Context& ctx) {
                     step.apply(A.a[i], -c[i]);
                 A(i, e) = kept(delta * c[i]);
             }
-            if (ctx.params.steps) steps::vector(ctx, "yeni " + steps::ordinal(e, ". sütun"), steps::columnOf(A, e), 1, k);
+            if (ctx.params.steps) steps::vector(ctx, format(Text::StepNewColumn, intText(e)), steps::columnOf(A, e), 1, k);
         }
     }
 
     ctx.append(" ");
-    ctx.append("Ters matris");
+    ctx.append(Text::InverseHeading);
     Listele(ctx, m, n, A);
 }
 

@@ -5,13 +5,11 @@
 
 namespace lineer {
 
-inline constexpr const char* kTooFewColumns = "Sütun sayısı satır sayısından az";
-
 // Whether the square block lies inside the columns the file filled; shows
 // the message when it does not.
 inline bool squareBlockLoaded(Context& ctx) {
     if (ctx.ws.m < ctx.ws.n) {
-        ctx.host.message(kTooFewColumns);
+        ctx.message(Text::TooFewColumns);
         return false;
     }
     return true;

@@ -32,7 +32,7 @@ bool lesGauss(Context& ctx) {
     }
 
     ctx.append(" ");
-    ctx.append("Üst-üçgenselleştirilmiş matris");
+    ctx.append(Text::UpperTriangularHeading);
     Listele(ctx, m, n, A);
 
     // Back-solving divides by A(n, n), which elimination never tests; with

@@ -74,10 +74,10 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
     }
 
     ctx.append(" ");
-    ctx.append("Alt-üçgensel matris");
+    ctx.append(Text::LowerFactorHeading);
     Listele(ctx, n, n, *L);
     ctx.append(" ");
-    ctx.append("Üst-üçgensel matris");
+    ctx.append(Text::UpperFactorHeading);
     Listele(ctx, n, n, *U);
 
     // Without equations there is nothing to substitute (the first step

@@ -47,7 +47,7 @@ void Module_LesMPGauss(Context& ctx) {
     }
 
     ctx.append(" ");
-    ctx.append("Pivotlanmış matris");
+    ctx.append(Text::PivotedHeading);
     Listele(ctx, m, n, A);
 
     // After an early end the root vector holds nothing of this run.

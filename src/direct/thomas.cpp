@@ -12,8 +12,6 @@
 
 namespace lineer {
 
-inline constexpr const char* kThomasTooLarge = "Thomas yöntemi en çok 99 denklem çözebilir";
-
 void Module_LesThomas(Context& ctx) {
     const Matrix& A = ctx.ws.A;
     Vector& x = ctx.ws.x;
@@ -22,7 +20,7 @@ void Module_LesThomas(Context& ctx) {
     // The right side is column n + 1, which the workspace has only up to
     // 99 equations.
     if (n >= kMaxIndex) {
-        ctx.host.message(kThomasTooLarge);
+        ctx.message(Text::ThomasTooLarge);
         return;
     }
 
@@ -44,7 +42,7 @@ void Module_LesThomas(Context& ctx) {
         requireFinite(d(i));
     }
     ctx.append(" ");
-    ctx.append("Dikdörgenselleştirilmiş katsayılar matrisi");
+    ctx.append(Text::ThomasTableHeading);
     ctx.append(" ");
     for (int i = 1; i <= n; ++i) {
         std::string line;
@@ -136,7 +134,7 @@ void Module_LesThomas(Context& ctx) {
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j)
             if ((j < i - 1 || j > i + 1) && A(i, j) != 0) ++unused;
-    if (unused > 0) ctx.note(format(Text::NotTridiagonal, {std::to_string(unused)}));
+    if (unused > 0) ctx.note(format(Text::NotTridiagonal, intText(unused)));
 }
 
 }  // namespace lineer

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "filereader.h"
+#include "numformat.h"
 #include "numparse.h"
 #include "texts.h"
 
@@ -164,7 +165,7 @@ LoadResult loadCoefficientFile(const std::string& path, Workspace& ws) {
     std::unique_ptr<ByteSource> file = openRegularFile(path);
     if (!file) {
         LoadResult result;
-        result.message = "Dosya açılamadı: " + shownPath(path);
+        result.message = format(Text::FileNotOpened, shownPath(path));
         return result;
     }
     return loadCoefficients(*file, path, ws);
@@ -205,12 +206,12 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
         }
         double v = 0;
         if (tooLong) {
-            result.message = format(Text::NumberTooLong, {std::to_string(kTokenLimit),
-                                                          shownText(reader.wide() ? token : decodeBytes(token))});
+            result.message = format(Text::FileItemTooLong, intText(static_cast<long long>(kTokenLimit)),
+                                    shownText(reader.wide() ? token : decodeBytes(token)));
             return result;
         }
         if (!ascii || !parseFileNumber(text, v)) {
-            result.message = "Dosyada geçersiz bir değer var: \"" + shownText(reader.wide() ? token : decodeBytes(token)) + "\"";
+            result.message = format(Text::FileInvalidValue, shownText(reader.wide() ? token : decodeBytes(token)));
             return result;
         }
         ++count;
@@ -220,7 +221,7 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
             double dn = values[0], dm = v;
             auto whole = [](double d) { return d >= 0 && d <= kMaxIndex && d == std::floor(d); };
             if (!whole(dn) || !whole(dm)) {
-                result.message = "Satır ve sütun sayıları 0 ile 100 arasında tam sayı olmalıdır";
+                result.message = lineer::text(Text::FileBadSizes);
                 return result;
             }
             n = static_cast<int>(dn);
@@ -233,12 +234,11 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
         }
     }
     if (!reader.ok() && count < needed) {
-        result.message = "Dosya açılamadı: " + shownPath(path);
+        result.message = format(Text::FileNotOpened, shownPath(path));
         return result;
     }
     if (count < needed) {
-        result.message = "Dosyada yeterli sayı yok: " + std::to_string(needed) + " sayı gerekiyor, " +
-                         std::to_string(count) + " sayı bulundu";
+        result.message = format(Text::FileTooFewNumbers, intText(needed), intText(count));
         return result;
     }
     ws.n = n;

@@ -26,7 +26,7 @@ namespace lineer {
 
 namespace {
 
-std::string why(Text reason) { return std::string(text(reason)); }
+std::string why(PlainText reason) { return std::string(text(reason)); }
 
 std::string reasonOfErrno(int e) {
     switch (e) {
@@ -42,7 +42,7 @@ std::string reasonOfErrno(int e) {
         case EISDIR: return why(Text::WhyFolderInTheWay);
         case ENAMETOOLONG: return why(Text::WhyNameTooLong);
         case EIO: return why(Text::WhyDiskError);
-        default: return format(Text::WhyErrorCode, {std::to_string(e)});
+        default: return format(Text::WhyErrorCode, std::to_string(e));
     }
 }
 
@@ -87,7 +87,7 @@ std::string reasonOfWinError(DWORD e) {
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL: return why(Text::WhyDiskFull);
         case ERROR_WRITE_PROTECT: return why(Text::WhyWriteProtected);
-        default: return format(Text::WhyErrorCode, {std::to_string(e)});
+        default: return format(Text::WhyErrorCode, std::to_string(e));
     }
 }
 

@@ -18,7 +18,7 @@ std::string shortestText(double v) {
 
 SaveResult saveCoefficientFile(const std::string& path, int n, int m, const std::vector<double>& values) {
     SaveResult result;
-    const auto failed = [&](std::string_view reason) { return format(Text::SaveFailed, {shownPath(path), reason}); };
+    const auto failed = [&](std::string_view reason) { return format(Text::SaveFailed, shownPath(path), reason); };
     if (n < 0 || n > kMaxIndex || m < 0 || m > kMaxIndex || values.size() != static_cast<std::size_t>(n) * m) {
         result.message = failed(text(Text::WhySizeOutOfRange));
         return result;

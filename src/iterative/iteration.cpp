@@ -14,10 +14,8 @@ void appendIterationReport(Context& ctx, std::int64_t k, double e) {
     requireFinite(e);
     for (int i = 1; i <= ctx.ws.n; ++i) requireFinite(ctx.ws.x(i));
 
-    std::string count;
-    appendInt(count, k);
-    count += kIterationsSuffix;
-    std::string error = kMaxErrorPrefix + formatRounded(e, 6, ctx.decimal);
+    std::string count = format(Text::IterationCountLine, intText(k));
+    std::string error = format(Text::MaxErrorLine, formatRounded(e, 6, ctx.decimal));
 
     ctx.append(" ");
     ctx.append(std::move(count));
@@ -27,10 +25,7 @@ void appendIterationReport(Context& ctx, std::int64_t k, double e) {
 }
 
 void appendStoppedLine(Context& ctx, std::int64_t k) {
-    std::string line = kStoppedPrefix;
-    appendInt(line, k);
-    line += kStoppedSuffix;
-    ctx.append(std::move(line));
+    ctx.append(format(Text::StoppedLine, intText(k)));
 }
 
 }  // namespace lineer

@@ -22,11 +22,6 @@
 namespace lineer {
 
 inline constexpr double kTolerance = 0.00001;
-inline constexpr const char* kDivergesMessage = "İterasyon ıraksıyor";
-inline constexpr const char* kIterationsSuffix = " iterasyon adımı sonucunda";
-inline constexpr const char* kMaxErrorPrefix = "Maksimum hata = ";
-inline constexpr const char* kStoppedPrefix = "İterasyon ";
-inline constexpr const char* kStoppedSuffix = ". adımda durduruldu";
 
 // Whether some A(i, i), i = 1..n, is exactly 0.
 bool hasZeroDiagonal(const Matrix& A, int n);
@@ -189,7 +184,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
             finite = finite && std::isfinite(x[i]);
         }
         if (!finite) {
-            ctx.host.message(kDivergesMessage);
+            ctx.message(Text::DivergesMessage);
             return;
         }
 

@@ -254,4 +254,10 @@ void appendInt(std::string& out, long long v) {
     out.append(buf, res.ptr);
 }
 
+std::string intText(long long v) {
+    std::string s;
+    appendInt(s, v);
+    return s;
+}
+
 }  // namespace lineer

@@ -34,5 +34,6 @@ void appendFixed4Exact(std::string& out, double v, std::string_view dec);
 std::string formatRounded(double v, int decimals, std::string_view dec);
 
 void appendInt(std::string& out, long long v);
+std::string intText(long long v);
 
 }  // namespace lineer

@@ -54,10 +54,10 @@ void Listele(Context& ctx, int cols, int rows, const Matrix& matrix) {
     }
 }
 
-void appendRootsBlock(Context& ctx, Text heading) {
+void appendRootsBlock(Context& ctx, PlainText heading) {
     const int n = ctx.ws.n;
     for (int i = 1; i <= n; ++i) requireFinite(ctx.ws.x(i));
-    ctx.append(std::string(text(heading)));
+    ctx.append(heading);
     ctx.append(" ");
     for (int i = 1; i <= n; ++i) {
         std::string line = " x(";

@@ -23,6 +23,6 @@ void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, con
 // Appends the roots block: the heading, " ", and " x(i) = value" for
 // i = 1..n of the workspace's root vector. Throws NumberOverflow before
 // appending anything if a root is not finite.
-void appendRootsBlock(Context& ctx, Text heading);
+void appendRootsBlock(Context& ctx, PlainText heading);
 
 }  // namespace lineer

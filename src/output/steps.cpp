@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::string_view kMinus = " \u2212 ";  // the operator; numbers keep the listing's "-"
 constexpr std::string_view kTimes = " \u00d7 ";
-constexpr std::string_view kOverflow = "taşma";
 constexpr int kCell = 12;  // width of a table column
 
 // Characters, not bytes: the decimal symbol may be more than one byte.
@@ -50,7 +49,7 @@ Line& Line::num(double v) {
     if (std::isfinite(v))
         appendFixed4(s_, v, dec_);
     else
-        s_.append(kOverflow);
+        s_.append(lineer::text(Text::StepOverflow));
     return *this;
 }
 
@@ -75,56 +74,38 @@ Line& Line::vec(Entries v, int from, int to) {
 }
 
 void rowOperation(Context& ctx, int target, double multiplier, int source) {
-    Line l(ctx);
-    l << target << ". satır \u2190 " << target << ". satır" << kMinus;
-    l.term(multiplier) << kTimes << source << ". satır";
-    ctx.explain(std::move(l.text()));
+    ctx.explain(format(Text::StepRowOperation, intText(target), Line(ctx).term(multiplier).text(), intText(source)));
 }
 
 void rowDivision(Context& ctx, int row, double divisor) {
-    Line l(ctx);
-    l << row << ". satır \u2190 " << row << ". satır / ";
-    l.term(divisor);
-    ctx.explain(std::move(l.text()));
+    ctx.explain(format(Text::StepRowDivision, intText(row), Line(ctx).term(divisor).text()));
 }
 
-void rowExchange(Context& ctx, int i, int j) {
-    Line l(ctx);
-    l << i << ". ve " << j << ". satırlar yer değiştirdi";
-    ctx.explain(std::move(l.text()));
-}
+void rowExchange(Context& ctx, int i, int j) { ctx.explain(format(Text::StepRowExchange, intText(i), intText(j))); }
 
 void columnExchange(Context& ctx, int i, int j) {
-    Line l(ctx);
-    l << i << ". ve " << j << ". sütunlar yer değiştirdi";
-    ctx.explain(std::move(l.text()));
+    ctx.explain(format(Text::StepColumnExchange, intText(i), intText(j)));
 }
 
-void rootExchange(Context& ctx, int i, int j) {
-    Line l(ctx);
-    l << "x(" << i << ") ile x(" << j << ") yer değiştirdi";
-    ctx.explain(std::move(l.text()));
-}
+void rootExchange(Context& ctx, int i, int j) { ctx.explain(format(Text::StepRootExchange, intText(i), intText(j))); }
 
 void largestElement(Context& ctx, int k, double largest, int row, int column) {
-    Line l(ctx);
-    l << k << ". adım: ";
-    if (largest == 0)
-        l << "kalan blokta sıfırdan farklı eleman yok";
-    else
-        (l << "en büyük eleman ").num(largest) << " (" << row << ". satır, " << column << ". sütun)";
-    ctx.explain(std::move(l.text()));
+    if (largest == 0) {
+        ctx.explain(format(Text::StepNoLargestElement, intText(k)));
+        return;
+    }
+    ctx.explain(format(Text::StepLargestElement, intText(k), Line(ctx).num(largest).text(), intText(row),
+                       intText(column)));
 }
 
 void diagonalProduct(Context& ctx, const Matrix& A, int n) {
     if (n < 1) return;
     Line l(ctx);
-    l << "Köşegen elemanlarının çarpımı: ";
     for (int k = 1; k <= n; ++k) {
         if (k > 1) l << kTimes;
         l.term(A(k, k));
     }
-    ctx.explain(std::move(l.text()));
+    ctx.explain(format(Text::StepDiagonalProduct, l.text()));
 }
 
 void vector(Context& ctx, std::string_view name, Entries v, int from, int to) {
@@ -135,11 +116,7 @@ void vector(Context& ctx, std::string_view name, Entries v, int from, int to) {
 }
 
 void luStep(Context& ctx, int k, int n, double pivot) {
-    Line l(ctx);
-    l << k << ". adım: U(" << k << "," << k << ".." << n << ") ve L(" << k << ".." << n << "," << k
-      << ") hesaplandı, köşegen elemanı ";
-    l.num(pivot);
-    ctx.explain(std::move(l.text()));
+    ctx.explain(format(Text::StepLuFactors, intText(k), intText(n), Line(ctx).num(pivot).text()));
 }
 
 void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entries v, int from, int to,
@@ -175,19 +152,12 @@ void value(Context& ctx, std::string_view label, double v) {
 }
 
 void thomasRow(Context& ctx, int i, double beta, double gamma) {
-    if (i == 1) ctx.explain("İleri süpürme: \u03b2(i) ve \u03b3(i)");
+    if (i == 1) ctx.explain(std::string(text(Text::StepThomasSweep)));
     Line l(ctx);
     l << "\u03b2(" << i << ") = ";
     l.num(beta) << "   \u03b3(" << i << ") = ";
     l.num(gamma);
     ctx.explain(std::move(l.text()));
-}
-
-std::string ordinal(int k, std::string_view rest) {
-    std::string s;
-    appendInt(s, k);
-    s.append(rest);
-    return s;
 }
 
 std::string name(std::string_view symbol, int i) {
@@ -218,11 +188,14 @@ void IterationTable::write(std::int64_t k, const double* x, double e) {
         if (std::isfinite(x[i]))
             appendFixed4(cell, x[i], ctx_.decimal);
         else
-            cell = kOverflow;
+            cell = text(Text::StepOverflow);
         padLeft(line, cell, kCell);
     }
     line.append("   ");
-    line.append(std::isfinite(e) ? formatRounded(e, 6, ctx_.decimal) : std::string(kOverflow));
+    if (std::isfinite(e))
+        line.append(formatRounded(e, 6, ctx_.decimal));
+    else
+        line.append(text(Text::StepOverflow));
     ctx_.explain(std::move(line));
 }
 
@@ -231,9 +204,10 @@ void IterationTable::sweep(std::int64_t k, const double* x, double e) {
     last_ = k;
     if (k == 1) {
         std::string head;
-        padLeft(head, "Adım", 6);
+        padLeft(head, text(Text::StepTableSweep), 6);
         for (int i = 1; i <= n; ++i) padLeft(head, name("x", i), kCell);
-        head.append("   Maksimum değişim");
+        head.append("   ");
+        head.append(text(Text::StepTableMaxChange));
         ctx_.explain(std::move(head));
     }
     if (k <= kHead) {
@@ -255,9 +229,10 @@ void IterationTable::finish() {
     const std::size_t row = static_cast<std::size_t>(n) + 1;
     const std::int64_t first = last_ - kTail + 1 > kHead + 1 ? last_ - kTail + 1 : kHead + 1;
     if (first > kHead + 1) {
-        Line l(ctx_);
-        l << "      (" << (first - kHead - 1) << " adım gösterilmedi)";
-        ctx_.explain(std::move(l.text()));
+        // Indented past the sweep column, under the values.
+        std::string line(6, ' ');
+        formatTo(line, Text::StepTableLeftOut, intText(first - kHead - 1));
+        ctx_.explain(std::move(line));
     }
     std::vector<double> x(row + 1);
     for (std::int64_t k = first; k <= last_; ++k) {

@@ -84,8 +84,6 @@ void value(Context& ctx, std::string_view label, double v);
 // line for i = 1.
 void thomasRow(Context& ctx, int i, double beta, double gamma);
 
-// k followed by `rest` ("2. satır").
-std::string ordinal(int k, std::string_view rest);
 // "x(i)", "U(i,j)" and the like, for formula's left-hand side.
 std::string name(std::string_view symbol, int i);
 std::string name(std::string_view symbol, int i, int j);

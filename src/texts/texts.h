@@ -1,15 +1,20 @@
 #pragma once
-// Every text the user sees, in one catalogue: one key per text, its Turkish
-// and its English form, and the language the program speaks.
+// Every text the user sees, from the catalogue (catalogue.h), in the
+// language the program speaks.
 //
 // A text that takes values is one template with numbered places
 // ("İterasyon {0}. adımda durduruldu"); the caller formats the values
 // (numbers through the number formatter) and fills the places, so every
-// language orders its words its own way.
+// language orders its words its own way. A call that gives a template more
+// or fewer values than it has places does not compile.
 
+#include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
+
+#include "catalogue.h"
 
 namespace lineer {
 
@@ -21,68 +26,92 @@ enum class Language : unsigned char { Turkish, English };
 void setLanguage(Language language);
 Language language();
 
-// The keys, in the order of the catalogue's table (texts.cpp).
-enum class Text : int {
-    ZeroDiagonal,        // " sıfır diyagonal elemanı"
-    RootsHeading,        // "Lineer denklem takımının kökleri"
-    SortedRootsHeading,  // "Lineer denklem takımının sıralanmış kökleri"
-    OverflowMessage,     // "Hesaplamada sayı taşması oluştu"
+namespace detail {
 
-    // Saving a file: one template, and the reasons it gives.
-    SaveFailed,             // "Dosya kaydedilemedi: {0} ({1})": the path, the reason
-    WhyNoPermission,        // "yazma izni yok"
-    WhyNoFolder,            // "klasör bulunamadı"
-    WhyDiskFull,            // "diskte yer kalmadı"
-    WhyQuotaFull,           // "disk kotası doldu"
-    WhyReadOnly,            // "dosya sistemi salt okunur"
-    WhyFolderInTheWay,      // "bu adda bir klasör var"
-    WhyNameTooLong,         // "dosya adı çok uzun"
-    WhyDiskError,           // "disk okuma/yazma hatası"
-    WhyErrorCode,           // "hata kodu {0}": the system's number
-    WhyCannotCreate,        // "bu klasörde dosya oluşturulamıyor"
-    WhyInUse,               // "yazma izni yok ya da dosya başka bir programda açık"
-    WhyWriteProtected,      // "disk yazmaya karşı korumalı"
-    WhyNotEncoded,          // "yazma hatası": the picture could not be made into PNG
-    WhySizeOutOfRange,      // "satır ve sütun sayıları 0 ile 100 arasında olmalıdır"
-    WhyNotFinite,           // "sonlu olmayan bir değer var"
+// The number of places of a template, {0} to {n-1}; -1 when they are not
+// numbered from 0 without a gap.
+constexpr int countPlaces(std::string_view t) {
+    bool seen[10] = {};
+    for (std::size_t i = 0; i + 2 < t.size(); ++i)
+        if (t[i] == '{' && t[i + 1] >= '0' && t[i + 1] <= '9' && t[i + 2] == '}') seen[t[i + 1] - '0'] = true;
+    int n = 0;
+    while (n < 10 && seen[n]) ++n;
+    for (int k = n; k < 10; ++k)
+        if (seen[k]) return -1;
+    return n;
+}
 
-    // The matrix editor's cells.
-    CellEmpty,              // "Boş hücre"
-    CellTooLarge,           // "Sayı çok büyük"
-    CellDecimalPoint,       // "Ondalık ayıracı olarak nokta yazınız"
-    CellNotANumber,         // "Sayı değil"
-    CellChange,             // "Hücre": the undo entry of a typed cell
-    RightHandSide,          // "sağ taraf": the heading of the last column
+constexpr bool wellFormed() {
+    if (std::size(kCatalogue) != static_cast<std::size_t>(Text::Count_)) return false;
+    for (std::size_t k = 0; k < std::size(kCatalogue); ++k) {
+        const TextRow& row = kCatalogue[k];
+        if (static_cast<std::size_t>(row.key) != k || !row.turkish) return false;
+        const int places = countPlaces(row.turkish);
+        if (places < 0 || (row.english && countPlaces(row.english) != places)) return false;
+    }
+    return true;
+}
+static_assert(wellFormed(),
+              "the catalogue has one row per key, in the order of the keys; a template's places are {0} to {n-1}, "
+              "and its English form has the same places");
 
-    // The parameter boxes' reading.
-    ValueUsed,              // "Kullanılacak değer: {0}"
-    Infinity,               // "sonsuz"
-    MinusInfinity,          // "eksi sonsuz"
+// Deliberately not constexpr: reaching one of these in the checks below
+// stops the compilation at the call that got the number of values wrong.
+void thisTextTakesValuesUseFormat();
+void thisTemplateTakesAnotherNumberOfValues();
 
-    // The progress window of a long iteration.
-    ProgressTitle,          // "Hesaplanıyor"
-    ProgressSweeps,         // "İterasyon: {0}"
-    ProgressChange,         // "Maksimum hata: {0}"
-    ProgressLimit,          // "İterasyon sınırı: {0}"
-    ProgressCancel,         // "İptal"
+// Appends the template of `key` in `in` with "{k}" replaced by values[k];
+// the number of values is the caller's to check.
+void fill(std::string& out, Text key, Language in, std::initializer_list<std::string_view> values);
 
-    // Numbers out of range, a remark on a run, no display, an item too long.
-    UnderflowMessage,    // "Hesaplamada bir sayı gösterilemeyecek kadar küçüldü (alttan taşma)"
-    NotTridiagonal,      // "Matris üç köşegenli değil: ... {0} katsayı kullanılmadı"
-    NoDisplay,           // "Ekran bulunamadı ..."
-    NumberTooLong,       // "Dosyada çok uzun bir değer var ...": the limit, the item
+}  // namespace detail
 
-    Count_               // not a text: the number of keys
+// The number of places of a key's template.
+constexpr int places(Text key) { return detail::countPlaces(kCatalogue[static_cast<std::size_t>(key)].turkish); }
+
+// A key whose text takes no values; made from a Text at compile time only,
+// where the check runs.
+class PlainText {
+public:
+    consteval PlainText(Text key) : key_(key) {
+        if (places(key) != 0) detail::thisTextTakesValuesUseFormat();
+    }
+    constexpr Text key() const { return key_; }
+
+private:
+    Text key_;
+};
+
+// A key whose template has exactly `Places` places.
+template <std::size_t Places>
+class TextTemplate {
+public:
+    consteval TextTemplate(Text key) : key_(key) {
+        if (places(key) != static_cast<int>(Places)) detail::thisTemplateTakesAnotherNumberOfValues();
+    }
+    constexpr Text key() const { return key_; }
+
+private:
+    Text key_;
 };
 
 // The text of `key` in the current language, or in `in`. A key without an
 // English text yet gives the Turkish one.
-std::string_view text(Text key);
-std::string_view text(Text key, Language in);
+std::string_view text(PlainText key);
+std::string_view text(PlainText key, Language in);
 
-// The template of `key` with "{0}", "{1}", ... replaced by args[0],
-// args[1], ...; a place without a value stays as it is.
-std::string format(Text key, std::initializer_list<std::string_view> args);
-std::string format(Text key, Language in, std::initializer_list<std::string_view> args);
+// The template of `key` with its places filled by the values in order
+// ({0} by the first); each value is a string, a number already formatted.
+template <class... Values>
+void formatTo(std::string& out, TextTemplate<sizeof...(Values)> key, const Values&... values) {
+    detail::fill(out, key.key(), language(), {std::string_view(values)...});
+}
+
+template <class... Values>
+std::string format(TextTemplate<sizeof...(Values)> key, const Values&... values) {
+    std::string out;
+    formatTo(out, key, values...);
+    return out;
+}
 
 }  // namespace lineer

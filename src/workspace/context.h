@@ -29,13 +29,15 @@ struct Context {
     RunParameters params{};
 
     void append(std::string line) { host.listAppend(std::move(line)); }
+    // A results-list line with the catalogue's text.
+    void append(PlainText key) { host.listAppend(std::string(text(key))); }
     void explain(std::string line) { host.listExplain(std::move(line)); }
     // A message box with the catalogue's text.
-    void message(Text key) { host.message(std::string(text(key))); }
+    void message(PlainText key) { host.message(std::string(text(key))); }
     // A remark on a run that has ended as it should.
     void note(std::string text) { host.note(text); }
     // One line of the catalogue's text printed into the picture box.
-    void printToPicture(Text key) { host.picture().print(std::string(text(key))); }
+    void printToPicture(PlainText key) { host.picture().print(std::string(text(key))); }
 };
 
 // Thrown by the output operations when a value about to be shown is not

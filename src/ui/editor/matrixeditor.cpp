@@ -15,12 +15,14 @@
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <climits>
 
 #include "matrixgrid.h"
+#include "uitext.h"
 #include "writer.h"
 
 namespace lineer::ui {
@@ -118,14 +120,14 @@ MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(pa
         connect(box, &QSpinBox::valueChanged, this, &MatrixEditor::sizeBoxChanged);
     }
     auto* sizes = new QHBoxLayout;
-    auto* rowsLabel = new QLabel(QStringLiteral("Satır sayısı (n):"), this);
-    auto* colsLabel = new QLabel(QStringLiteral("Sütun sayısı (m):"), this);
-    rowsLabel->setBuddy(rows_);
-    colsLabel->setBuddy(cols_);
-    sizes->addWidget(rowsLabel);
+    rowsLabel_ = new QLabel(this);
+    colsLabel_ = new QLabel(this);
+    rowsLabel_->setBuddy(rows_);
+    colsLabel_->setBuddy(cols_);
+    sizes->addWidget(rowsLabel_);
     sizes->addWidget(rows_);
     sizes->addSpacing(16);
-    sizes->addWidget(colsLabel);
+    sizes->addWidget(colsLabel_);
     sizes->addWidget(cols_);
     sizes->addStretch();
 
@@ -144,37 +146,44 @@ MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(pa
     QPalette red = problem_->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     problem_->setPalette(red);
-    auto* hint = new QLabel(
-        QStringLiteral("Ctrl+V: blok yapıştır   Ctrl+C: kopyala   Delete: 0 yap   Ctrl+Z / Ctrl+Y: geri al / yinele"),
-        this);
-    hint->setTextFormat(Qt::PlainText);
+    hint_ = new QLabel(this);
+    hint_->setTextFormat(Qt::PlainText);
 
-    save_ = new QPushButton(QStringLiteral("Kaydet"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
+    save_ = new QPushButton(this);
+    cancel_ = new QPushButton(this);
     // Enter belongs to the grid: no button is pressed by it.
-    for (QPushButton* b : {save_, cancel}) {
+    for (QPushButton* b : {save_, cancel_}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
     connect(save_, &QPushButton::clicked, this, &MatrixEditor::save);
-    connect(cancel, &QPushButton::clicked, this, &MatrixEditor::reject);
+    connect(cancel_, &QPushButton::clicked, this, &MatrixEditor::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(problem_, 1);
     buttons->addWidget(save_);
-    buttons->addWidget(cancel);
+    buttons->addWidget(cancel_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sizes);
     layout->addWidget(view_, 1);
-    layout->addWidget(hint);
+    layout->addWidget(hint_);
     layout->addLayout(buttons);
 
-    QAction* undo = grid_->undoStack()->createUndoAction(this, QStringLiteral("Geri al"));
-    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo = grid_->undoStack()->createRedoAction(this, QStringLiteral("Yinele"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    addAction(undo);
-    addAction(redo);
+    // Plain actions rather than the undo stack's own, whose captions could
+    // not be set again.
+    QUndoStack* history = grid_->undoStack();
+    undo_ = new QAction(this);
+    undo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    undo_->setEnabled(history->canUndo());
+    connect(undo_, &QAction::triggered, history, &QUndoStack::undo);
+    connect(history, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
+    redo_ = new QAction(this);
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo_->setEnabled(history->canRedo());
+    connect(redo_, &QAction::triggered, history, &QUndoStack::redo);
+    connect(history, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+    addAction(undo_);
+    addAction(redo_);
 
     connect(grid_, &MatrixGrid::sizeChanged, this, [this](int n, int m) {
         const QSignalBlocker b1(rows_), b2(cols_);
@@ -183,9 +192,26 @@ MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(pa
     });
     connect(grid_, &MatrixGrid::cellsChanged, this, &MatrixEditor::updateState);
 
-    setWindowTitle(QStringLiteral("Yeni matris"));
+    retranslate();
     resize(640, 420);
     setMatrix(3, 4, std::vector<double>(12, 0.0));
+}
+
+void MatrixEditor::retranslate() {
+    setWindowTitle(uiText(title_));
+    rowsLabel_->setText(uiText(Text::RowsLabel));
+    colsLabel_->setText(uiText(Text::ColumnsLabel));
+    hint_->setText(uiText(Text::EditorKeysHint));
+    save_->setText(uiText(Text::SaveButton));
+    cancel_->setText(uiText(Text::CancelButton));
+    undo_->setText(uiText(Text::UndoAction));
+    redo_->setText(uiText(Text::RedoAction));
+    updateState();
+}
+
+void MatrixEditor::setTitle(PlainText title) {
+    title_ = title;
+    setWindowTitle(uiText(title_));
 }
 
 void MatrixEditor::setMatrix(int n, int m, const std::vector<double>& values) {
@@ -209,7 +235,7 @@ void MatrixEditor::setSaveTarget(const QString& folder, const QString& fileName)
 
 void MatrixEditor::sizeBoxChanged() {
     if (rows_->value() != grid_->rows() || cols_->value() != grid_->cols())
-        grid_->change(QStringLiteral("Boyut"), rows_->value(), cols_->value(), {});
+        grid_->change(uiText(Text::UndoResize), rows_->value(), cols_->value(), {});
 }
 
 QString MatrixEditor::problemText() const { return problem_->text(); }
@@ -221,9 +247,8 @@ void MatrixEditor::updateState() {
         problem_->clear();
         return;
     }
-    QString t = QStringLiteral("Satır %1, sütun %2: %3").arg(p.row + 1).arg(p.col + 1).arg(p.reason);
-    if (p.count > 1) t += QStringLiteral(" (%1 hücre geçersiz)").arg(p.count);
-    problem_->setText(t);
+    problem_->setText(p.count > 1 ? uiFormat(Text::CellProblems, p.row + 1, p.col + 1, p.reason, p.count)
+                                  : uiFormat(Text::CellProblem, p.row + 1, p.col + 1, p.reason));
 }
 
 void MatrixEditor::copySelection() {
@@ -254,12 +279,7 @@ void MatrixEditor::pasteText(const QString& text) {
     const int top = at.isValid() ? at.row() : 0;
     const int left = at.isValid() ? at.column() : 0;
     if (top + block.size() > kGridMax || left + width > kGridMax) {
-        message(QStringLiteral("Yapıştırılan %1 x %2 blok %3. satır, %4. sütundan başlayınca sığmıyor: "
-                               "matris en çok 100 satır ve 100 sütun olabilir")
-                    .arg(block.size())
-                    .arg(width)
-                    .arg(top + 1)
-                    .arg(left + 1));
+        message(uiFormat(Text::PasteTooLarge, block.size(), width, top + 1, left + 1));
         return;
     }
     std::vector<MatrixGrid::Cell> cells;
@@ -267,7 +287,7 @@ void MatrixEditor::pasteText(const QString& text) {
         for (int j = 0; j < block[i].size(); ++j) cells.push_back({top + i, left + j, block[i][j]});
     const int n = std::max(grid_->rows(), top + static_cast<int>(block.size()));
     const int m = std::max(grid_->cols(), left + static_cast<int>(width));
-    grid_->change(QStringLiteral("Yapıştır"), n, m, cells);
+    grid_->change(uiText(Text::UndoPaste), n, m, cells);
     view_->setCurrentIndex(grid_->index(top, left));
     view_->selectionModel()->select(
         QItemSelection(grid_->index(top, left), grid_->index(top + block.size() - 1, left + width - 1)),
@@ -278,15 +298,15 @@ void MatrixEditor::zeroSelection() {
     std::vector<MatrixGrid::Cell> cells;
     for (const QModelIndex& i : view_->selectionModel()->selectedIndexes())
         cells.push_back({i.row(), i.column(), QStringLiteral("0")});
-    if (!cells.empty()) grid_->change(QStringLiteral("Sil"), grid_->rows(), grid_->cols(), cells);
+    if (!cells.empty()) grid_->change(uiText(Text::UndoClear), grid_->rows(), grid_->cols(), cells);
 }
 
 QString MatrixEditor::askFileName() {
     const QString suggested = QDir(folder_).filePath(fileName_);
     if (fileNameHook) return fileNameHook(suggested);
-    QFileDialog dialog(this, QStringLiteral("Matrisi kaydet"), folder_);
+    QFileDialog dialog(this, uiText(Text::SaveMatrixTitle), folder_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Katsayılar dosyası (*.txt)"));
+    dialog.setNameFilter(uiText(Text::CoefficientFilesFilter));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (!fileName_.isEmpty()) dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -304,8 +324,8 @@ void MatrixEditor::save() {
     if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
         path += QLatin1String(".txt");
         if (QFileInfo::exists(path) &&
-            !askYes(QStringLiteral("%1 zaten var. Üzerine yazılsın mı?").arg(QDir::toNativeSeparators(path)),
-                    QStringLiteral("Üzerine yaz"), QStringLiteral("Vazgeç")))
+            !askYes(uiFormat(Text::OverwriteQuestion, QDir::toNativeSeparators(path)), uiText(Text::OverwriteButton),
+                    uiText(Text::CancelButton)))
             return;
     }
     const SaveResult r =
@@ -321,8 +341,7 @@ void MatrixEditor::save() {
 
 void MatrixEditor::reject() {
     if (!grid_->undoStack()->isClean() &&
-        !askYes(QStringLiteral("Matris kaydedilmedi. Pencere kapatılsın mı?"), QStringLiteral("Kapat"),
-                QStringLiteral("Vazgeç")))
+        !askYes(uiText(Text::CloseUnsavedQuestion), uiText(Text::CloseButton), uiText(Text::CancelButton)))
         return;
     QDialog::reject();
 }

@@ -7,6 +7,9 @@
 #include <functional>
 #include <vector>
 
+#include "texts.h"
+
+class QAction;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -26,6 +29,10 @@ public:
     void setMatrix(int n, int m, const std::vector<double>& values);
     // Where "Kaydet" proposes to save: a folder and a file name in it.
     void setSaveTarget(const QString& folder, const QString& fileName);
+    // The window's caption: "Yeni matris" until set.
+    void setTitle(PlainText title);
+    // Sets every text the editor shows from the catalogue.
+    void retranslate();
 
     MatrixGrid* grid() const { return grid_; }
     QTableView* view() const { return view_; }
@@ -67,8 +74,15 @@ private:
     QTableView* view_ = nullptr;
     QSpinBox* rows_ = nullptr;
     QSpinBox* cols_ = nullptr;
+    QLabel* rowsLabel_ = nullptr;
+    QLabel* colsLabel_ = nullptr;
+    QLabel* hint_ = nullptr;
     QLabel* problem_ = nullptr;
     QPushButton* save_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    PlainText title_ = Text::NewMatrixTitle;
     QString folder_, fileName_;
 };
 

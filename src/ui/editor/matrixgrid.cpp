@@ -10,12 +10,11 @@
 #include "numformat.h"
 #include "numparse.h"
 #include "texts.h"
+#include "uitext.h"
 
 namespace lineer::ui {
 
 namespace {
-
-QString catalogue(Text key) { return QString::fromUtf8(text(key)); }
 
 QString wholeNumber(int k) {
     std::string s;
@@ -34,10 +33,10 @@ CellReading readCell(const QString& text, const QString& decimal) {
     r.value = number.value;
     switch (number.status) {
         case NumberStatus::Number: break;
-        case NumberStatus::Empty: r.reason = catalogue(Text::CellEmpty); break;
-        case NumberStatus::TooLarge: r.reason = catalogue(Text::CellTooLarge); break;
-        case NumberStatus::DecimalComma: r.reason = catalogue(Text::CellDecimalPoint); break;
-        case NumberStatus::NotANumber: r.reason = catalogue(Text::CellNotANumber); break;
+        case NumberStatus::Empty: r.reason = uiText(Text::CellEmpty); break;
+        case NumberStatus::TooLarge: r.reason = uiText(Text::CellTooLarge); break;
+        case NumberStatus::DecimalComma: r.reason = uiText(Text::CellDecimalPoint); break;
+        case NumberStatus::NotANumber: r.reason = uiText(Text::CellNotANumber); break;
     }
     return r;
 }
@@ -196,7 +195,7 @@ QVariant MatrixGrid::data(const QModelIndex& idx, int role) const {
 bool MatrixGrid::setData(const QModelIndex& idx, const QVariant& value, int role) {
     if (!idx.isValid() || role != Qt::EditRole) return false;
     const QString t = value.toString().trimmed();
-    if (t != text(idx.row(), idx.column())) change(catalogue(Text::CellChange), n_, m_, {{idx.row(), idx.column(), t}});
+    if (t != text(idx.row(), idx.column())) change(uiText(Text::CellChange), n_, m_, {{idx.row(), idx.column(), t}});
     return true;
 }
 
@@ -210,7 +209,7 @@ QVariant MatrixGrid::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation == Qt::Vertical) return wholeNumber(section + 1);
     // An augmented system names its unknowns and its right-hand side.
     if (m_ == n_ + 1)
-        return section < n_ ? QLatin1Char('x') + wholeNumber(section + 1) : catalogue(Text::RightHandSide);
+        return section < n_ ? QLatin1Char('x') + wholeNumber(section + 1) : uiText(Text::RightHandSide);
     return wholeNumber(section + 1);
 }
 

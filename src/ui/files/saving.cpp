@@ -18,7 +18,7 @@ namespace {
 
 QString failed(const QString& path, std::string_view reason) {
     const std::string shown = shownPath(QDir::toNativeSeparators(path).toStdString());
-    return QString::fromStdString(format(Text::SaveFailed, {shown, reason}));
+    return QString::fromStdString(format(Text::SaveFailed, shown, reason));
 }
 
 QString replace(const QString& path, std::string_view data) {

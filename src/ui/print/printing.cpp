@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "resultslist.h"
+#include "uitext.h"
 
 namespace lineer::ui {
 
@@ -63,7 +64,7 @@ int printResults(const ResultsModel& results, const QString& heading, QPrinter& 
         p.setFont(headFont);
         const QRectF head(0, 0, area.width(), hm.height());
         p.drawText(head, Qt::AlignLeft | Qt::AlignTop, hm.elidedText(heading, Qt::ElideMiddle, area.width() * 0.75));
-        p.drawText(head, Qt::AlignRight | Qt::AlignTop, QStringLiteral("Sayfa %1 / %2").arg(page + 1).arg(pages));
+        p.drawText(head, Qt::AlignRight | Qt::AlignTop, uiFormat(Text::PrintPage, page + 1, pages));
         p.drawLine(QPointF(0, hm.height() * 1.25), QPointF(area.width(), hm.height() * 1.25));
         p.setFont(font);
         const std::size_t first = static_cast<std::size_t>(page) * static_cast<std::size_t>(perPage);

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QScrollBar>
 
+#include "uitext.h"
+
 namespace lineer::ui {
 
 namespace {
@@ -152,13 +154,13 @@ void ResultsView::keyPressEvent(QKeyEvent* e) {
 void ResultsView::contextMenuEvent(QContextMenuEvent* e) {
     QMenu menu(this);
     const QModelIndex clicked = indexAt(viewport()->mapFromGlobal(e->globalPos()));
-    QAction* one = menu.addAction(QStringLiteral("Kopyala"));
+    QAction* one = menu.addAction(uiText(Text::CopyLineItem));
     one->setObjectName(QStringLiteral("Kopyala"));
     one->setEnabled(clicked.isValid());
     connect(one, &QAction::triggered, this, [this, clicked] {
         QApplication::clipboard()->setText(model_->data(clicked, Qt::DisplayRole).toString());
     });
-    QAction* all = menu.addAction(QStringLiteral("Tümünü kopyala"));
+    QAction* all = menu.addAction(uiText(Text::CopyAllItem));
     all->setObjectName(QStringLiteral("TumunuKopyala"));
     all->setEnabled(model_->lineCount() > 0);
     connect(all, &QAction::triggered, this, &ResultsView::copyAll);

@@ -15,18 +15,17 @@
 
 #include "numformat.h"
 #include "texts.h"
+#include "uitext.h"
 
 namespace lineer::ui {
 
 namespace {
 
-QString catalogue(Text key, std::string_view value) { return QString::fromStdString(format(key, {value})); }
 
 }  // namespace
 
 ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form_Progress"));
-    setWindowTitle(QString::fromUtf8(text(Text::ProgressTitle)));
     setWindowModality(Qt::WindowModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -43,7 +42,7 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     bar_->setObjectName(QStringLiteral("ProgressBar1"));
     bar_->setRange(0, 1000);
     bar_->setTextVisible(false);
-    cancel_ = new QPushButton(QString::fromUtf8(text(Text::ProgressCancel)), this);
+    cancel_ = new QPushButton(this);
     cancel_->setObjectName(QStringLiteral("Command_Iptal"));
     cancel_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &ProgressDialog::reject);
@@ -57,11 +56,17 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(limit_);
     layout->addWidget(bar_);
     layout->addLayout(buttons);
+    retranslate();
     // Wide enough for long counts, so the window does not change size as
     // the numbers grow.
-    setMinimumWidth(fontMetrics().horizontalAdvance(catalogue(Text::ProgressChange, "1.23456789012345E+300")) + 40);
+    setMinimumWidth(fontMetrics().horizontalAdvance(uiFormat(Text::ProgressChange, "1.23456789012345E+300")) + 40);
     setLimit(0, QStringLiteral("."));
     setValues(0, 0, QStringLiteral("."));
+}
+
+void ProgressDialog::retranslate() {
+    setWindowTitle(uiText(Text::ProgressTitle));
+    cancel_->setText(uiText(Text::ProgressCancel));
 }
 
 void ProgressDialog::setLimit(double limit, const QString& decimal) {
@@ -70,17 +75,17 @@ void ProgressDialog::setLimit(double limit, const QString& decimal) {
     const bool shown = std::isfinite(limitValue_) && limitValue_ >= 1;
     limit_->setVisible(shown);
     bar_->setVisible(shown);
-    if (shown) limit_->setText(catalogue(Text::ProgressLimit, formatRounded(limitValue_, 0, decimal.toStdString())));
+    if (shown) limit_->setText(uiFormat(Text::ProgressLimit, formatRounded(limitValue_, 0, decimal.toStdString())));
 }
 
 void ProgressDialog::setValues(std::int64_t sweeps, double maxChange, const QString& decimal) {
     std::string count;
     appendInt(count, sweeps);
-    sweeps_->setText(catalogue(Text::ProgressSweeps, count));
+    sweeps_->setText(uiFormat(Text::ProgressSweeps, count));
     // A change too large for a double is no number to show.
     const std::string e = std::isfinite(maxChange) ? formatRounded(maxChange, 6, decimal.toStdString())
                                                    : std::string(text(Text::Infinity));
-    change_->setText(catalogue(Text::ProgressChange, e));
+    change_->setText(uiFormat(Text::ProgressChange, e));
     if (bar_->isVisibleTo(this))
         bar_->setValue(static_cast<int>(1000.0 * std::min(1.0, static_cast<double>(sweeps) / limitValue_)));
 }

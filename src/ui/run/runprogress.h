@@ -23,6 +23,10 @@ class ProgressDialog : public QDialog {
 public:
     explicit ProgressDialog(QWidget* parent);
 
+    // Sets the caption and the button from the catalogue; the lines are
+    // set with every value.
+    void retranslate();
+
     // The sweep count as a whole number, the maximum change as the report's
     // error line will write it (rounded to six decimals).
     void setValues(std::int64_t sweeps, double maxChange, const QString& decimal);

@@ -36,8 +36,8 @@ QString readingTip(double value, const QString& decimal) {
     if (std::isfinite(value))
         shown = formatRounded(value, kDecimals, decimal.toStdString());
     else
-        shown = text(value > 0 ? Text::Infinity : Text::MinusInfinity);
-    return QString::fromStdString(format(Text::ValueUsed, {shown}));
+        shown = value > 0 ? text(Text::Infinity) : text(Text::MinusInfinity);
+    return QString::fromStdString(format(Text::ValueUsed, shown));
 }
 
 }  // namespace

@@ -29,11 +29,10 @@
 #include "resultslist.h"
 #include "textnum.h"
 #include "toolkit.h"
+#include "uitext.h"
 #include "windowgeometry.h"
 
 namespace lineer::ui {
-
-const QString MainWindow::kCaption = QStringLiteral("Lineer Denklem Takımı Çözüm Yöntemleri");
 
 namespace {
 
@@ -80,9 +79,9 @@ private:
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), session_(*this, systemDecimalSymbol()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kCaption);
     setWindowIcon(appIcon());
     build();
+    retranslate();
     chooseFonts();
 
     // Before the window is first shown: the parameter rows are hidden.
@@ -119,7 +118,7 @@ void MainWindow::build() {
     place(list_, 120, 6120, 8175, 2205);
     form->setStretching(list_);
 
-    hesapla_ = new QPushButton(QStringLiteral("Hesapla"), form_);
+    hesapla_ = new QPushButton(form_);
     hesapla_->setObjectName(QStringLiteral("Command_Hesapla"));
     place(hesapla_, 3840, 4680, 1215, 375);
 
@@ -127,8 +126,8 @@ void MainWindow::build() {
     frame2_->setObjectName(QStringLiteral("Frame2"));
     place(frame2_, 5160, 240, 3375, 5775);
 
-    auto label = [this](const char* name, const char* text, int left, int top, int width, int height) {
-        auto* l = new QLabel(QString::fromUtf8(text), frame2_);
+    auto label = [this](const char* name, int left, int top, int width, int height) {
+        auto* l = new QLabel(frame2_);
         l->setObjectName(QLatin1String(name));
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -139,7 +138,7 @@ void MainWindow::build() {
     auto* fitting = new FittingIndicator(twips(195) - 1);
     fitting->setParent(this);
     for (const MethodRow& row : kMethods) {
-        auto* b = new QRadioButton(QString::fromUtf8(row.caption), frame2_);
+        auto* b = new QRadioButton(frame2_);
         b->setObjectName(QLatin1String(row.objectName));
         b->setStyle(fitting);
         place(b, row.place.left, row.place.top, row.place.width, row.place.height);
@@ -152,14 +151,14 @@ void MainWindow::build() {
     w_ = new QLineEdit(QStringLiteral("1"), frame2_);
     w_->setObjectName(QStringLiteral("Text_w"));
     place(w_, 2400, 5400, 495, 285);
-    label2_ = label("Label2", "Maksimum iterasyon sayısı", 240, 5040, 1935, 255);
-    label1_ = label("Label1", "Gevşetme faktörü", 240, 5400, 1695, 255);
-    headings_[2] = label("Label5", "Lineer denklem takımı çözümü       ", 240, 1560, 2775, 255);
-    headings_[1] = label("Label4", "Matrisin tersinin hesabı                  ", 240, 840, 2535, 255);
-    headings_[0] = label("Label3", "Matrisin determinantının hesabı    ", 240, 120, 2655, 255);
+    label2_ = label("Label2", 240, 5040, 1935, 255);
+    label1_ = label("Label1", 240, 5400, 1695, 255);
+    headings_[2] = label("Label5", 240, 1560, 2775, 255);
+    headings_[1] = label("Label4", 240, 840, 2535, 255);
+    headings_[0] = label("Label3", 240, 120, 2655, 255);
     for (QLabel* h : headings_) setTextColour(h, kRed);
 
-    listele_ = new QPushButton(QStringLiteral("Matrisi listele"), form_);
+    listele_ = new QPushButton(form_);
     listele_->setObjectName(QStringLiteral("Command3"));
     place(listele_, 3840, 3000, 1215, 375);
 
@@ -177,7 +176,7 @@ void MainWindow::build() {
     drive_->setObjectName(QStringLiteral("Drive1"));
     place(drive_, 120, 240, 1935, 315);
 
-    goster_ = new QPushButton(QStringLiteral("Matrisi göster"), form_);
+    goster_ = new QPushButton(form_);
     goster_->setObjectName(QStringLiteral("Command1"));
     place(goster_, 3840, 3840, 1215, 375);
 
@@ -202,7 +201,7 @@ void MainWindow::build() {
     connect(drive_, &DriveList::driveChanged, this, &MainWindow::onDriveChanged);
     connect(dir_, &DirectoryList::pathChanged, this, &MainWindow::onDirectoryChanged);
     connect(dir_, &DirectoryList::refused, this, [this](const QString& path) {
-        message(kFolderMessage + QDir::toNativeSeparators(path).toStdString());
+        message(format(Text::FolderNotOpened, QDir::toNativeSeparators(path).toStdString()));
     });
     connect(file_, &FileList::fileChosen, this, &MainWindow::onFileChosen);
     for (QRadioButton* b : options_)
@@ -220,6 +219,20 @@ void MainWindow::build() {
         file_->refresh();
     });
     setAcceptDrops(true);
+}
+
+void MainWindow::retranslate() {
+    setWindowTitle(uiText(Text::WindowCaption));
+    hesapla_->setText(uiText(Text::CalculateButton));
+    listele_->setText(uiText(Text::ListButton));
+    goster_->setText(uiText(Text::ShowButton));
+    label2_->setText(uiText(Text::MaxIterLabel));
+    label1_->setText(uiText(Text::RelaxationLabel));
+    headings_[0]->setText(uiText(Text::DeterminantGroup));
+    headings_[1]->setText(uiText(Text::InverseGroup));
+    headings_[2]->setText(uiText(Text::LinearSystemGroup));
+    for (const MethodRow& row : kMethods) option(row.option)->setText(QString::fromUtf8(row.caption));
+    menus_.setTexts();
 }
 
 void MainWindow::chooseFonts() {
@@ -297,7 +310,7 @@ void MainWindow::onDriveChanged() {
     if (!dir_->setPath(target) && !dir_->setPath(root)) {
         // The drive is not ready: the list goes back to the folder's drive.
         drive_->showDriveOf(dir_->path());
-        message(kDriveMessage + QDir::toNativeSeparators(root).toStdString());
+        message(format(Text::DriveNotReady, QDir::toNativeSeparators(root).toStdString()));
     }
     picture_->clear();
 }
@@ -342,7 +355,7 @@ MatrixEditor* MainWindow::editMatrix(bool fromLoaded) {
         for (int i = 1; i <= loaded.n; ++i)
             for (int j = 1; j <= loaded.m; ++j) values.push_back(loaded.A(i, j));
         editor->setMatrix(loaded.n, loaded.m, values);
-        editor->setWindowTitle(QStringLiteral("Matrisi düzenle"));
+        editor->setTitle(Text::EditMatrixTitle);
         name = QFileInfo(loadedPath_).fileName();
     }
     editor->setSaveTarget(file_->path(), name);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "aboutwindow.h"
+#include "menus.h"
 #include "runprogress.h"
 #include "session.h"
 
@@ -23,9 +24,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace lineer::ui {
-
-inline const std::string kFolderMessage = "Klasör açılamadı: ";
-inline const std::string kDriveMessage = "Sürücü hazır değil: ";
 
 class DirectoryList;
 class DriveList;
@@ -39,8 +37,6 @@ class MainWindow : public QMainWindow, public Host {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    static const QString kCaption;
 
     // When set, message box texts go here instead of a modal box.
     std::function<void(const QString&)> messageHook;
@@ -93,6 +89,10 @@ public:
     // The printed pages' heading: the loaded file and the method run on it.
     QString printHeading() const;
 
+    // Sets every text the window shows from the catalogue: the caption,
+    // the buttons, the labels, the option captions and the menus.
+    void retranslate();
+
     // Host
     void listAppend(std::string line) override;
     void listClear() override;
@@ -138,6 +138,7 @@ private:
     QLabel* label2_ = nullptr;
     std::array<QLabel*, 3> headings_{};
     std::array<QRadioButton*, kOptionCount> options_{};
+    Menus menus_;
     QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
     QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;

@@ -19,13 +19,11 @@
 #include "viewmenu.h"
 #include "picturebox.h"
 #include "resultslist.h"
+#include "uitext.h"
 
 namespace lineer::ui {
 
 namespace {
-
-const char* const kTextFilter = "Metin dosyaları (*.txt);;Tüm dosyalar (*)";
-const char* const kPngFilter = "PNG resimleri (*.png);;Tüm dosyalar (*)";
 
 // The local files of a drag, in order.
 QStringList localFiles(const QMimeData* data) {
@@ -39,26 +37,27 @@ QStringList localFiles(const QMimeData* data) {
 }  // namespace
 
 void MainWindow::buildMenus() {
-    addMenu(menuBar(), "Mn_Dosya", "Dosya",
-            {
-                {"Mn_YeniMatris", "Yeni matris...", QKeySequence(Qt::CTRL | Qt::Key_N), [this] { editMatrix(false); }},
-                {"Mn_MatrisiDuzenle", "Matrisi düzenle...", QKeySequence(Qt::CTRL | Qt::Key_E),
-                 [this] { editMatrix(true); }},
-                {nullptr, nullptr, {}, {}},
-                {"Mn_Ac", "Aç...", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openDialog(); }},
-                {"Mn_SonuclariKaydet", "Sonuçları kaydet...", QKeySequence(Qt::CTRL | Qt::Key_S),
-                 [this] { saveResultsDialog(); }},
-                {"Mn_ResmiKaydet", "Resmi kaydet...", {}, [this] { savePictureDialog(); }},
-                {"Mn_Yazdir", "Yazdır...", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printDialog(); }},
-                {nullptr, nullptr, {}, {}},
-                {"Mn_Cikis", "Çıkış", QKeySequence(Qt::CTRL | Qt::Key_Q),
-                 [this] {
-                     if (close() && about_) about_->close();
-                 }},
-            });
-    steps_ = addViewMenu(menuBar());
-    QAction* about = menuBar()->addAction(QStringLiteral("About"));
+    menus_.addMenu(
+        menuBar(), "Mn_Dosya", Text::FileMenu,
+        {
+            {"Mn_YeniMatris", Text::NewMatrixItem, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { editMatrix(false); }},
+            {"Mn_MatrisiDuzenle", Text::EditMatrixItem, QKeySequence(Qt::CTRL | Qt::Key_E),
+             [this] { editMatrix(true); }},
+            {"Mn_Ac", Text::OpenItem, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openDialog(); }, true},
+            {"Mn_SonuclariKaydet", Text::SaveResultsItem, QKeySequence(Qt::CTRL | Qt::Key_S),
+             [this] { saveResultsDialog(); }},
+            {"Mn_ResmiKaydet", Text::SavePictureItem, {}, [this] { savePictureDialog(); }},
+            {"Mn_Yazdir", Text::PrintItem, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printDialog(); }},
+            {"Mn_Cikis", Text::QuitItem, QKeySequence(Qt::CTRL | Qt::Key_Q),
+             [this] {
+                 if (close() && about_) about_->close();
+             },
+             true},
+        });
+    steps_ = addViewMenu(menus_, menuBar());
+    QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));
+    menus_.add(about, Text::AboutItem);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -69,14 +68,15 @@ QString MainWindow::askPath(const QString& title, const QString& start, const QS
 }
 
 void MainWindow::openDialog() {
-    const QString path = askPath(QStringLiteral("Aç"), dir_->path(), QString::fromUtf8(kTextFilter), false);
+    const QString path = askPath(uiText(Text::OpenTitle), dir_->path(), uiText(Text::TextFilesFilter), false);
     if (!path.isEmpty()) openFile(path);
 }
 
 void MainWindow::saveResultsDialog() {
-    const QString stem = loadedPath_.isEmpty() ? QStringLiteral("sonuçlar") : QFileInfo(loadedPath_).completeBaseName() + QStringLiteral("-sonuç");
-    const QString path = askPath(QStringLiteral("Sonuçları kaydet"), QDir(dir_->path()).filePath(stem + QStringLiteral(".txt")),
-                                 QString::fromUtf8(kTextFilter), true);
+    const QString stem = loadedPath_.isEmpty() ? uiText(Text::ResultsFileName)
+                                               : uiFormat(Text::ResultsFileNameOf, QFileInfo(loadedPath_).completeBaseName());
+    const QString path = askPath(uiText(Text::SaveResultsTitle), QDir(dir_->path()).filePath(stem + QStringLiteral(".txt")),
+                                 uiText(Text::TextFilesFilter), true);
     if (path.isEmpty()) return;
     list_->results()->flush();
     const QString failed = saveResults(*list_->results(), path);
@@ -84,29 +84,29 @@ void MainWindow::saveResultsDialog() {
 }
 
 void MainWindow::savePictureDialog() {
-    const QString stem = loadedPath_.isEmpty() ? QStringLiteral("resim") : QFileInfo(loadedPath_).completeBaseName();
-    const QString path = askPath(QStringLiteral("Resmi kaydet"), QDir(dir_->path()).filePath(stem + QStringLiteral(".png")),
-                                 QString::fromUtf8(kPngFilter), true);
+    const QString stem = loadedPath_.isEmpty() ? uiText(Text::PictureFileName) : QFileInfo(loadedPath_).completeBaseName();
+    const QString path = askPath(uiText(Text::SavePictureTitle), QDir(dir_->path()).filePath(stem + QStringLiteral(".png")),
+                                 uiText(Text::PngFilesFilter), true);
     if (path.isEmpty()) return;
     const QString failed = savePicture(picture_->image(), path);
     if (!failed.isEmpty()) message(failed.toStdString());
 }
 
 QString MainWindow::printHeading() const {
-    if (loadedPath_.isEmpty()) return kCaption;
+    if (loadedPath_.isEmpty()) return uiText(Text::WindowCaption);
     const QString name = QFileInfo(loadedPath_).fileName();
-    return methodName_.isEmpty() ? name : name + QStringLiteral(" \u2014 ") + methodName_;
+    return methodName_.isEmpty() ? name : uiFormat(Text::PrintHeading, name, methodName_);
 }
 
 void MainWindow::printDialog() {
     QPrinter printer;
     printer.setDocName(printHeading());
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Yazdır"));
+    dialog.setWindowTitle(uiText(Text::PrintTitle));
     if (dialog.exec() != QDialog::Accepted) return;
     list_->results()->flush();
     if (printResults(*list_->results(), printHeading(), printer) == 0)
-        message("Yazdırılamadı: yazıcı ya da dosya açılamadı.");
+        message(std::string(text(Text::PrintFailed)));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {

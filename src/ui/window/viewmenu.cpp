@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QSettings>
 
+#include "menus.h"
+
 namespace lineer::ui {
 
 namespace {
@@ -13,11 +15,11 @@ const QString kStepsKey = QStringLiteral("gorunum/adimlariGoster");
 QSettings settings() { return QSettings(QStringLiteral("lineer"), QStringLiteral("lineer")); }
 }  // namespace
 
-QAction* addViewMenu(QMenuBar* bar) {
-    QMenu* menu = bar->addMenu(QStringLiteral("Görünüm"));
-    menu->setObjectName(QStringLiteral("Mn_Gorunum"));
-    QAction* steps = menu->addAction(QStringLiteral("Adımları göster"));
+QAction* addViewMenu(Menus& menus, QMenuBar* bar) {
+    QMenu* menu = menus.addMenu(bar, "Mn_Gorunum", Text::ViewMenu, {});
+    QAction* steps = menu->addAction(QString());
     steps->setObjectName(QStringLiteral("Mn_Adimlar"));
+    menus.add(steps, Text::ShowStepsItem);
     steps->setCheckable(true);
     steps->setChecked(settings().value(kStepsKey, false).toBool());
     QObject::connect(steps, &QAction::toggled, steps, [](bool on) { settings().setValue(kStepsKey, on); });
