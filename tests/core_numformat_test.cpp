@@ -172,3 +172,22 @@ TEST(GeneralForm, DecimalSymbolOfTheLocale) {
 
 }  // namespace
 }  // namespace lineer
+
+namespace lineer {
+namespace {
+
+TEST(GroupedWholeNumbers, ThreeDigitsPerGroupFromTheRight) {
+    const struct {
+        long long v;
+        const char* group;
+        const char* text;
+    } table[] = {
+        {0, ".", "0"},         {999, ".", "999"},           {1000, ".", "1.000"},
+        {1295488, ".", "1.295.488"}, {-1295488, ",", "-1,295,488"}, {123456, "", "123456"},
+        {-100, ".", "-100"},   {9223372036854775807LL, "\u202f", "9\u202f223\u202f372\u202f036\u202f854\u202f775\u202f807"},
+    };
+    for (const auto& row : table) EXPECT_EQ(groupedInt(row.v, row.group), row.text) << row.v;
+}
+
+}  // namespace
+}  // namespace lineer

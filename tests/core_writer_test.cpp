@@ -1,6 +1,9 @@
 // Saving a matrix: the file reads back bit for bit, and a failed save
 // leaves the old file as it was.
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -112,6 +115,23 @@ TEST(Writer, FailedSaveSaysWhyAndKeepsTheOldFile) {
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
     }
 }
+
+#ifndef _WIN32
+// A folder without write permission gives the same reason to every save.
+TEST(Writer, AFolderThatRefusesWritingIsNamedOneWay) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    const fs::path folder = fs::path(tempFile("eski")).parent_path() / "salt-okunur";
+    fs::create_directory(folder);
+    std::ofstream(folder / "eski.txt") << "1 1\n2\n";
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    for (const char* name : {"yeni.txt", "eski.txt"}) {
+        const fs::path target = folder / name;
+        const SaveResult r = saveCoefficientFile(target.string(), 1, 1, {1.0});
+        EXPECT_EQ(r.message, "Dosya kaydedilemedi: " + target.string() + " (bu klasöre yazılamıyor)");
+    }
+    fs::permissions(folder, fs::perms::owner_all);
+}
+#endif
 
 // A replaced file keeps its permissions (on Windows its attributes).
 TEST(SavingAFile, TheFileKeepsItsMode) {

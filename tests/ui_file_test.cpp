@@ -77,13 +77,46 @@ TEST_F(FileTest, SavedResultsAndPictureEqualTheCommandLine) {
         if (c.draw) press("Command1");
         const QString txt = dir.filePath(QStringLiteral("pencere.txt"));
         const QString shot = dir.filePath(QStringLiteral("pencere.png"));
-        w->pathHook = [&](const QString& title) { return title.startsWith(QStringLiteral("Resmi")) ? shot : txt; };
+        w->pathHook = [&](const QString& title, const QString&) { return title.startsWith(QStringLiteral("Resmi")) ? shot : txt; };
         w->saveResultsDialog();
         w->savePictureDialog();
         EXPECT_TRUE(messages.empty());
         EXPECT_EQ(slurp(txt), cli.out);
         EXPECT_EQ(QImage(shot), QImage(png));
     }
+}
+
+// Results are proposed as "<file>-sonuç.log", out of the list of *.txt
+// files, in the folder results were last saved in; a results list saved as
+// *.txt anyway is named as such when clicked, and changes nothing.
+TEST_F(FileTest, SavedResultsStayApartFromCoefficientFiles) {
+    goTo(writeFile("uc.txt", kThreeEquations));
+    clickFile("uc.txt");
+    QStringList proposed;
+    QString answer = dir.filePath(QStringLiteral("sonuclar/uc-sonuc.txt"));
+    QDir(dir.path()).mkdir(QStringLiteral("sonuclar"));
+    w->pathHook = [&](const QString&, const QString& start) {
+        proposed << start;
+        return answer;
+    };
+    w->saveResultsDialog();
+    w->saveResultsDialog();
+    ASSERT_EQ(proposed.size(), 2);
+    EXPECT_EQ(proposed[0], QDir(w->directoryList()->path()).filePath(QStringLiteral("uc-sonuç.log")));
+    EXPECT_EQ(proposed[1], dir.filePath(QStringLiteral("sonuclar/uc-sonuç.log")));
+
+    const std::vector<std::string> before = lines();
+    goTo(dir.filePath(QStringLiteral("sonuclar")));
+    clickFile("uc-sonuc.txt");
+    EXPECT_EQ(messages, std::vector<std::string>{"Dosyada geçersiz bir değer var: \"Katsayılar\"\n"
+                                                 "Bu dosya, bu programın kaydettiği bir sonuç dosyasına benziyor."});
+    EXPECT_EQ(lines(), before);
+    // As after any load that fails: "Hesapla" asks for a file.
+    EXPECT_FALSE(w->session().loaded());
+    // The command line's message is the loader's alone.
+    const test::CliResult cli = test::runLineer({str(answer)});
+    EXPECT_EQ(cli.err, "Dosyada geçersiz bir değer var: \"Katsayılar\"\n");
+    QSettings().clear();
 }
 
 TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
@@ -97,7 +130,7 @@ TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
         SCOPED_TRACE(c.target);
         messages.clear();
         const QString path = dir.filePath(QString::fromUtf8(c.target));
-        w->pathHook = [&](const QString&) { return path; };
+        w->pathHook = [&](const QString&, const QString&) { return path; };
         w->saveResultsDialog();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0], "Dosya kaydedilemedi: " + str(path) + " (" + c.reason + ")");
@@ -194,17 +227,22 @@ TEST(ParameterBoxes, ReadingsThatDifferFromTheTextAreMarked) {
         const char* text;
         const char* decimal;
         const char* tip;  // empty: not marked
+        ui::Reading kind = ui::Reading::Number;
     };
+    const auto limit = ui::Reading::IterationLimit;
     const Case cases[] = {
         {"100", ".", ""},          {"1 0 0", ".", ""},       {"&H1F", ".", ""},
         {"2.5E3", ".", ""},        {"1,2", ",", ""},          {"abc", ".", "Kullanılacak değer: 0"},
         {"1.2.3", ".", "Kullanılacak değer: 1.2"},           {"1,2", ".", "Kullanılacak değer: 1"},
         {"", ".", "Kullanılacak değer: 0"},                  {"1.5x", ",", "Kullanılacak değer: 1,5"},
+        {"0", ".", ""},            {"-5", ".", ""},           {"1", ".", "", limit},
+        {"0", ".", "Kullanılacak değer: 0\nBu sınırla hiç iterasyon adımı yapılmaz", limit},
+        {"-5", ".", "Kullanılacak değer: -5\nBu sınırla hiç iterasyon adımı yapılmaz", limit},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("\"") + c.text + "\" " + c.decimal);
         QLineEdit box;
-        ui::markReading(&box, QString::fromUtf8(c.decimal));
+        ui::markReading(&box, QString::fromUtf8(c.decimal), c.kind);
         box.setText(QString::fromUtf8(c.text));
         EXPECT_EQ(str(box.toolTip()), c.tip);
         EXPECT_EQ(box.palette().color(QPalette::Base) != QLineEdit().palette().color(QPalette::Base), *c.tip != 0);
@@ -222,7 +260,7 @@ TEST_F(FileTest, SmallFixesANewUserNeeds) {
     }
     // The menu's shortcuts work from anywhere in the window.
     const QString saved = dir.filePath(QStringLiteral("kisayol.txt"));
-    w->pathHook = [&](const QString&) { return saved; };
+    w->pathHook = [&](const QString&, const QString&) { return saved; };
     QTest::keyClick(w->fileList(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(QFileInfo::exists(saved));
     // Every option's circle fits its button.

@@ -123,6 +123,59 @@ TEST(MatrixEditorCells, AnInvalidCellBlocksSavingAndSaysWhy) {
     }
 }
 
+// The arrow keys leave a cell entered by typing; in a cell opened by F2
+// they move the text cursor until it stands at the edge.
+TEST(MatrixEditorKeys, ArrowKeysMoveAsInASpreadsheet) {
+    MatrixEditor ed(QStringLiteral("."));
+    ed.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ed));
+    QTableView* view = ed.view();
+    auto key = [view](Qt::Key k) {
+        QWidget* cell = view->indexWidget(view->currentIndex());
+        QTest::keyClick(cell ? cell : view, k);
+    };
+    view->setCurrentIndex(ed.grid()->index(1, 0));
+    for (const char* typed : {"-1", "4", "-1", "6"}) {
+        typeKeys(view, QString::fromLatin1(typed));
+        key(Qt::Key_Right);
+    }
+    key(Qt::Key_Down);
+    QStringList row2;
+    for (int j = 0; j < 4; ++j) row2 << ed.grid()->text(1, j);
+    EXPECT_EQ(row2.join(' '), QStringLiteral("-1 4 -1 6"));
+    EXPECT_TRUE(ed.problemText().isEmpty());
+
+    view->setCurrentIndex(ed.grid()->index(0, 1));
+    typeKeys(view, QStringLiteral("12"));
+    key(Qt::Key_Up);  // leaves the cell; there is no row above
+    key(Qt::Key_F2);
+    for (Qt::Key k : {Qt::Key_End, Qt::Key_Left}) key(k);
+    typeKeys(view, QStringLiteral("3"));
+    EXPECT_EQ(view->currentIndex(), ed.grid()->index(0, 1));
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right}) key(k);
+    EXPECT_EQ(str(ed.grid()->text(0, 1)), "132");
+    EXPECT_EQ(view->currentIndex(), ed.grid()->index(0, 2));
+    EXPECT_EQ(view->indexWidget(ed.grid()->index(0, 1)), nullptr);
+}
+
+// A selected invalid cell is drawn in another colour than a selected valid
+// one.
+TEST(MatrixEditorCells, AnInvalidCellStaysMarkedWhileSelected) {
+    MatrixEditor ed(QStringLiteral("."));
+    ed.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ed));
+    ed.pasteText(QStringLiteral("1\tx\n"));
+    QTableView* view = ed.view();
+    ASSERT_TRUE(view->selectionModel()->isSelected(ed.grid()->index(0, 1)));
+    const QImage shot = view->viewport()->grab().toImage();
+    auto colourAt = [&](int col) {
+        const QRect r = view->visualRect(ed.grid()->index(0, col));
+        return shot.pixelColor(r.left() + 3, r.center().y());
+    };
+    EXPECT_NE(colourAt(0), colourAt(1));
+    EXPECT_GT(colourAt(1).red(), colourAt(1).blue() + 60);
+}
+
 TEST(MatrixEditorCells, ShownNumbersReadBackBitForBit) {
     const std::vector<double> values{-3.5, 0.1, -0.0, 5e-324, 1e300, 2e-7, 123456789.125, -1.7976931348623157e308};
     for (const char* decimal : {".", ","}) {
@@ -171,6 +224,8 @@ TEST_F(MatrixEditorWindow, ATypedSystemIsSavedListedSolvedAndEditedAgain) {
         return QDir(dir.path()).filePath(QStringLiteral("yeni"));
     };
     QTest::mouseClick(ed->saveButton(), Qt::LeftButton);
+    // The window takes the keys again without a click.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
     EXPECT_TRUE(suggested.startsWith(w->fileList()->path())) << str(suggested);
     QFile saved(QDir(dir.path()).filePath(QStringLiteral("yeni.txt")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -187,8 +242,6 @@ TEST_F(MatrixEditorWindow, ATypedSystemIsSavedListedSolvedAndEditedAgain) {
     EXPECT_EQ(lines(), test::kUcDenklemGauss);
 
     // The method changed the workspace; the editor starts from the file.
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     QTest::keyClick(w->windowHandle(), Qt::Key_E, Qt::ControlModifier);
     ed = w->findChild<MatrixEditor*>();
     ASSERT_NE(ed, nullptr);

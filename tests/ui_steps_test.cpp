@@ -2,6 +2,7 @@
 // next window, and what it adds to a run.
 
 #include <QAction>
+#include <QFontMetrics>
 
 #include "ui_fixture.h"
 
@@ -26,9 +27,17 @@ TEST_F(StepsSwitch, StartsOffAddsTheExplanationsAndIsRemembered) {
     const std::vector<std::string> plain = gauss();
     steps->trigger();
     std::vector<std::string> explained = gauss();
-    ASSERT_EQ(explained.size(), plain.size() + 6);
-    EXPECT_EQ(explained[5], "2. satır ← 2. satır − (-1.5000) × 1. satır");
+    // Two groups, each set apart from the matrix above it.
+    ASSERT_EQ(explained.size(), plain.size() + 10);
+    EXPECT_EQ(explained[5], " ");
+    EXPECT_EQ(explained[6], "Adımlar");
+    EXPECT_EQ(explained[7], "2. satır ← 2. satır − (-1.5000) × 1. satır");
     EXPECT_EQ(explained.back(), plain.back());
+    // Every sign of the explanations is drawn by the list's own font, at its
+    // size.
+    const QFontMetrics list(w->results()->font());
+    for (const char* sign : {"←", "−", "×", "β", "γ", "δ", "⁻", "¹", "·"})
+        EXPECT_TRUE(list.inFontUcs4(QString::fromUtf8(sign).toUcs4().at(0))) << sign;
 
     // The next window starts as this one was left; switching it off there
     // leaves the default for the tests after this one.

@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <set>
+
 #include "appicon.h"
 #include "fontfit.h"
 #include "transcripts.h"
@@ -145,23 +147,24 @@ TEST_F(WindowLayout, CaptionsAndColours) {
     // without sub-items.
     const auto actions = w->menuBar()->actions();
     ASSERT_EQ(actions.size(), 3);
-    EXPECT_EQ(str(actions[0]->text()), "Dosya");
+    EXPECT_EQ(str(actions[0]->text()), "&Dosya");
     ASSERT_NE(actions[0]->menu(), nullptr);
     std::vector<std::pair<std::string, QKeySequence>> entries;
     for (QAction* a : actions[0]->menu()->actions())
         if (!a->isSeparator()) entries.emplace_back(str(a->text()), a->shortcut());
     const std::vector<std::pair<std::string, QKeySequence>> expected{
-        {"Yeni matris...", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"Matrisi düzenle...", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {"Aç...", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"Sonuçları kaydet...", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"Resmi kaydet...", QKeySequence()},
-        {"Yazdır...", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"Çıkış", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"&Yeni matris...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"&Matrisi düzenle...", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"&Aç...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"Yeniden yükle ve &hesapla", QKeySequence(Qt::Key_F9)},
+        {"&Sonuçları kaydet...", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"&Resmi kaydet...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"Ya&zdır...", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"Çı&kış", QKeySequence(Qt::CTRL | Qt::Key_Q)},
     };
     EXPECT_EQ(entries, expected);
-    EXPECT_EQ(str(actions[1]->text()), "Görünüm");
-    EXPECT_EQ(str(actions[2]->text()), "About");
+    EXPECT_EQ(str(actions[1]->text()), "&Görünüm");
+    EXPECT_EQ(str(actions[2]->text()), "&About");
     EXPECT_EQ(str(actions[2]->objectName()), "Mn_About");
     EXPECT_EQ(actions[2]->menu(), nullptr);
     // The results list reads in columns.
@@ -257,6 +260,61 @@ TEST_F(WindowBehaviour, HesaplaStateMachine) {
     // Twice in a row: the second press asks for a file and adds nothing.
     press("Command_Hesapla");
     EXPECT_EQ(messages, (std::vector<std::string>{kNoMethodMessage, kNoFileMessage}));
+    EXPECT_EQ(lines(), kGaussTranscript);
+}
+
+// Every menu and entry has one underlined letter, none twice in one menu
+// (the menu bar counts as a menu), in both languages.
+TEST_F(WindowLayout, EveryMenuAndEntryHasItsOwnLetter) {
+    for (Language l : {Language::Turkish, Language::English}) {
+        setLanguage(l);
+        w->retranslate();
+        std::vector<QList<QAction*>> menus{w->menuBar()->actions()};
+        for (QAction* a : w->menuBar()->actions())
+            if (a->menu()) menus.push_back(a->menu()->actions());
+        for (const QList<QAction*>& menu : menus) {
+            std::set<int> letters;
+            for (QAction* a : menu) {
+                if (a->isSeparator()) continue;
+                const QKeySequence letter = QKeySequence::mnemonic(a->text());
+                EXPECT_FALSE(letter.isEmpty()) << str(a->text());
+                EXPECT_TRUE(letters.insert(letter[0].toCombined()).second) << "letter taken twice: " << str(a->text());
+            }
+        }
+    }
+    setLanguage(Language::Turkish);
+    w->retranslate();
+}
+
+// Enter in either parameter box presses "Hesapla"; F9 loads the chosen file
+// again and runs the method, as often as it is pressed.
+TEST_F(WindowBehaviour, EnterInABoxCalculatesAndF9ReloadsAndCalculates) {
+    goTo(writeFile("birler.txt", "2 3\n4 1 5\n1 3 4\n"));
+    clickFile("birler.txt");
+    select(Option::LesSOR);
+    QTest::keyClick(child<QLineEdit>("Text_MaxIter"), Qt::Key_Return);
+    QTRY_VERIFY(!w->session().loaded());
+    EXPECT_TRUE(messages.empty());
+    QTest::keyClick(child<QLineEdit>("Text_w"), Qt::Key_Return);
+    QTRY_COMPARE(messages, std::vector<std::string>{kNoFileMessage});
+    messages.clear();
+
+    writeFile("uc.txt", kThreeEquations);
+    w->fileList()->refresh();
+    clickFile("uc.txt");
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    select(Option::LesGauss);
+    for (int press = 0; press < 2; ++press) {
+        QTest::keyClick(w->windowHandle(), Qt::Key_F9);
+        EXPECT_EQ(lines(), kGaussTranscript);
+    }
+    EXPECT_TRUE(messages.empty());
+    // A file that no longer loads: the loader says why and nothing runs.
+    QFile(QDir(dir.path()).filePath("uc.txt")).remove();
+    QTest::keyClick(w->windowHandle(), Qt::Key_F9);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("Dosya açılamadı", 0), 0u) << messages[0];
     EXPECT_EQ(lines(), kGaussTranscript);
 }
 
@@ -534,6 +592,10 @@ TEST_F(WindowBehaviour, MessageBoxHasOnlyOkNoIconAndTheCaption) {
         icon = box->icon();
         buttons = static_cast<int>(box->buttons().size());
         modal = box->isModal();
+        // Wide enough that the title is not cut, in the bold of most title bars.
+        QFont bold = box->font();
+        bold.setBold(true);
+        EXPECT_GT(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()));
         box->button(QMessageBox::Ok)->click();
     });
     press("Command_Hesapla");

@@ -26,11 +26,13 @@ void Module_DetGauss(Context& ctx) {
         }
         const double akk = A(k, k);
         const EliminationStep step(A.a[k], akk, k, n);
+        steps::RowOperations explained(ctx);
         for (int i = k + 1; i <= n; ++i) {
             const double f = A(i, k);
-            if (ctx.params.steps) steps::rowOperation(ctx, i, f / akk, k);
+            if (ctx.params.steps) explained.add(i, f / akk, k, f == 0);
             step.apply(A.a[i], f);
         }
+        if (ctx.params.steps) explained.finish();
     }
 
     ctx.append(" ");

@@ -41,15 +41,28 @@ void Module_InvScrobanski(Context& ctx) {
         };
         for (int k = 1; k <= n - 1; ++k) {
             const int e = k + 1;  // the bordering row and column
+            const double corner = A(e, e);
+            if (ctx.params.steps) {
+                // What the formulas below name, as the step finds it.
+                ctx.explain(format(Text::StepBorderingStep, intText(k), intText(e)));
+                ctx.explain(format(Text::StepBlockDefined, intText(k)));
+                ctx.explain(format(Text::StepBorderRowDefined, intText(e), intText(k),
+                                   steps::Line(ctx).vec(steps::rowOf(A, e), 1, k).text()));
+                ctx.explain(format(Text::StepBorderColumnDefined, intText(e), intText(k),
+                                   steps::Line(ctx).vec(steps::columnOf(A, e), 1, k).text()));
+                ctx.explain(format(Text::StepCornerDefined, intText(e), steps::Line(ctx).num(corner).text()));
+            }
             // Row e times the current inverse.
             for (int i = 1; i <= k; ++i)
                 c[i] = carriedSum([&](auto add) {
                     for (int j = 1; j <= k; ++j) add(A(e, j), A(j, i));
                 });
-            if (ctx.params.steps) explainC(format(Text::StepBorderingRow, intText(k)), k);
+            if (ctx.params.steps) explainC("c = r·B\u207b\u00b9", k);
             // The corner d = a - r·B·u, reduced in place term by term.
             for (int i = 1; i <= k; ++i) A(e, e) = differenceWith(A(e, e), c[i] * Scaled(A(i, e)));
-            if (ctx.params.steps) steps::value(ctx, "d = a \u2212 c·u", A(e, e));
+            if (ctx.params.steps)
+                steps::formula(ctx, "d = a \u2212 c·u", corner, steps::entries(shown), steps::columnOf(A, e), 1, k, {},
+                               A(e, e));
             if (A(e, e) == 0) {
                 ctx.message(Text::ZeroDiagonal);
                 return;
@@ -64,14 +77,15 @@ void Module_InvScrobanski(Context& ctx) {
             // New bottom row.
             const Scaled minusDelta(-A(e, e));
             for (int i = 1; i <= k; ++i) A(e, i) = kept(minusDelta * c[i]);
-            if (ctx.params.steps) steps::vector(ctx, format(Text::StepNewRow, intText(e)), steps::rowOf(A, e), 1, k);
+            if (ctx.params.steps)
+                steps::vector(ctx, format(Text::StepNewRow, intText(e)) + " = \u2212\u03b4·c", steps::rowOf(A, e), 1, k);
             // Minus the current inverse times column e (still as loaded).
             // c(i) − a × b is c(i) + (−a) × b, bit for bit.
             for (int i = 1; i <= k; ++i)
                 c[i] = carriedSum([&](auto add) {
                     for (int j = 1; j <= k; ++j) add(-A(i, j), A(j, e));
                 });
-            if (ctx.params.steps) explainC("c = \u2212B·u", k);
+            if (ctx.params.steps) explainC("c = \u2212B\u207b\u00b9·u", k);
             // New block from the new bottom row, then the new column.
             // A(i, j) + c(i) × A(e, j) is A(i, j) − (−c(i)) × (A(e, j) / 1),
             // bit for bit: an elimination step with the new row as pivot row.
@@ -84,7 +98,11 @@ void Module_InvScrobanski(Context& ctx) {
                     step.apply(A.a[i], -c[i]);
                 A(i, e) = kept(delta * c[i]);
             }
-            if (ctx.params.steps) steps::vector(ctx, format(Text::StepNewColumn, intText(e)), steps::columnOf(A, e), 1, k);
+            if (ctx.params.steps) {
+                steps::vector(ctx, format(Text::StepNewColumn, intText(e)) + " = \u03b4·c", steps::columnOf(A, e), 1, k);
+                ctx.explain(format(Text::StepEnlargedInverse, intText(e)));
+                steps::block(ctx, A, e);
+            }
         }
     }
 

@@ -44,12 +44,14 @@ void Module_LesGaussJordan(Context& ctx) {
 
         // A(k, j) × f is f × (A(k, j) / 1): the same bits.
         const EliminationStep step(A.a[k], 1.0, k, m);
+        steps::RowOperations explained(ctx);
         for (int i = 1; i <= n; ++i) {
             if (i == k) continue;
             const double f = A(i, k);
-            if (ctx.params.steps) steps::rowOperation(ctx, i, f, k);
+            if (ctx.params.steps) explained.add(i, f, k, f == 0);
             step.apply(A.a[i], f);
         }
+        if (ctx.params.steps) explained.finish();
         Listele(ctx, m, n, A);
     }
 }

@@ -52,6 +52,12 @@ void Module_LesMPGauss(Context& ctx) {
 
     // After an early end the root vector holds nothing of this run.
     if (!lesGauss(ctx)) return;
+    if (ctx.params.steps)
+        for (int i = 1; i <= n; ++i)
+            if (order[i] != i) {
+                ctx.explain(std::string(text(Text::StepExchangedRoots)));
+                break;
+            }
 
     for (int i = 1; i <= n; ++i)
         for (int j = i; j <= n; ++j)

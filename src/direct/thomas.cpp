@@ -76,11 +76,28 @@ void Module_LesThomas(Context& ctx) {
     const auto lost = [](double q, double u, double v, double difference) {
         return belowNormal(q) && u != 0 && v != 0 && belowNormal(difference);
     };
+    // Up to this size, as for the LU factorisation, every value is written
+    // out with its formula; beyond it the sweep is a table.
+    constexpr int kExplainEach = 6;
+    const bool each = ctx.params.steps && n <= kExplainEach;
+    const auto explainSweep = [&](int i, double beta, double gamma, double beforeBeta, double beforeGamma,
+                                  double betaBefore) {
+        if (!each) {
+            steps::thomasRow(ctx, i, beta, gamma);
+            return;
+        }
+        if (i == 1) ctx.explain(std::string(text(Text::StepThomasSweep)));
+        steps::thomasFormula(ctx, "\u03b2", "b", "c", i, b(i), a(i), beforeBeta, betaBefore, beta);
+        steps::thomasFormula(ctx, "\u03b3", "d", "\u03b3", i, d(i), a(i), beforeGamma, betaBefore, gamma);
+    };
     if (n >= 1) {
         Vector beta, gamma;
         beta(1) = b(1);
         gamma(1) = d(1);
-        if (ctx.params.steps) steps::thomasRow(ctx, 1, beta(1), gamma(1));
+        if (ctx.params.steps) {
+            ctx.explain(std::string(text(Text::StepThomasSymbols)));
+            explainSweep(1, beta(1), gamma(1), 0, 0, 0);
+        }
         for (int i = 2; i <= n && fault == Fault::None; ++i) {
             if (beta(i - 1) == 0) {
                 ctx.message(Text::ZeroDiagonal);
@@ -98,7 +115,7 @@ void Module_LesThomas(Context& ctx) {
             else if (lost(qb, a(i), c(i - 1), beta(i)) || lost(qg, a(i), gamma(i - 1), gamma(i)))
                 fault = Fault::Underflow;
             else if (ctx.params.steps)
-                steps::thomasRow(ctx, i, beta(i), gamma(i));
+                explainSweep(i, beta(i), gamma(i), c(i - 1), gamma(i - 1), beta(i - 1));
         }
         // beta(1..n-1) were tested in the sweep; beta(n) is divided by here
         // first.
@@ -111,11 +128,22 @@ void Module_LesThomas(Context& ctx) {
         if (fault == Fault::None) {
             try {
                 x(n) = keptQuotient(gamma(n), beta(n));
+                using steps::name;
+                if (each)
+                    steps::formula(ctx, name("x", n) + " = " + name("\u03b3", n) + " / " + name("\u03b2", n), gamma(n),
+                                   {}, {}, 1, 0, beta(n), x(n));
                 for (int i = n - 1; i >= 1; --i) {
                     const double p = c(i) * x(i + 1);
                     const double numerator = gamma(i) - p;
                     if (lost(p, c(i), x(i + 1), numerator)) throw NumberUnderflow();
                     x(i) = keptQuotient(numerator, beta(i));
+                    if (each) {
+                        const double ci[2] = {0, c(i)}, next[2] = {0, x(i + 1)};
+                        steps::formula(ctx,
+                                       name("x", i) + " = (" + name("\u03b3", i) + " \u2212 " + name("c", i) + " \u00d7 " +
+                                           name("x", i + 1) + ") / " + name("\u03b2", i),
+                                       gamma(i), steps::entries(ci), steps::entries(next), 1, 1, beta(i), x(i));
+                    }
                 }
             } catch (const NumberUnderflow&) {
                 fault = Fault::Underflow;

@@ -249,10 +249,13 @@ std::string replaceFileContents(const std::string& givenPath, std::string_view d
         } while (fd < 0 && errno == EINTR);
         if (fd < 0 && errno != EEXIST) {
             const int e = errno;
-            // Some file systems refuse new files in a folder that exists.
+            // A folder that exists and takes no new file, for want of
+            // permission or by the file system's own rule (some give
+            // ENOENT), is named in one way.
             struct stat folder {};
             const std::string dir = folderOf(path).empty() ? "." : folderOf(path);
-            if (e == ENOENT && ::stat(dir.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode))
+            if ((e == ENOENT || e == EACCES || e == EPERM) && ::stat(dir.c_str(), &folder) == 0 &&
+                S_ISDIR(folder.st_mode))
                 return why(Text::WhyCannotCreate);
             return reasonOfErrno(e);
         }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "doublearith.h"
 
@@ -154,13 +155,17 @@ void checkSweep(const Matrix& A, int n, int m, const double* x, const double* p)
 // A zero diagonal element (when a sweep is going to run) and a sweep that
 // leaves a value that is not finite end the run with a message, no report,
 // and the workspace's root vector untouched.
+//
+// The explained steps begin with the limit and the relaxation factor w
+// (SOR's) as read, so that the table can be read on its own.
 template <class Sweep, class AfterSweep>
-void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
+void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep, std::optional<double> w = std::nullopt) {
     const int n = ctx.ws.n;
     if (1 <= L && hasZeroDiagonal(ctx.ws.A, n)) {
         ctx.message(Text::ZeroDiagonal);
         return;
     }
+    if (ctx.params.steps) steps::iterationLimits(ctx, L, w);
 
     double x[kDim] = {};
     double p[kDim] = {};

@@ -53,7 +53,7 @@ void Module_LesSOR(Context& ctx) {
         if (std::isfinite(cy)) picture.circle(cx, cy, 1);
     };
 
-    iterate(ctx, L, sweep, draw);
+    iterate(ctx, L, sweep, draw, w);
     if (!plot) picture.clear();
 }
 

@@ -260,4 +260,15 @@ std::string intText(long long v) {
     return s;
 }
 
+std::string groupedInt(long long v, std::string_view group) {
+    const std::string digits = intText(v);
+    const std::size_t first = digits[0] == '-' ? 1 : 0;
+    std::string out = digits.substr(0, first);
+    for (std::size_t i = first; i < digits.size(); ++i) {
+        if (i > first && (digits.size() - i) % 3 == 0) out += group;
+        out += digits[i];
+    }
+    return out;
+}
+
 }  // namespace lineer

@@ -35,5 +35,7 @@ std::string formatRounded(double v, int decimals, std::string_view dec);
 
 void appendInt(std::string& out, long long v);
 std::string intText(long long v);
+// v with `group` between every three digits from the right ("1.295.488").
+std::string groupedInt(long long v, std::string_view group);
 
 }  // namespace lineer

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "listing.h"
 #include "numformat.h"
 
 namespace lineer::steps {
@@ -75,6 +76,21 @@ Line& Line::vec(Entries v, int from, int to) {
 
 void rowOperation(Context& ctx, int target, double multiplier, int source) {
     ctx.explain(format(Text::StepRowOperation, intText(target), Line(ctx).term(multiplier).text(), intText(source)));
+}
+
+void RowOperations::add(int target, double multiplier, int source, bool zero) {
+    if (!zero) {
+        rowOperation(ctx_, target, multiplier, source);
+        return;
+    }
+    if (!unchanged_.empty()) unchanged_.append(", ");
+    appendInt(unchanged_, target);
+}
+
+void RowOperations::finish() {
+    if (unchanged_.empty()) return;
+    ctx_.explain(format(Text::StepRowsUnchanged, unchanged_));
+    unchanged_.clear();
 }
 
 void rowDivision(Context& ctx, int row, double divisor) {
@@ -158,6 +174,50 @@ void thomasRow(Context& ctx, int i, double beta, double gamma) {
     l.num(beta) << "   \u03b3(" << i << ") = ";
     l.num(gamma);
     ctx.explain(std::move(l.text()));
+}
+
+void thomasFormula(Context& ctx, std::string_view symbol, std::string_view start, std::string_view factor, int i,
+                   double first, double a, double c, double previous, double result) {
+    Line l(ctx);
+    l << symbol << "(" << i << ") = " << start << "(" << i << ")";
+    if (i > 1) {
+        l << kMinus << "a(" << i << ")" << kTimes << factor << "(" << (i - 1) << ") / \u03b2(" << (i - 1) << ") = ";
+        l.num(first) << kMinus;
+        l.term(a) << kTimes;
+        l.term(c) << " / ";
+        l.term(previous);
+    }
+    l << " = ";
+    l.num(result);
+    ctx.explain(std::move(l.text()));
+}
+
+void block(Context& ctx, const Matrix& M, int size) {
+    for (int i = 1; i <= size; ++i) {
+        bool finite = true;
+        for (int j = 1; j <= size; ++j) finite = finite && std::isfinite(M(i, j));
+        std::string line;
+        if (finite) {
+            appendRowText(line, M, i, size, ctx.decimal);
+        } else {
+            Line cells(ctx);
+            for (int j = 1; j <= size; ++j) cells.num(M(i, j)) << "   ";
+            line = std::move(cells.text());
+        }
+        ctx.explain(std::move(line));
+    }
+}
+
+void iterationLimits(Context& ctx, double L, std::optional<double> w) {
+    const auto general = [&](double v) {
+        return std::isfinite(v) ? formatRounded(v, 80, ctx.decimal)
+                                : std::string(v > 0 ? text(Text::Infinity) : text(Text::MinusInfinity));
+    };
+    const std::string limit = general(L >= 1 ? std::floor(L) : 0);
+    if (w)
+        ctx.explain(format(Text::StepIterationLimitW, limit, general(*w)));
+    else
+        ctx.explain(format(Text::StepIterationLimit, limit));
 }
 
 std::string name(std::string_view symbol, int i) {

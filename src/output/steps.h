@@ -53,6 +53,23 @@ private:
 
 // "i. satır ← i. satır − (f) × k. satır"
 void rowOperation(Context& ctx, int target, double multiplier, int source);
+// The row operations of one elimination step: each one with a non-zero
+// multiplier as a line of its own, those with a multiplier of exactly 0
+// (the row needs no change) gathered in one line when the step ends.
+class RowOperations {
+public:
+    explicit RowOperations(Context& ctx) : ctx_(ctx) {}
+    // Row `target` takes `multiplier` times row `source`; `zero` says that
+    // the multiplier is exactly 0.
+    void add(int target, double multiplier, int source, bool zero);
+    // Ends the step: the line of the unchanged rows, if any.
+    void finish();
+
+private:
+    Context& ctx_;
+    std::string unchanged_;
+};
+
 // "i. satır ← i. satır / p"
 void rowDivision(Context& ctx, int row, double divisor);
 // "i. ve j. satırlar yer değiştirdi" (or "sütunlar")
@@ -83,6 +100,20 @@ void value(Context& ctx, std::string_view label, double v);
 // A table row of Thomas's sweep, "β(i) = …   γ(i) = …", after a heading
 // line for i = 1.
 void thomasRow(Context& ctx, int i, double beta, double gamma);
+
+// One step of Thomas's forward sweep written out with its numbers:
+// "β(i) = b(i) − a(i) × c(i−1) / β(i−1) = b − (a) × (c) / (β) = result",
+// and the same for γ with d and γ(i−1) (`symbol`, `start` and `factor`
+// name them). For i = 1, "β(1) = b(1) = b".
+void thomasFormula(Context& ctx, std::string_view symbol, std::string_view start, std::string_view factor, int i,
+                   double first, double a, double c, double previous, double result);
+
+// The leading size × size block of M, in the listing's layout.
+void block(Context& ctx, const Matrix& M, int size);
+
+// The limit an iteration runs to (the whole part of L, and 0 below 1) and,
+// for SOR, the relaxation factor, as read from the boxes.
+void iterationLimits(Context& ctx, double L, std::optional<double> w);
 
 // "x(i)", "U(i,j)" and the like, for formula's left-hand side.
 std::string name(std::string_view symbol, int i);

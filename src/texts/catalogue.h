@@ -39,13 +39,24 @@ enum class Text : int {
     StepDiagonalProduct,
     StepLuFactors,
     StepThomasSweep,
-    StepBorderingRow,
     StepNewRow,
     StepNewColumn,
     StepTableSweep,
     StepTableMaxChange,
     StepTableLeftOut,
     StepOverflow,
+    StepsHeading,
+    StepRowsUnchanged,
+    StepThomasSymbols,
+    StepBorderingStep,
+    StepBlockDefined,
+    StepBorderRowDefined,
+    StepBorderColumnDefined,
+    StepCornerDefined,
+    StepEnlargedInverse,
+    StepIterationLimit,
+    StepIterationLimitW,
+    StepExchangedRoots,
 
     // Messages of the methods and of "Hesapla".
     NoFileMessage,
@@ -112,6 +123,7 @@ enum class Text : int {
 
     // The parameter boxes' reading.
     ValueUsed,
+    NoSweepNote,
     Infinity,
     MinusInfinity,
 
@@ -120,6 +132,7 @@ enum class Text : int {
     NewMatrixItem,
     EditMatrixItem,
     OpenItem,
+    ReloadRunItem,
     SaveResultsItem,
     SavePictureItem,
     PrintItem,
@@ -141,6 +154,8 @@ enum class Text : int {
     PrintHeading,
     PrintPage,
     PrintFailed,
+    ResultsFilesFilter,
+    LooksLikeResultsNote,
 
     // The results list's context menu.
     CopyLineItem,
@@ -222,13 +237,34 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::StepDiagonalProduct, "Köşegen elemanlarının çarpımı: {0}", nullptr},
     {Text::StepLuFactors, "{0}. adım: U({0},{0}..{1}) ve L({0}..{1},{0}) hesaplandı, köşegen elemanı {2}", nullptr},
     {Text::StepThomasSweep, "İleri süpürme: \u03b2(i) ve \u03b3(i)", nullptr},
-    {Text::StepBorderingRow, "{0}. adım: c = r·B", nullptr},
     {Text::StepNewRow, "yeni {0}. satır", nullptr},
     {Text::StepNewColumn, "yeni {0}. sütun", nullptr},
     {Text::StepTableSweep, "Adım", nullptr},
     {Text::StepTableMaxChange, "Maksimum değişim", nullptr},
     {Text::StepTableLeftOut, "({0} adım gösterilmedi)", nullptr},
     {Text::StepOverflow, "taşma", nullptr},
+    // Set apart the explanations from the lines above them, and name what
+    // the formulas use. {0} of the unchanged rows is their list ("3, 5");
+    // of the bordering, {0} is the step and {1} the row and column added;
+    // {2} of r and u is their vector.
+    {Text::StepsHeading, "Adımlar", "Steps"},
+    {Text::StepRowsUnchanged, "Çarpanı 0 olan satırlar değişmedi: {0}", "Rows whose multiplier is 0 were not changed: {0}"},
+    {Text::StepThomasSymbols, "a: alt köşegen, b: köşegen, c: üst köşegen, d: sağ taraf",
+     "a: sub-diagonal, b: diagonal, c: super-diagonal, d: right-hand side"},
+    {Text::StepBorderingStep, "{0}. adım: {1}. satır ve sütun eklenir", "Step {0}: row and column {1} are added"},
+    {Text::StepBlockDefined, "B: ilk {0} satır ve sütunun bloğu; B⁻¹ onun tersi, A(1..{0},1..{0}) içinde",
+     "B: the block of the first {0} rows and columns; B⁻¹ is its inverse, held in A(1..{0},1..{0})"},
+    {Text::StepBorderRowDefined, "r: {0}. satırın ilk {1} elemanı = {2}", "r: the first {1} entries of row {0} = {2}"},
+    {Text::StepBorderColumnDefined, "u: {0}. sütunun ilk {1} elemanı = {2}",
+     "u: the first {1} entries of column {0} = {2}"},
+    {Text::StepCornerDefined, "a: köşe elemanı A({0},{0}) = {1}", "a: the corner element A({0},{0}) = {1}"},
+    {Text::StepEnlargedInverse, "İlk {0} satır ve sütunun bloğunun tersi:",
+     "The inverse of the block of the first {0} rows and columns:"},
+    {Text::StepIterationLimit, "Maksimum iterasyon sayısı: {0}", "Maximum number of iterations: {0}"},
+    {Text::StepIterationLimitW, "Maksimum iterasyon sayısı: {0}, gevşetme faktörü: {1}",
+     "Maximum number of iterations: {0}, relaxation factor: {1}"},
+    {Text::StepExchangedRoots, "Bu kökler sütun değişimlerinden sonraki sırada; sıralanmış kökler aşağıda",
+     "These roots are in the order after the column exchanges; the sorted roots follow"},
 
     // Messages of the methods and of "Hesapla".
     {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", nullptr},
@@ -266,7 +302,7 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::WhyNameTooLong, "dosya adı çok uzun", "file name too long"},
     {Text::WhyDiskError, "disk okuma/yazma hatası", "disk input/output error"},
     {Text::WhyErrorCode, "hata kodu {0}", "error code {0}"},
-    {Text::WhyCannotCreate, "bu klasörde dosya oluşturulamıyor", "no file can be created in this folder"},
+    {Text::WhyCannotCreate, "bu klasöre yazılamıyor", "this folder cannot be written to"},
     {Text::WhyInUse, "yazma izni yok ya da dosya başka bir programda açık",
      "no permission to write, or the file is open in another program"},
     {Text::WhyWriteProtected, "disk yazmaya karşı korumalı", "the disk is write-protected"},
@@ -339,21 +375,24 @@ inline constexpr TextRow kCatalogue[] = {
 
     // The parameter boxes' reading: {0} is the value the method will use.
     {Text::ValueUsed, "Kullanılacak değer: {0}", "Value used: {0}"},
+    {Text::NoSweepNote, "Bu sınırla hiç iterasyon adımı yapılmaz", "With this limit no iteration is run"},
     {Text::Infinity, "sonsuz", "infinity"},
     {Text::MinusInfinity, "eksi sonsuz", "minus infinity"},
 
-    // The main window's menus.
-    {Text::FileMenu, "Dosya", nullptr},
-    {Text::NewMatrixItem, "Yeni matris...", nullptr},
-    {Text::EditMatrixItem, "Matrisi düzenle...", nullptr},
-    {Text::OpenItem, "Aç...", nullptr},
-    {Text::SaveResultsItem, "Sonuçları kaydet...", nullptr},
-    {Text::SavePictureItem, "Resmi kaydet...", nullptr},
-    {Text::PrintItem, "Yazdır...", nullptr},
-    {Text::QuitItem, "Çıkış", nullptr},
-    {Text::ViewMenu, "Görünüm", nullptr},
-    {Text::ShowStepsItem, "Adımları göster", nullptr},
-    {Text::AboutItem, "About", nullptr},
+    // The main window's menus. "&" marks the letter that Alt (or the open
+    // menu) takes; no two entries of one menu share it.
+    {Text::FileMenu, "&Dosya", "&File"},
+    {Text::NewMatrixItem, "&Yeni matris...", "&New matrix..."},
+    {Text::EditMatrixItem, "&Matrisi düzenle...", "&Edit matrix..."},
+    {Text::OpenItem, "&Aç...", "&Open..."},
+    {Text::ReloadRunItem, "Yeniden yükle ve &hesapla", "&Reload and calculate"},
+    {Text::SaveResultsItem, "&Sonuçları kaydet...", "&Save results..."},
+    {Text::SavePictureItem, "&Resmi kaydet...", "Save p&icture..."},
+    {Text::PrintItem, "Ya&zdır...", "&Print..."},
+    {Text::QuitItem, "Çı&kış", "&Quit"},
+    {Text::ViewMenu, "&Görünüm", "&View"},
+    {Text::ShowStepsItem, "&Adımları göster", "Show &steps"},
+    {Text::AboutItem, "&About", "&About"},
 
     // The main window's file dialogs and printing. A filter is the dialog's
     // list of kinds, ";;" between two. {0} of a file name is the loaded
@@ -371,6 +410,12 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::PrintHeading, "{0} \u2014 {1}", nullptr},
     {Text::PrintPage, "Sayfa {0} / {1}", nullptr},
     {Text::PrintFailed, "Yazdırılamadı: yazıcı ya da dosya açılamadı.", nullptr},
+    // Saved results: their own extension keeps them out of the list of
+    // coefficient files (*.txt); desktops open *.log files as text.
+    {Text::ResultsFilesFilter, "Sonuç dosyaları (*.log);;Metin dosyaları (*.txt);;Tüm dosyalar (*)",
+     "Results files (*.log);;Text files (*.txt);;All files (*)"},
+    {Text::LooksLikeResultsNote, "Bu dosya, bu programın kaydettiği bir sonuç dosyasına benziyor.",
+     "This file looks like a results file saved by this program."},
 
     // The results list's context menu.
     {Text::CopyLineItem, "Kopyala", nullptr},

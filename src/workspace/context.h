@@ -28,10 +28,23 @@ struct Context {
     std::string decimal = ".";  // the user's decimal symbol
     RunParameters params{};
 
-    void append(std::string line) { host.listAppend(std::move(line)); }
+    void append(std::string line) {
+        explaining = false;
+        host.listAppend(std::move(line));
+    }
     // A results-list line with the catalogue's text.
-    void append(PlainText key) { host.listAppend(std::string(text(key))); }
-    void explain(std::string line) { host.listExplain(std::move(line)); }
+    void append(PlainText key) { append(std::string(text(key))); }
+    // An explained-steps line. The first of a group is set apart from the
+    // lines above it (a matrix's rows, most often) by " " and a heading.
+    void explain(std::string line) {
+        if (!explaining) {
+            explaining = true;
+            host.listExplain(" ");
+            host.listExplain(std::string(text(Text::StepsHeading)));
+        }
+        host.listExplain(std::move(line));
+    }
+    bool explaining = false;  // the last line was an explanation
     // A message box with the catalogue's text.
     void message(PlainText key) { host.message(std::string(text(key))); }
     // A remark on a run that has ended as it should.

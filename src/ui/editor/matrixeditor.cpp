@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -36,10 +37,26 @@ class GridView : public QTableView {
 public:
     GridView(MatrixEditor* editor, QWidget* parent) : QTableView(parent), editor_(editor) {}
 
-    // One row up or down, as the arrow keys move.
-    void stepRow(bool up) { step(up ? MoveUp : MoveDown); }
+    // One cell in the direction of an arrow key.
+    void stepArrow(int key) {
+        switch (key) {
+            case Qt::Key_Up: step(MoveUp); break;
+            case Qt::Key_Down: step(MoveDown); break;
+            case Qt::Key_Left: step(MoveLeft); break;
+            default: step(MoveRight); break;
+        }
+    }
+    // Whether the cell being edited was entered by typing into it, rather
+    // than by F2 or a double click.
+    bool typedInto() const { return typedInto_; }
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
+        const bool opened = QTableView::edit(index, trigger, event);
+        if (opened) typedInto_ = trigger == AnyKeyPressed;
+        return opened;
+    }
+
     void step(CursorAction action) {
         const QModelIndex next = moveCursor(action, Qt::NoModifier);
         if (next.isValid()) setCurrentIndex(next);
@@ -79,9 +96,13 @@ protected:
 
 private:
     MatrixEditor* editor_;
+    bool typedInto_ = false;
 };
 
-// Up and down leave a cell being typed into, as Enter does.
+// The arrow keys as in a spreadsheet: up and down leave the cell being
+// edited, as Enter does; left and right leave it when the text cursor is
+// at that edge, or always in a cell entered by typing. An invalid cell
+// keeps its red while selected.
 class CellDelegate : public QStyledItemDelegate {
 public:
     CellDelegate(GridView* view) : QStyledItemDelegate(view), view_(view) {}
@@ -90,15 +111,33 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* editor = qobject_cast<QWidget*>(object);
         if (editor && event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            const auto* k = static_cast<QKeyEvent*>(event);
+            if ((k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && leavesCell(editor, k->key())) {
                 emit commitData(editor);
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-                view_->stepRow(key == Qt::Key_Up);
+                view_->stepArrow(k->key());
                 return true;
             }
         }
         return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->state & QStyle::State_Selected && index.data(Qt::BackgroundRole).isValid()) {
+            option->palette.setColor(QPalette::Highlight, QColor(192, 0, 0));
+            option->palette.setColor(QPalette::HighlightedText, Qt::white);
+        }
+    }
+
+private:
+    bool leavesCell(QWidget* editor, int key) const {
+        if (key == Qt::Key_Up || key == Qt::Key_Down) return true;
+        if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+        if (view_->typedInto()) return true;
+        const auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!line || line->hasSelectedText()) return false;
+        return key == Qt::Key_Left ? line->cursorPosition() == 0 : line->cursorPosition() == line->text().size();
     }
 
 private:

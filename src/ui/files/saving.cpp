@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 #include <string>
@@ -38,6 +39,17 @@ QString saveResults(const ResultsModel& results, const QString& path) {
         text += '\n';
     }
     return replace(path, text);
+}
+
+bool looksLikeSavedResults(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QByteArray first = file.readLine(256);
+    if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
+    while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
+    for (Language l : {Language::Turkish, Language::English})
+        if (first == QByteArrayView(text(Text::CoefficientsHeading, l))) return true;
+    return false;
 }
 
 QString savePicture(const QImage& image, const QString& path) {

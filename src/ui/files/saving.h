@@ -17,6 +17,10 @@ class ResultsModel;
 // the reason); a failed write leaves an earlier file untouched.
 QString saveResults(const ResultsModel& results, const QString& path);
 
+// Whether the file at `path` begins as a saved results list does: its
+// first line is the loader's heading, in either language.
+bool looksLikeSavedResults(const QString& path);
+
 // Saves the image as PNG; the result as for saveResults.
 QString savePicture(const QImage& image, const QString& path);
 

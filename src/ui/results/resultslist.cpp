@@ -37,6 +37,7 @@ ResultsModel::ResultsModel(QObject* parent) : QAbstractListModel(parent) { setFo
 
 void ResultsModel::setFont(const QFont& font) {
     font_ = font;
+    arrowInFont_ = QFontMetrics(font_).inFontUcs4(0x2190);
     measure(0);
     if (shown_ > 0) emit dataChanged(index(0), index(static_cast<int>(shown_) - 1), {Qt::SizeHintRole});
 }
@@ -88,7 +89,12 @@ int ResultsModel::rowCount(const QModelIndex& parent) const {
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= shown_) return {};
     switch (role) {
-        case Qt::DisplayRole: return QString::fromStdString(lines_[static_cast<std::size_t>(index.row())]);
+        case Qt::DisplayRole: {
+            QString shown = QString::fromStdString(lines_[static_cast<std::size_t>(index.row())]);
+            // A glyph from another font would stand out at another size.
+            if (!arrowInFont_) shown.replace(QChar(0x2190), QStringLiteral("<-"));
+            return shown;
+        }
         case Qt::SizeHintRole: return rowSize_;
         default: return {};
     }

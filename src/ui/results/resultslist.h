@@ -46,6 +46,7 @@ private:
     std::vector<std::string> lines_;
     std::size_t shown_ = 0;  // lines the view knows about
     QFont font_;
+    bool arrowInFont_ = true;  // "←" of the explained steps; else shown as "<-"
     std::size_t widest_ = 0;        // index of the line with the most characters
     std::size_t widestChars_ = 0;
     QSize rowSize_;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,6 +22,12 @@ namespace lineer::ui {
 
 namespace {
 
+// The locale's digit group separator, unless it could be read as the
+// decimal symbol.
+std::string groupSeparator(const QString& decimal) {
+    const QString group = QLocale().groupSeparator();
+    return group == decimal ? std::string() : group.toStdString();
+}
 
 }  // namespace
 
@@ -75,13 +82,16 @@ void ProgressDialog::setLimit(double limit, const QString& decimal) {
     const bool shown = std::isfinite(limitValue_) && limitValue_ >= 1;
     limit_->setVisible(shown);
     bar_->setVisible(shown);
-    if (shown) limit_->setText(uiFormat(Text::ProgressLimit, formatRounded(limitValue_, 0, decimal.toStdString())));
+    if (!shown) return;
+    // A limit too large for a whole number of the counter is written as
+    // the report writes numbers.
+    const std::string limitText = limitValue_ < 1e15 ? groupedInt(static_cast<long long>(limitValue_), groupSeparator(decimal))
+                                                     : formatRounded(limitValue_, 0, decimal.toStdString());
+    limit_->setText(uiFormat(Text::ProgressLimit, limitText));
 }
 
 void ProgressDialog::setValues(std::int64_t sweeps, double maxChange, const QString& decimal) {
-    std::string count;
-    appendInt(count, sweeps);
-    sweeps_->setText(uiFormat(Text::ProgressSweeps, count));
+    sweeps_->setText(uiFormat(Text::ProgressSweeps, groupedInt(sweeps, groupSeparator(decimal))));
     // A change too large for a double is no number to show.
     const std::string e = std::isfinite(maxChange) ? formatRounded(maxChange, 6, decimal.toStdString())
                                                    : std::string(text(Text::Infinity));

@@ -10,6 +10,7 @@
 #include "numformat.h"
 #include "textnum.h"
 #include "texts.h"
+#include "uitext.h"
 
 namespace lineer::ui {
 
@@ -42,11 +43,13 @@ QString readingTip(double value, const QString& decimal) {
 
 }  // namespace
 
-void markReading(QLineEdit* box, const QString& decimal) {
+void markReading(QLineEdit* box, const QString& decimal, Reading kind) {
     const QPalette normal = box->palette();
-    auto update = [box, decimal, normal] {
+    auto update = [box, decimal, normal, kind] {
         const BoxReading reading = readBox(box->text().toStdString(), decimal.toStdString());
-        if (reading.whole) {
+        // A limit below 1 runs no sweep at all, however it was typed.
+        const bool noSweep = kind == Reading::IterationLimit && reading.value < 1;
+        if (reading.whole && !noSweep) {
             box->setPalette(normal);
             box->setToolTip({});
             return;
@@ -54,7 +57,9 @@ void markReading(QLineEdit* box, const QString& decimal) {
         QPalette p = normal;
         p.setColor(QPalette::Base, QColor(255, 214, 204));
         box->setPalette(p);
-        box->setToolTip(readingTip(reading.value, decimal));
+        QString tip = readingTip(reading.value, decimal);
+        if (noSweep) tip += QLatin1Char('\n') + uiText(Text::NoSweepNote);
+        box->setToolTip(tip);
     };
     QObject::connect(box, &QLineEdit::textChanged, box, update);
     update();

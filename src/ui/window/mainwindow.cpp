@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +21,9 @@
 
 #include "aboutwindow.h"
 #include "appicon.h"
+#include "lastfolders.h"
 #include "pickers.h"
+#include "saving.h"
 #include "fontfit.h"
 #include "twips.h"
 #include "formcontrols.h"
@@ -58,6 +61,18 @@ void setTextColour(QWidget* w, const QColor& c) {
 
 const QColor kRed(255, 0, 0);
 
+// A short message would make the box narrower than its title, which the
+// window manager then cuts: the box takes the width of the title in bold,
+// with room for the title bar's buttons.
+void fitTitle(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 160;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 // The table gives some option buttons a height below the style's circle:
 // every circle shrinks to fit the lowest button, instead of being cut off
 // there.
@@ -93,7 +108,7 @@ MainWindow::MainWindow(QWidget* parent)
     goster_->setFocus();
     const QString decimal = QString::fromStdString(session_.context().decimal);
     monitor_.setDecimal(decimal);
-    markReading(maxIter_, decimal);
+    markReading(maxIter_, decimal, Reading::IterationLimit);
     markReading(w_, decimal);
 
     resize(sizeHint());
@@ -212,6 +227,8 @@ void MainWindow::build() {
     connect(goster_, &QPushButton::clicked, this, &MainWindow::onGoster);
     connect(hesapla_, &QPushButton::clicked, this, &MainWindow::onHesapla);
     for (QPushButton* b : {goster_, listele_, hesapla_}) pressOnEnter(b);
+    // Enter in a parameter box presses "Hesapla", as in a dialog.
+    for (QLineEdit* box : {maxIter_, w_}) connect(box, &QLineEdit::returnPressed, hesapla_, &QPushButton::animateClick);
 
     auto* refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(refresh, &QShortcut::activated, this, [this] {
@@ -334,12 +351,28 @@ void MainWindow::onFileChosen() {
 
 void MainWindow::loadPath(const QString& path) {
     BusyCursor busy;
+    // A results list saved as *.txt shows in the file list; the window says
+    // what the loader cannot know.
+    loadNote_ = looksLikeSavedResults(path) ? uiText(Text::LooksLikeResultsNote) : QString();
     if (session_.loadFile(path.toStdString())) {
         loadedPath_ = path;
         methodName_.clear();
     }
+    loadNote_.clear();
     // The new listing from its first line and column.
     list_->flushAndShowFrom(0);
+}
+
+void MainWindow::reloadAndRun() {
+    if (monitor_.running()) return;
+    const QString path = file_->fileName().isEmpty() ? loadedPath_ : file_->filePath();
+    // Nothing to load: "Hesapla" says what is missing. A failed load has
+    // said why, and "Hesapla" would only ask for a file again.
+    if (!path.isEmpty()) {
+        loadPath(path);
+        if (!session_.loaded()) return;
+    }
+    onHesapla();
 }
 
 MatrixEditor* MainWindow::editMatrix(bool fromLoaded) {
@@ -358,8 +391,18 @@ MatrixEditor* MainWindow::editMatrix(bool fromLoaded) {
         editor->setTitle(Text::EditMatrixTitle);
         name = QFileInfo(loadedPath_).fileName();
     }
-    editor->setSaveTarget(file_->path(), name);
-    connect(editor, &MatrixEditor::saved, this, &MainWindow::openFile);
+    // An edited file is proposed where it was; a new one where the last
+    // coefficient file was chosen.
+    editor->setSaveTarget(name.isEmpty() ? lastFolder(FolderKind::Coefficients, file_->path()) : file_->path(), name);
+    connect(editor, &MatrixEditor::saved, this, [this](const QString& path) {
+        rememberFolder(FolderKind::Coefficients, path);
+        openFile(path);
+    });
+    // The window's own keys work again at once, without a click.
+    connect(editor, &QDialog::finished, this, [this] {
+        activateWindow();
+        if (!focusWidget()) file_->setFocus();
+    });
     editor->setModal(true);
     editor->show();
     return editor;
@@ -454,7 +497,8 @@ void MainWindow::listClear() { list_->results()->clear(); }
 PictureSurface& MainWindow::picture() { return *picture_; }
 
 void MainWindow::message(const std::string& text) {
-    const QString t = QString::fromStdString(text);
+    QString t = QString::fromStdString(text);
+    if (!loadNote_.isEmpty()) t += QLatin1Char('\n') + loadNote_;
     // The box takes the progress window's place for the rest of the run.
     monitor_.stop();
     // What the method wrote so far shows behind the box.
@@ -464,6 +508,7 @@ void MainWindow::message(const std::string& text) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), t, QMessageBox::Ok, this);
+    fitTitle(box);
     // No wait cursor over the box while the user reads it.
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);

@@ -41,8 +41,8 @@ public:
     // When set, message box texts go here instead of a modal box.
     std::function<void(const QString&)> messageHook;
     // When set, the file dialogs ask this instead (given the dialog's
-    // title; an empty answer cancels).
-    std::function<QString(const QString&)> pathHook;
+    // title and the path it proposes; an empty answer cancels).
+    std::function<QString(const QString& title, const QString& start)> pathHook;
 
     Session& session() { return session_; }
     PictureBox* pictureBox() const { return picture_; }
@@ -80,6 +80,11 @@ public:
     // moved to its folder and the file selected: "Aç...", a dropped file
     // and "--open FILE".
     void openFile(const QString& path);
+
+    // "Yeniden yükle ve hesapla" (F9): loads the file chosen in the file
+    // list (or else the last file loaded) as a click on it does and, when
+    // the load succeeds, presses "Hesapla".
+    void reloadAndRun();
 
     // The rest of the "Dosya" menu.
     void openDialog();
@@ -143,6 +148,7 @@ private:
     QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;
     QString loadedPath_;  // the last file loaded
+    QString loadNote_;    // a line the window adds to the loader's message
     bool driveWaits_ = false, folderWaits_ = false;  // changes seen during a run
 };
 

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "lastfolders.h"
 #include "pickers.h"
 #include "printing.h"
 #include "saving.h"
@@ -44,9 +45,11 @@ void MainWindow::buildMenus() {
             {"Mn_MatrisiDuzenle", Text::EditMatrixItem, QKeySequence(Qt::CTRL | Qt::Key_E),
              [this] { editMatrix(true); }},
             {"Mn_Ac", Text::OpenItem, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openDialog(); }, true},
+            {"Mn_YenidenHesapla", Text::ReloadRunItem, QKeySequence(Qt::Key_F9), [this] { reloadAndRun(); }},
             {"Mn_SonuclariKaydet", Text::SaveResultsItem, QKeySequence(Qt::CTRL | Qt::Key_S),
-             [this] { saveResultsDialog(); }},
-            {"Mn_ResmiKaydet", Text::SavePictureItem, {}, [this] { savePictureDialog(); }},
+             [this] { saveResultsDialog(); }, true},
+            {"Mn_ResmiKaydet", Text::SavePictureItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+             [this] { savePictureDialog(); }},
             {"Mn_Yazdir", Text::PrintItem, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printDialog(); }},
             {"Mn_Cikis", Text::QuitItem, QKeySequence(Qt::CTRL | Qt::Key_Q),
              [this] {
@@ -62,34 +65,46 @@ void MainWindow::buildMenus() {
 }
 
 QString MainWindow::askPath(const QString& title, const QString& start, const QString& filter, bool save) {
-    if (pathHook) return pathHook(title);
+    if (pathHook) return pathHook(title, start);
     return save ? QFileDialog::getSaveFileName(this, title, start, filter)
                 : QFileDialog::getOpenFileName(this, title, start, filter);
 }
 
 void MainWindow::openDialog() {
-    const QString path = askPath(uiText(Text::OpenTitle), dir_->path(), uiText(Text::TextFilesFilter), false);
-    if (!path.isEmpty()) openFile(path);
+    const QString path = askPath(uiText(Text::OpenTitle), lastFolder(FolderKind::Coefficients, dir_->path()),
+                                 uiText(Text::TextFilesFilter), false);
+    if (path.isEmpty()) return;
+    rememberFolder(FolderKind::Coefficients, path);
+    openFile(path);
 }
 
 void MainWindow::saveResultsDialog() {
     const QString stem = loadedPath_.isEmpty() ? uiText(Text::ResultsFileName)
                                                : uiFormat(Text::ResultsFileNameOf, QFileInfo(loadedPath_).completeBaseName());
-    const QString path = askPath(uiText(Text::SaveResultsTitle), QDir(dir_->path()).filePath(stem + QStringLiteral(".txt")),
-                                 uiText(Text::TextFilesFilter), true);
+    // Not *.txt, which the file list shows as coefficient files.
+    const QString start = QDir(lastFolder(FolderKind::Results, dir_->path())).filePath(stem + QStringLiteral(".log"));
+    const QString path = askPath(uiText(Text::SaveResultsTitle), start, uiText(Text::ResultsFilesFilter), true);
     if (path.isEmpty()) return;
     list_->results()->flush();
     const QString failed = saveResults(*list_->results(), path);
-    if (!failed.isEmpty()) message(failed.toStdString());
+    if (!failed.isEmpty()) {
+        message(failed.toStdString());
+        return;
+    }
+    rememberFolder(FolderKind::Results, path);
 }
 
 void MainWindow::savePictureDialog() {
     const QString stem = loadedPath_.isEmpty() ? uiText(Text::PictureFileName) : QFileInfo(loadedPath_).completeBaseName();
-    const QString path = askPath(uiText(Text::SavePictureTitle), QDir(dir_->path()).filePath(stem + QStringLiteral(".png")),
-                                 uiText(Text::PngFilesFilter), true);
+    const QString start = QDir(lastFolder(FolderKind::Pictures, dir_->path())).filePath(stem + QStringLiteral(".png"));
+    const QString path = askPath(uiText(Text::SavePictureTitle), start, uiText(Text::PngFilesFilter), true);
     if (path.isEmpty()) return;
     const QString failed = savePicture(picture_->image(), path);
-    if (!failed.isEmpty()) message(failed.toStdString());
+    if (!failed.isEmpty()) {
+        message(failed.toStdString());
+        return;
+    }
+    rememberFolder(FolderKind::Pictures, path);
 }
 
 QString MainWindow::printHeading() const {

@@ -20,6 +20,8 @@ QAction* addViewMenu(Menus& menus, QMenuBar* bar) {
     QAction* steps = menu->addAction(QString());
     steps->setObjectName(QStringLiteral("Mn_Adimlar"));
     menus.add(steps, Text::ShowStepsItem);
+    steps->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    steps->setShortcutContext(Qt::WindowShortcut);
     steps->setCheckable(true);
     steps->setChecked(settings().value(kStepsKey, false).toBool());
     QObject::connect(steps, &QAction::toggled, steps, [](bool on) { settings().setValue(kStepsKey, on); });
