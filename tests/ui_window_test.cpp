@@ -284,6 +284,12 @@ TEST_F(WindowLayout, EveryMenuAndEntryHasItsOwnLetter) {
     }
     setLanguage(Language::Turkish);
     w->retranslate();
+    // F10 opens "Dosya".
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(w->windowHandle(), Qt::Key_F10);
+    QTRY_VERIFY(w->menuBar()->actions().constFirst()->menu()->isVisible());
+    w->menuBar()->actions().constFirst()->menu()->close();
 }
 
 // Enter in either parameter box presses "Hesapla"; F9 loads the chosen file

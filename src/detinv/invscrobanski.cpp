@@ -43,7 +43,9 @@ void Module_InvScrobanski(Context& ctx) {
             const int e = k + 1;  // the bordering row and column
             const double corner = A(e, e);
             if (ctx.params.steps) {
-                // What the formulas below name, as the step finds it.
+                // Each step set apart, under its number, with what the
+                // formulas below name as the step finds it.
+                ctx.explain(" ");
                 ctx.explain(format(Text::StepBorderingStep, intText(k), intText(e)));
                 ctx.explain(format(Text::StepBlockDefined, intText(k)));
                 ctx.explain(format(Text::StepBorderRowDefined, intText(e), intText(k),

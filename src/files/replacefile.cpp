@@ -250,11 +250,11 @@ std::string replaceFileContents(const std::string& givenPath, std::string_view d
         if (fd < 0 && errno != EEXIST) {
             const int e = errno;
             // A folder that exists and takes no new file, for want of
-            // permission or by the file system's own rule (some give
-            // ENOENT), is named in one way.
+            // permission, on a read-only file system or by the file
+            // system's own rule (some give ENOENT), is named in one way.
             struct stat folder {};
             const std::string dir = folderOf(path).empty() ? "." : folderOf(path);
-            if ((e == ENOENT || e == EACCES || e == EPERM) && ::stat(dir.c_str(), &folder) == 0 &&
+            if ((e == ENOENT || e == EACCES || e == EPERM || e == EROFS) && ::stat(dir.c_str(), &folder) == 0 &&
                 S_ISDIR(folder.st_mode))
                 return why(Text::WhyCannotCreate);
             return reasonOfErrno(e);

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 
 #include "lastfolders.h"
 #include "pickers.h"
@@ -62,6 +63,9 @@ void MainWindow::buildMenus() {
     about->setObjectName(QStringLiteral("Mn_About"));
     menus_.add(about, Text::AboutItem);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    // F10 opens the first menu, as in other desktop programs.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 QString MainWindow::askPath(const QString& title, const QString& start, const QString& filter, bool save) {
