@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include <string>
@@ -42,6 +43,8 @@ QString saveResults(const ResultsModel& results, const QString& path) {
 }
 
 bool looksLikeSavedResults(const QString& path) {
+    // Only a plain file: opening a pipe would wait for a writer.
+    if (!QFileInfo(path).isFile()) return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
     QByteArray first = file.readLine(256);

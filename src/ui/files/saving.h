@@ -17,8 +17,8 @@ class ResultsModel;
 // the reason); a failed write leaves an earlier file untouched.
 QString saveResults(const ResultsModel& results, const QString& path);
 
-// Whether the file at `path` begins as a saved results list does: its
-// first line is the loader's heading, in either language.
+// Whether the file at `path` is a plain file that begins as a saved results
+// list does: its first line is the loader's heading, in either language.
 bool looksLikeSavedResults(const QString& path);
 
 // Saves the image as PNG; the result as for saveResults.

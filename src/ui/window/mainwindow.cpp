@@ -351,14 +351,12 @@ void MainWindow::onFileChosen() {
 
 void MainWindow::loadPath(const QString& path) {
     BusyCursor busy;
-    // A results list saved as *.txt shows in the file list; the window says
-    // what the loader cannot know.
-    loadNote_ = looksLikeSavedResults(path) ? uiText(Text::LooksLikeResultsNote) : QString();
+    loading_ = path;
     if (session_.loadFile(path.toStdString())) {
         loadedPath_ = path;
         methodName_.clear();
     }
-    loadNote_.clear();
+    loading_.clear();
     // The new listing from its first line and column.
     list_->flushAndShowFrom(0);
 }
@@ -498,7 +496,9 @@ PictureSurface& MainWindow::picture() { return *picture_; }
 
 void MainWindow::message(const std::string& text) {
     QString t = QString::fromStdString(text);
-    if (!loadNote_.isEmpty()) t += QLatin1Char('\n') + loadNote_;
+    // A results list saved as *.txt shows in the file list; the window says
+    // what the loader cannot know.
+    if (!loading_.isEmpty() && looksLikeSavedResults(loading_)) t += QLatin1Char('\n') + uiText(Text::LooksLikeResultsNote);
     // The box takes the progress window's place for the rest of the run.
     monitor_.stop();
     // What the method wrote so far shows behind the box.

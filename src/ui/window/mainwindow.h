@@ -148,7 +148,7 @@ private:
     QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;
     QString loadedPath_;  // the last file loaded
-    QString loadNote_;    // a line the window adds to the loader's message
+    QString loading_;     // the file being loaded, while its load runs
     bool driveWaits_ = false, folderWaits_ = false;  // changes seen during a run
 };
 
