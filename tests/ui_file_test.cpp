@@ -260,7 +260,7 @@ TEST_F(FileTest, SmallFixesANewUserNeeds) {
 TEST(ToolkitTexts, StandardButtonsAreTurkish) {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_tr.qm")))
         GTEST_SKIP() << "the toolkit's Turkish translation is not installed";
-    ui::useTurkishToolkitTexts();
+    ui::useToolkitTexts(Language::Turkish);
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
     struct Case {
         QDialogButtonBox::StandardButton button;
