@@ -214,7 +214,7 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::RootsHeading, "Lineer denklem takımının kökleri", "Roots of the linear system"},
     {Text::SortedRootsHeading, "Lineer denklem takımının sıralanmış kökleri", "Roots of the linear system in order"},
     {Text::DeterminantLine, "Matrisin determinantı = {0}", "Determinant of the matrix = {0}"},
-    {Text::IterationCountLine, "{0} iterasyon adımı sonucunda", "After {0} iterations"},
+    {Text::IterationCountLine, "{0} iterasyon adımı sonucunda", "Number of iterations: {0}"},
     {Text::MaxErrorLine, "Maksimum hata = {0}", "Maximum error = {0}"},
     {Text::StoppedLine, "İterasyon {0}. adımda durduruldu", "Iteration stopped at step {0}"},
 
@@ -239,7 +239,7 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::StepNewColumn, "yeni {0}. sütun", "new column {0}"},
     {Text::StepTableSweep, "Adım", "Step"},
     {Text::StepTableMaxChange, "Maksimum değişim", "Maximum change"},
-    {Text::StepTableLeftOut, "({0} adım gösterilmedi)", "({0} steps not shown)"},
+    {Text::StepTableLeftOut, "({0} adım gösterilmedi)", "({0} step(s) not shown)"},
     {Text::StepOverflow, "taşma", "overflow"},
 
     // Messages of the methods and of "Hesapla".
@@ -256,7 +256,7 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::NotTridiagonal,
      "Matris üç köşegenli değil: üç köşegenin dışındaki {0} katsayı kullanılmadı, kökler dosyadaki sistemin "
      "kökleri olmayabilir",
-     "The matrix is not tridiagonal: {0} coefficients outside the three diagonals were not used, so these may "
+     "The matrix is not tridiagonal: {0} coefficient(s) outside the three diagonals were not used, so these may "
      "not be the roots of the system in the file"},
     {Text::TooFewColumns, "Sütun sayısı satır sayısından az", "The matrix has fewer columns than rows"},
 
@@ -473,7 +473,7 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CellDecimalPoint, "Ondalık ayıracı olarak nokta yazınız", "Use a point as the decimal separator"},
     {Text::CellNotANumber, "Sayı değil", "Not a number"},
     {Text::CellChange, "Hücre", "Cell"},
-    {Text::RightHandSide, "sağ taraf", "right-hand side"},
+    {Text::RightHandSide, "sağ taraf", "RHS"},
 
     // The progress window of a long iteration.
     {Text::ProgressTitle, "Hesaplanıyor", "Calculating"},
