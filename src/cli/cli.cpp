@@ -24,7 +24,7 @@ std::string helpText() {
     for (const MethodRow& row : kMethods) {
         std::string name = row.cliName;
         name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
-        methods += "  " + name + row.cliHelp + "\n";
+        methods += "  " + name + row.cliHelp.now() + "\n";
     }
     return format(Text::CliHelp, methods);
 }
@@ -133,17 +133,17 @@ public:
     }
 };
 
-int usage(std::string_view problem) {
-    toStderr(format(Text::CliUsageError, problem));
-    return 2;
-}
-
 int outputFailed() {
     toStderr(text(Text::CliOutputFailed));
     return 2;
 }
 
 }  // namespace
+
+int usage(std::string_view problem) {
+    toStderr(format(Text::CliUsageError, problem));
+    return 2;
+}
 
 int run(const std::vector<std::string>& args) {
     installInterruptHandlers();

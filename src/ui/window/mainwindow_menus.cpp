@@ -17,6 +17,7 @@
 #include "printing.h"
 #include "saving.h"
 #include "mainwindow.h"
+#include "languagemenu.h"
 #include "menus.h"
 #include "viewmenu.h"
 #include "picturebox.h"
@@ -59,6 +60,7 @@ void MainWindow::buildMenus() {
              true},
         });
     steps_ = addViewMenu(menus_, menuBar());
+    addLanguageMenu(menus_, menuBar());
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));
     menus_.add(about, Text::AboutItem);
