@@ -167,12 +167,16 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
     for (int i = 1; i <= n; ++i) x[i] = 1;
     const std::size_t bytes = static_cast<std::size_t>(n > 0 ? n : 0) * sizeof(double);
 
+    if (ctx.observer) ctx.observer->beforeSweeps(ctx);
+
     std::int64_t k = 0;
     double e = 0;
+    double previousChange = 0;
     steps::IterationTable table(ctx);
     bool stopped = false;
     while (static_cast<double>(k + 1) <= L) {
         k = k + 1;
+        previousChange = e;
         std::memcpy(p + 1, x + 1, bytes);
         sweep(x, static_cast<const double*>(p));
 
@@ -202,6 +206,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
     for (int i = 1; i <= n; ++i) ctx.ws.x(i) = x[i];
     appendIterationReport(ctx, k, e);
     if (stopped) appendStoppedLine(ctx, k);
+    if (ctx.observer) ctx.observer->afterReport(ctx, k, previousChange, e);
 }
 
 // Jacobi and Gauss-Seidel differ only in their sweep: the loop with the
