@@ -168,7 +168,7 @@ void IterationAnalysis::beforeSweeps(Context& ctx) {
         line(ctx, format(Text::TextbookOptimumClassical, fig4(ctx, best->w), fig4(ctx, best->rho),
                          fig4(ctx, rhoJ ? *rhoJ : 0)));
     } else {
-        line(ctx, format(Text::TextbookOptimumSearched, fig4(ctx, best->w), fig4(ctx, best->rho)));
+        line(ctx, format(Text::TextbookOptimumSearched, fig3(ctx, best->w), fig4(ctx, best->rho)));
     }
 }
 

@@ -238,11 +238,12 @@ std::optional<Optimum> optimalW(const Matrix& A, int n, Iteration sor) {
         if (!r) failed = true;
         return r ? *r : std::numeric_limits<double>::max();
     };
-    // ρ(ω) of the textbook SOR need not be convex: the best of a grid, then
-    // golden sections around it.
+    // ρ(ω) of the textbook SOR need not be unimodal: the best of a coarse
+    // grid, then golden sections around it. Every value costs an eigenvalue
+    // problem, so the search stops at a width of 10^-3.
     double bestGrid = 1, bestRho = rho(1);
-    for (int k = 1; k <= 19; ++k) {
-        const double w = 0.1 * k;
+    for (int k = 1; k <= 7; ++k) {
+        const double w = 0.25 * k;
         const double r = rho(w);
         if (r < bestRho) {
             bestRho = r;
@@ -250,7 +251,7 @@ std::optional<Optimum> optimalW(const Matrix& A, int n, Iteration sor) {
         }
     }
     if (failed) return std::nullopt;
-    best.w = goldenMinimum(rho, std::max(kLowestW, bestGrid - 0.1), std::min(kHighestW, bestGrid + 0.1), 1e-4);
+    best.w = goldenMinimum(rho, std::max(kLowestW, bestGrid - 0.25), std::min(kHighestW, bestGrid + 0.25), 1e-3);
     best.rho = rho(best.w);
     if (bestRho < best.rho) {
         best.w = bestGrid;

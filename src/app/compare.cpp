@@ -152,7 +152,7 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
     if (const auto best = analysis::optimalW(loaded.A, n, analysis::Iteration::SorTextbook)) {
         // The row runs with the factor it shows.
         RunParameters atBest = params;
-        atBest.wText = formatSignificant(best->w, 4, ctx.decimal);
+        atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
         rows.push_back(runOne(ctx, loaded, Option::LesSORTextbook,
                               format(Text::CompareTextbookSorBest, atBest.wText), atBest));
     }

@@ -54,7 +54,7 @@ void MainWindow::buildMenus() {
              },
              true},
         });
-    steps_ = addViewMenu(menus_, menuBar());
+    view_ = addViewMenu(menus_, menuBar(), [this] { onKarsilastir(); });
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));
     menus_.add(about, Text::AboutItem);
