@@ -1,5 +1,6 @@
 #include "analysis.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -154,7 +155,7 @@ void IterationAnalysis::beforeSweeps(Context& ctx) {
     if (kind_ == Iteration::Sor) {
         line(ctx, std::string(text(Text::SorRelaxesAfterSweep)));
         if (const auto best = optimalW(A, n, Iteration::Sor))
-            line(ctx, format(Text::SorOptimumLine, fig4(ctx, best->w), fig4(ctx, best->rho)));
+            line(ctx, format(Text::SorOptimumLine, fig3(ctx, best->w), fig4(ctx, best->rho)));
         else
             line(ctx, std::string(text(Text::OptimumUnknown)));
         if (const auto r = spectralRadius(A, n, Iteration::SorTextbook, w))
@@ -172,13 +173,24 @@ void IterationAnalysis::beforeSweeps(Context& ctx) {
     }
 }
 
-void IterationAnalysis::afterReport(Context& ctx, std::int64_t k, double previousChange, double lastChange) {
-    if (k < 2 || !(previousChange > 0) || !std::isfinite(lastChange / previousChange)) return;
-    const std::string rate = fig3(ctx, lastChange / previousChange);
+void IterationAnalysis::sweep(std::int64_t k, double e) {
+    sweeps_ = k;
+    changes_[k % (kSpan + 1)] = e;
+}
+
+void IterationAnalysis::afterReport(Context& ctx) {
+    const std::int64_t span = std::min<std::int64_t>(kSpan, sweeps_ - 1);
+    if (span < 1) return;
+    const double first = changes_[(sweeps_ - span) % (kSpan + 1)];
+    const double last = changes_[sweeps_ % (kSpan + 1)];
+    if (!(first > 0)) return;
+    const double rate = std::pow(last / first, 1.0 / static_cast<double>(span));
+    if (!std::isfinite(rate)) return;
+    const std::string spanText = intText(span);
     if (rho_)
-        line(ctx, format(Text::ObservedRateLine, rate, fig4(ctx, *rho_)));
+        line(ctx, format(Text::ObservedRateLine, spanText, fig3(ctx, rate), fig4(ctx, *rho_)));
     else
-        line(ctx, format(Text::ObservedRateAloneLine, rate));
+        line(ctx, format(Text::ObservedRateAloneLine, spanText, fig3(ctx, rate)));
 }
 
 }  // namespace lineer::analysis

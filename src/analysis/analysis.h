@@ -28,14 +28,22 @@ enum class Direct {
 void appendDirect(Context& ctx, Direct kind, const Workspace& loaded);
 
 // The analysis of an iteration: the a-priori part before the first sweep,
-// the observed rate after the report. ω is read from the run's box.
+// the observed rate after the report: the mean factor by which the
+// maximum change shrank per sweep over the last ten sweeps (fewer in a
+// shorter run), which one ratio of two changes would not show when the
+// dominant eigenvalues are complex. ω is read from the run's box.
 class IterationAnalysis : public IterationObserver {
 public:
     IterationAnalysis(const Workspace& loaded, Iteration kind) : loaded_(loaded), kind_(kind) {}
     void beforeSweeps(Context& ctx) override;
-    void afterReport(Context& ctx, std::int64_t k, double previousChange, double lastChange) override;
+    void sweep(std::int64_t k, double e) override;
+    void afterReport(Context& ctx) override;
 
 private:
+    // The maximum changes of the last kSpan + 1 sweeps, by k modulo that.
+    static constexpr int kSpan = 10;
+    double changes_[kSpan + 1] = {};
+    std::int64_t sweeps_ = 0;
     const Workspace& loaded_;
     Iteration kind_;
     std::optional<double> rho_;

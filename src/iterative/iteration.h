@@ -171,12 +171,10 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
 
     std::int64_t k = 0;
     double e = 0;
-    double previousChange = 0;
     steps::IterationTable table(ctx);
     bool stopped = false;
     while (static_cast<double>(k + 1) <= L) {
         k = k + 1;
-        previousChange = e;
         std::memcpy(p + 1, x + 1, bytes);
         sweep(x, static_cast<const double*>(p));
 
@@ -193,6 +191,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
         }
 
         if (ctx.params.steps) table.sweep(k, x, e);
+        if (ctx.observer) ctx.observer->sweep(k, e);
         afterSweep(k, e);
         const bool go = ctx.host.keepIterating(k, e);
         if (e < kTolerance) break;
@@ -206,7 +205,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
     for (int i = 1; i <= n; ++i) ctx.ws.x(i) = x[i];
     appendIterationReport(ctx, k, e);
     if (stopped) appendStoppedLine(ctx, k);
-    if (ctx.observer) ctx.observer->afterReport(ctx, k, previousChange, e);
+    if (ctx.observer) ctx.observer->afterReport(ctx);
 }
 
 // Jacobi and Gauss-Seidel differ only in their sweep: the loop with the

@@ -334,10 +334,14 @@ inline constexpr TextRow kCatalogue[] = {
      "sweeps (\u22126 / log10 \u03c1)"},
     {Text::DoesNotConvergeLine, "\u03c1 \u2265 1: iterasyon her başlangıç vektöründen yakınsamaz",
      "\u03c1 \u2265 1: the iteration does not converge from every start"},
-    {Text::ObservedRateLine, "Gözlenen yakınsama hızı (son iki maksimum değişimin oranı) = {0}, \u03c1 = {1}",
-     "Observed rate (the ratio of the last two maximum changes) = {0}, against \u03c1 = {1}"},
-    {Text::ObservedRateAloneLine, "Gözlenen yakınsama hızı (son iki maksimum değişimin oranı) = {0}",
-     "Observed rate (the ratio of the last two maximum changes) = {0}"},
+    {Text::ObservedRateLine,
+     "Gözlenen yakınsama hızı (son {0} adımda maksimum değişimin adım başına ortalama oranı) = {1}, "
+     "\u03c1 = {2}",
+     "Observed rate (the mean factor per sweep of the maximum change over the last {0} sweeps) = {1}, against "
+     "\u03c1 = {2}"},
+    {Text::ObservedRateAloneLine,
+     "Gözlenen yakınsama hızı (son {0} adımda maksimum değişimin adım başına ortalama oranı) = {1}",
+     "Observed rate (the mean factor per sweep of the maximum change over the last {0} sweeps) = {1}"},
     {Text::SorRelaxesAfterSweep,
      "Bu programın SOR'u gevşetmeyi süpürme bitince bütün vektöre uygular, x \u2190 \u03c9·x + (1 \u2212 \u03c9)·p: "
      "iterasyon matrisi \u03c9·T_GS + (1 \u2212 \u03c9)·I'dır, ders kitabındaki (D + \u03c9L)\u207b\u00b9((1 \u2212 \u03c9)D \u2212 \u03c9U) değil",

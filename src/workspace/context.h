@@ -34,8 +34,9 @@ class IterationObserver {
 public:
     virtual ~IterationObserver() = default;
     virtual void beforeSweeps(Context& ctx) = 0;
-    // k sweeps ran; the last two maximum changes (0 where there was none).
-    virtual void afterReport(Context& ctx, std::int64_t k, double previousChange, double lastChange) = 0;
+    // Sweep k has ended with the maximum change e.
+    virtual void sweep(std::int64_t k, double e) = 0;
+    virtual void afterReport(Context& ctx) = 0;
 };
 
 struct Context {
