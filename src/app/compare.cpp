@@ -84,7 +84,7 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
 
     const int n = loaded.n;
     const bool iterative = methodRow(option).usesMaxIter;
-    if (iterative) row.sweeps = intText(host.sweeps);
+    if (iterative && (run.stops == 0 || host.sweeps > 0)) row.sweeps = intText(host.sweeps);
     if (run.stops > 0 && host.firstMessage) {
         const std::string& m = *host.firstMessage;
         if (m == text(Text::UnderflowMessage))
