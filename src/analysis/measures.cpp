@@ -99,6 +99,43 @@ double goldenMinimum(const std::function<double(double)>& f, double a, double b,
 
 constexpr double kLowestW = 1e-3, kHighestW = 2 - 1e-3;
 
+// a + b = s + e exactly (Knuth's TwoSum).
+inline void twoSum(double a, double b, double& s, double& e) {
+    s = a + b;
+    const double z = s - a;
+    e = (a - (s - z)) + (b - z);
+}
+
+// a · b = p + e exactly (Dekker's TwoProduct with Veltkamp's split), for
+// products that neither overflow nor underflow.
+inline void twoProduct(double a, double b, double& p, double& e) {
+    auto split = [](double v, double& hi, double& lo) {
+        const double c = 134217729.0 * v;  // 2^27 + 1
+        hi = c - (c - v);
+        lo = v - hi;
+    };
+    p = a * b;
+    double ah, al, bh, bl;
+    split(a, ah, al);
+    split(b, bh, bl);
+    e = al * bl - (((p - ah * bh) - al * bh) - ah * bl);
+}
+
+// b − Σ row(j)·x(j), j = 1..n, as if computed in twice the working
+// precision and then rounded (Ogita, Rump and Oishi's Dot2): in plain
+// doubles, so the same on every machine, whatever its long double.
+double compensatedResidual(const double* row, int n, double b, const double* x) {
+    double s = b, c = 0;
+    for (int j = 1; j <= n; ++j) {
+        double p, pe, t, te;
+        twoProduct(-row[j], x[j], p, pe);
+        twoSum(s, p, t, te);
+        s = t;
+        c = c + (pe + te);
+    }
+    return s + c;
+}
+
 }  // namespace
 
 double normInf(const Matrix& A, int n) {
@@ -112,17 +149,16 @@ double normInf(const Matrix& A, int n) {
 }
 
 std::optional<Residual> residual(const Matrix& A, int n, int rhs, const double* x) {
-    Real largest = 0, normX = 0, normB = 0;
+    double largest = 0, normX = 0, normB = 0;
     for (int i = 1; i <= n; ++i) {
-        Real r = A(i, rhs);
-        for (int j = 1; j <= n; ++j) r -= static_cast<Real>(A(i, j)) * x[j];
-        largest = std::max(largest, std::fabs(r));
-        normX = std::max(normX, std::fabs(static_cast<Real>(x[i])));
-        normB = std::max(normB, std::fabs(static_cast<Real>(A(i, rhs))));
+        const double r = std::fabs(compensatedResidual(A.a[i], n, A(i, rhs), x));
+        largest = std::max(largest, r);
+        normX = std::max(normX, std::fabs(x[i]));
+        normB = std::max(normB, std::fabs(A(i, rhs)));
     }
     const Real scale = static_cast<Real>(normInf(A, n)) * normX + normB;
     Residual out;
-    out.largest = static_cast<double>(largest);
+    out.largest = largest;
     out.relative = scale > 0 ? static_cast<double>(largest / scale) : 0;
     if (!std::isfinite(out.largest) || !std::isfinite(out.relative)) return std::nullopt;
     return out;

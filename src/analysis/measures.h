@@ -2,7 +2,8 @@
 // The figures of the analysis: norms, residuals, the condition number, row
 // dominance, and the spectral radii of the iteration matrices. They are
 // computed apart from the methods, on the matrix as it was loaded: the
-// residuals and the inverse in long double, the eigenvalues by Eigen. The
+// residuals with compensated sums, the inverse in long double, the
+// eigenvalues by Eigen. The
 // methods' own arithmetic never passes through here.
 //
 // A is the square block A(1..n, 1..n) of a workspace matrix, written
@@ -23,7 +24,8 @@ struct Residual {
     double relative = 0;  // ‖r‖∞ / (‖A‖∞‖x‖∞ + ‖b‖∞); 0 when the divisor is
 };
 // The residual of x(1..n) against the right-hand side in column `rhs`,
-// accumulated in long double. Values that are not finite give nullopt.
+// with compensated products and sums (as if in twice the precision of a
+// double, on every machine). Values that are not finite give nullopt.
 std::optional<Residual> residual(const Matrix& A, int n, int rhs, const double* x);
 
 struct Condition {
