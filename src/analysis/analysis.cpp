@@ -68,15 +68,16 @@ double boxW(const Context& ctx) { return boxNumber(ctx.params.wText, ctx.decimal
 }  // namespace
 
 std::string matrixNotation(Iteration kind, double w, std::string_view decimal) {
+    const std::string at = std::isfinite(w) ? ", \u03c9 = " + formatSignificant(w, 4, decimal) : std::string();
     switch (kind) {
         case Iteration::Jacobi:
             return "\u2212D\u207b\u00b9(L + U)";
         case Iteration::GaussSeidel:
             return "\u2212(D + L)\u207b\u00b9U";
         case Iteration::Sor:
-            return "\u03c9·T_GS + (1 \u2212 \u03c9)·I, \u03c9 = " + formatSignificant(w, 4, decimal);
+            return "\u03c9·T_GS + (1 \u2212 \u03c9)·I" + at;
         case Iteration::SorTextbook:
-            return "(D + \u03c9L)\u207b\u00b9((1 \u2212 \u03c9)D \u2212 \u03c9U), \u03c9 = " + formatSignificant(w, 4, decimal);
+            return "(D + \u03c9L)\u207b\u00b9((1 \u2212 \u03c9)D \u2212 \u03c9U)" + at;
     }
     return {};
 }

@@ -113,6 +113,9 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
     return row;
 }
 
+// A method's name in the table: its line of the command line's help.
+std::string methodName(Option o) { return methodRow(o).cliHelp; }
+
 // The width of a text on screen: its code points.
 std::size_t width(const std::string& s) {
     return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
@@ -141,7 +144,7 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
     for (Option o : {Option::LesGauss, Option::LesMPGauss, Option::LesGaussJordan, Option::LesDoolittle,
                      Option::LesCrout, Option::LesThomas, Option::LesJacobi, Option::LesGaussSidel}) {
         if (o == Option::LesThomas && !tridiagonal) continue;
-        rows.push_back(runOne(ctx, loaded, o, methodRow(o).cliHelp, params));
+        rows.push_back(runOne(ctx, loaded, o, methodName(o), params));
     }
     const double w = boxNumber(params.wText, ctx.decimal);
     const bool finiteW = std::isfinite(w);
