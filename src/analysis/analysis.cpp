@@ -30,9 +30,12 @@ std::string rowList(const std::vector<int>& rows) {
     return s;
 }
 
-void conditionLines(Context& ctx, const Matrix& A, int n) {
+// The condition number, and unless `verdict` is false the verdict with the
+// digits that can be trusted.
+void conditionLines(Context& ctx, const Matrix& A, int n, bool verdict = true) {
     const Condition c = condition(A, n);
     if (c.kappa > 0) line(ctx, format(Text::ConditionLine, fig3(ctx, c.kappa)));
+    if (!verdict) return;
     if (c.singular) {
         line(ctx, std::string(text(Text::SingularToPrecision)));
         return;
@@ -115,7 +118,9 @@ void appendDirect(Context& ctx, Direct kind, const Workspace& loaded) {
             if (const auto d = inverseDefect(A, ctx.ws.A, n)) line(ctx, format(Text::InverseCheckLine, fig3(ctx, *d)));
             break;
     }
-    conditionLines(ctx, A, n);
+    // Thomas on a matrix that is not tridiagonal solved another system:
+    // what the conditioning says of the digits does not hold for its roots.
+    conditionLines(ctx, A, n, kind != Direct::Thomas || offTridiagonal(A, n) == 0);
     if (kind == Direct::Determinant) line(ctx, std::string(text(Text::SmallDeterminantNote)));
 }
 
