@@ -114,7 +114,7 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
 }
 
 // A method's name in the table: its line of the command line's help.
-std::string methodName(Option o) { return methodRow(o).cliHelp; }
+std::string methodName(Option o) { return methodRow(o).cliHelp.now(); }
 
 // The width of a text on screen: its code points.
 std::size_t width(const std::string& s) {

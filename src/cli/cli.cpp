@@ -25,7 +25,7 @@ std::string helpText() {
         const MethodRow& row = methodRow(static_cast<Option>(k));
         std::string name = row.cliName;
         name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
-        methods += "  " + name + row.cliHelp + "\n";
+        methods += "  " + name + row.cliHelp.now() + "\n";
     }
     return format(Text::CliHelp, methods);
 }
@@ -134,17 +134,17 @@ public:
     }
 };
 
-int usage(std::string_view problem) {
-    toStderr(format(Text::CliUsageError, problem));
-    return 2;
-}
-
 int outputFailed() {
     toStderr(text(Text::CliOutputFailed));
     return 2;
 }
 
 }  // namespace
+
+int usage(std::string_view problem) {
+    toStderr(format(Text::CliUsageError, problem));
+    return 2;
+}
 
 int run(const std::vector<std::string>& args) {
     installInterruptHandlers();

@@ -15,6 +15,7 @@
 #include "printing.h"
 #include "saving.h"
 #include "mainwindow.h"
+#include "languagemenu.h"
 #include "menus.h"
 #include "viewmenu.h"
 #include "picturebox.h"
@@ -55,6 +56,7 @@ void MainWindow::buildMenus() {
              true},
         });
     view_ = addViewMenu(menus_, menuBar(), [this] { onKarsilastir(); });
+    addLanguageMenu(menus_, menuBar());
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));
     menus_.add(about, Text::AboutItem);
