@@ -165,12 +165,14 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep, std
         ctx.message(Text::ZeroDiagonal);
         return;
     }
-    if (ctx.params.steps) steps::iterationLimits(ctx, L, w);
 
     double x[kDim] = {};
     double p[kDim] = {};
     for (int i = 1; i <= n; ++i) x[i] = 1;
     const std::size_t bytes = static_cast<std::size_t>(n > 0 ? n : 0) * sizeof(double);
+
+    if (ctx.observer) ctx.observer->beforeSweeps(ctx);
+    if (ctx.params.steps) steps::iterationLimits(ctx, L, w);
 
     std::int64_t k = 0;
     double e = 0;
@@ -194,6 +196,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep, std
         }
 
         if (ctx.params.steps) table.sweep(k, x, e);
+        if (ctx.observer) ctx.observer->sweep(k, e);
         afterSweep(k, e);
         const bool go = ctx.host.keepIterating(k, e);
         if (e < kTolerance) break;
@@ -207,6 +210,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep, std
     for (int i = 1; i <= n; ++i) ctx.ws.x(i) = x[i];
     appendIterationReport(ctx, k, e);
     if (stopped) appendStoppedLine(ctx, k);
+    if (ctx.observer) ctx.observer->afterReport(ctx);
 }
 
 // Jacobi and Gauss-Seidel differ only in their sweep: the loop with the

@@ -40,6 +40,9 @@ public:
     // (saved, printed, copied alike); a host that must tell the two apart,
     // as the tests do, overrides this.
     virtual void listExplain(std::string line) { listAppend(std::move(line)); }
+    // An analysis line (how far to trust a result, why an iteration
+    // converges): an explanation line too, unless the host tells them apart.
+    virtual void listAnalysis(std::string line) { listExplain(std::move(line)); }
 
     // Picture box (Picture1).
     virtual PictureSurface& picture() = 0;
