@@ -32,6 +32,8 @@ struct Context {
     // A results-list line with the catalogue's text.
     void append(PlainText key) { host.listAppend(std::string(text(key))); }
     void explain(std::string line) { host.listExplain(std::move(line)); }
+    // A row of a table of numbers.
+    void appendRow(std::string line) { host.listRow(std::move(line)); }
     // A message box with the catalogue's text.
     void message(PlainText key) { host.message(std::string(text(key))); }
     // A remark on a run that has ended as it should.

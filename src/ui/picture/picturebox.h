@@ -21,6 +21,7 @@ public:
     void scale(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(float cx, float cy, double radius) override;
+    void colourMap(int rows, int cols, double deepest) override;
 
     QSize sizeHint() const override;
 

@@ -448,6 +448,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::listAppend(std::string line) { list_->results()->append(std::move(line)); }
+void MainWindow::listRow(std::string line) { list_->results()->appendRow(std::move(line)); }
 
 void MainWindow::listClear() { list_->results()->clear(); }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "aboutwindow.h"
+#include "handout.h"
 #include "menus.h"
 #include "runprogress.h"
 #include "session.h"
@@ -20,6 +21,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 
@@ -43,6 +45,9 @@ public:
     // When set, the file dialogs ask this instead (given the dialog's
     // title; an empty answer cancels).
     std::function<QString(const QString&)> pathHook;
+    // When set, questions go here instead of a modal box (given the
+    // question; true is yes).
+    std::function<bool(const QString&)> questionHook;
 
     Session& session() { return session_; }
     PictureBox* pictureBox() const { return picture_; }
@@ -86,8 +91,16 @@ public:
     void saveResultsDialog();
     void savePictureDialog();
     void printDialog();
+    // Prints on a printer already set up, asking first above 50 pages.
+    void printTo(QPrinter& printer);
+    // "Dışa aktar...": LaTeX, HTML or PDF by the extension.
+    void exportDialog();
+    void exportTo(const QString& path);
     // The printed pages' heading: the loaded file and the method run on it.
     QString printHeading() const;
+    // What the pages and the export show: the results list, the heading,
+    // the picture when one is shown.
+    Handout handout() const;
 
     // Sets every text the window shows from the catalogue: the caption,
     // the buttons, the labels, the option captions and the menus.
@@ -95,6 +108,7 @@ public:
 
     // Host
     void listAppend(std::string line) override;
+    void listRow(std::string line) override;
     void listClear() override;
     PictureSurface& picture() override;
     void message(const std::string& text) override;

@@ -7,12 +7,17 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "pickers.h"
+#include "export.h"
+#include "pages.h"
 #include "printing.h"
+#include "replacefile.h"
 #include "saving.h"
 #include "mainwindow.h"
 #include "menus.h"
@@ -24,6 +29,9 @@
 namespace lineer::ui {
 
 namespace {
+
+// More pages than this are printed only when the user says so.
+constexpr int kAskAbovePages = 50;
 
 // The local files of a drag, in order.
 QStringList localFiles(const QMimeData* data) {
@@ -48,6 +56,7 @@ void MainWindow::buildMenus() {
              [this] { saveResultsDialog(); }},
             {"Mn_ResmiKaydet", Text::SavePictureItem, {}, [this] { savePictureDialog(); }},
             {"Mn_Yazdir", Text::PrintItem, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printDialog(); }},
+            {"Mn_DisaAktar", Text::ExportItem, {}, [this] { exportDialog(); }},
             {"Mn_Cikis", Text::QuitItem, QKeySequence(Qt::CTRL | Qt::Key_Q),
              [this] {
                  if (close() && about_) about_->close();
@@ -92,21 +101,64 @@ void MainWindow::savePictureDialog() {
     if (!failed.isEmpty()) message(failed.toStdString());
 }
 
-QString MainWindow::printHeading() const {
-    if (loadedPath_.isEmpty()) return uiText(Text::WindowCaption);
-    const QString name = QFileInfo(loadedPath_).fileName();
-    return methodName_.isEmpty() ? name : uiFormat(Text::PrintHeading, name, methodName_);
+QString MainWindow::printHeading() const { return handoutHeading(loadedPath_, methodName_); }
+
+Handout MainWindow::handout() const {
+    list_->results()->flush();
+    return handoutOf(*list_->results(), printHeading(), &picture_->canvas().record(), session_.context().decimal);
 }
 
 void MainWindow::printDialog() {
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(handoutPageLayout());
     printer.setDocName(printHeading());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(uiText(Text::PrintTitle));
     if (dialog.exec() != QDialog::Accepted) return;
-    list_->results()->flush();
-    if (printResults(*list_->results(), printHeading(), printer) == 0)
-        message(std::string(text(Text::PrintFailed)));
+    printTo(printer);
+}
+
+void MainWindow::printTo(QPrinter& printer) {
+    useHandoutMargins(printer);
+    const Handout h = handout();
+    const int pages = countPages(printer, h);
+    if (pages > kAskAbovePages) {
+        const QString question = uiFormat(Text::PrintManyPages, pages);
+        if (questionHook) {
+            if (!questionHook(question)) return;
+        } else {
+            QMessageBox box(QMessageBox::Question, uiText(Text::WindowCaption), question, QMessageBox::Cancel, this);
+            QPushButton* print = box.addButton(uiText(Text::PrintManyPagesButton), QMessageBox::AcceptRole);
+            box.setDefaultButton(print);
+            box.exec();
+            if (box.clickedButton() != print) return;
+        }
+    }
+    QString why;
+    if (printHandout(h, printer, &why) == 0)
+        message(why.isEmpty() ? std::string(text(Text::PrintFailed))
+                              : format(Text::SaveFailed, printer.outputFileName().toStdString(), why.toStdString()));
+}
+
+void MainWindow::exportDialog() {
+    const QString stem = loadedPath_.isEmpty() ? uiText(Text::ResultsFileName) : QFileInfo(loadedPath_).completeBaseName();
+    const QString path = askPath(uiText(Text::ExportTitle), QDir(dir_->path()).filePath(stem + QStringLiteral(".tex")),
+                                 uiText(Text::ExportFilter), true);
+    if (!path.isEmpty()) exportTo(path);
+}
+
+void MainWindow::exportTo(const QString& path) {
+    const ExportKind kind = exportKind(path);
+    if (kind == ExportKind::None) {
+        message(std::string(text(Text::ExportUnknownType)));
+        return;
+    }
+    const QByteArray bytes = exportDocument(handout(), kind);
+    const std::string why =
+        bytes.isEmpty() ? std::string(text(Text::WhyNotEncoded))
+                        : replaceFileContents(path.toStdString(),
+                                              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!why.empty()) message(format(Text::ExportFailed, path.toStdString(), why));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
