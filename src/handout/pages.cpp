@@ -178,7 +178,10 @@ std::vector<Page> layoutPages(const Handout& h, int columns, int perPage, int pi
             ++i;
         }
     }
-    if (h.hasPicture()) out.picture(pictureLines);
+    if (h.hasPicture()) {
+        if (!pages.back().lines.empty()) out.line(QString());
+        out.picture(pictureLines);
+    }
     return pages;
 }
 

@@ -188,7 +188,11 @@ void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, c
     p.fillRect(area, Qt::white);
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    font.setPixelSize(std::max(6, static_cast<int>(std::clamp(std::min(area.width(), area.height()) / 32, 6.0, 40.0))));
+    // A thirty-second of the shorter side, in the device's own pixels
+    // (a printer has many more to the inch than a screen).
+    const double pixels = std::max(7.0, std::min(area.width(), area.height()) / 32);
+    const int dpi = p.device() ? p.device()->logicalDpiY() : 96;
+    font.setPointSizeF(pixels * 72.0 / (dpi > 0 ? dpi : 96));
     p.setFont(font);
     p.setPen(Qt::black);
     const QFontMetricsF fm(font, p.device());

@@ -39,7 +39,10 @@ void PictureBox::changed() {
     if (repaintPending_) return;
     repaintPending_ = true;
     update();
+    emit pictureChanged();
 }
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     repaintPending_ = false;

@@ -25,8 +25,14 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // Something was drawn; sent once for a run of drawing operations.
+    void pictureChanged();
+    void doubleClicked();
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
 
 private:
     // Asks for one repaint however many drawing operations come before it.

@@ -26,6 +26,7 @@
 #include "formcontrols.h"
 #include "matrixeditor.h"
 #include "picturebox.h"
+#include "picturewindow.h"
 #include "resultslist.h"
 #include "textnum.h"
 #include "toolkit.h"
@@ -111,6 +112,7 @@ void MainWindow::build() {
 
     picture_ = new PictureBox(form_);
     picture_->setObjectName(QStringLiteral("Picture1"));
+    connect(picture_, &PictureBox::doubleClicked, this, [this] { showPictureWindow(); });
     place(picture_, 120, 2760, 3495, 3255);
 
     list_ = new ResultsView(form_);
@@ -233,6 +235,7 @@ void MainWindow::retranslate() {
     headings_[2]->setText(uiText(Text::LinearSystemGroup));
     for (const MethodRow& row : kMethods) option(row.option)->setText(QString::fromUtf8(row.caption));
     menus_.setTexts();
+    if (pictureWindow_) pictureWindow_->retranslate();
 }
 
 void MainWindow::chooseFonts() {

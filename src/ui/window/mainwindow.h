@@ -32,6 +32,7 @@ class DriveList;
 class FileList;
 class MatrixEditor;
 class PictureBox;
+class PictureWindow;
 class ResultsView;
 
 class MainWindow : public QMainWindow, public Host {
@@ -90,6 +91,12 @@ public:
     void openDialog();
     void saveResultsDialog();
     void savePictureDialog();
+    // The picture window, opened or brought to the front.
+    PictureWindow* showPictureWindow();
+    // When set, "Resmi kaydet..." asks this for the size instead (given
+    // whether the file is SVG); otherwise a file named by pathHook is the
+    // box as it is.
+    std::function<QSize(bool)> pictureSizeHook;
     void printDialog();
     // Prints on a printer already set up, asking first above 50 pages.
     void printTo(QPrinter& printer);
@@ -156,6 +163,7 @@ private:
     QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
     QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;
+    QPointer<PictureWindow> pictureWindow_;
     QString loadedPath_;  // the last file loaded
     bool driveWaits_ = false, folderWaits_ = false;  // changes seen during a run
 };

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include "menus.h"
 #include "viewmenu.h"
 #include "picturebox.h"
+#include "picturewindow.h"
 #include "resultslist.h"
 #include "uitext.h"
 
@@ -55,6 +57,7 @@ void MainWindow::buildMenus() {
             {"Mn_SonuclariKaydet", Text::SaveResultsItem, QKeySequence(Qt::CTRL | Qt::Key_S),
              [this] { saveResultsDialog(); }},
             {"Mn_ResmiKaydet", Text::SavePictureItem, {}, [this] { savePictureDialog(); }},
+            {"Mn_ResmiBuyut", Text::PictureWindowItem, {}, [this] { showPictureWindow(); }},
             {"Mn_Yazdir", Text::PrintItem, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printDialog(); }},
             {"Mn_DisaAktar", Text::ExportItem, {}, [this] { exportDialog(); }},
             {"Mn_Cikis", Text::QuitItem, QKeySequence(Qt::CTRL | Qt::Key_Q),
@@ -95,10 +98,51 @@ void MainWindow::saveResultsDialog() {
 void MainWindow::savePictureDialog() {
     const QString stem = loadedPath_.isEmpty() ? uiText(Text::PictureFileName) : QFileInfo(loadedPath_).completeBaseName();
     const QString path = askPath(uiText(Text::SavePictureTitle), QDir(dir_->path()).filePath(stem + QStringLiteral(".png")),
-                                 uiText(Text::PngFilesFilter), true);
+                                 uiText(Text::PictureFilesFilter), true);
     if (path.isEmpty()) return;
-    const QString failed = savePicture(picture_->image(), path);
+    const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    // The box as it is, or larger with its scale and axes.
+    const QSize box(PictureCanvas::kWidth, PictureCanvas::kHeight);
+    QSize size = box;
+    if (pictureSizeHook) {
+        size = pictureSizeHook(svg);
+    } else if (!pathHook) {
+        QStringList choices;
+        const QList<int> factors{2, 3, 4, 6};
+        for (int f : factors) choices << uiFormat(Text::PictureSizeChoice, f * box.width(), f * box.height());
+        if (!svg) choices << uiFormat(Text::PictureSizeChoice, box.width(), box.height());
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(this, uiText(Text::SavePictureTitle), uiText(Text::PictureSizeQuestion),
+                                                     choices, 0, false, &ok);
+        if (!ok) return;
+        const qsizetype at = choices.indexOf(chosen);
+        size = at >= 0 && at < factors.size() ? box * factors[at] : box;
+    } else if (svg) {
+        size = box * 2;
+    }
+    QString failed;
+    if (size == box && !svg) {
+        failed = savePicture(picture_->image(), path);
+    } else {
+        const QByteArray bytes = pictureFile(picture_->canvas().record(), size, svg, session_.context().decimal);
+        const std::string why =
+            bytes.isEmpty() ? std::string(text(Text::WhyNotEncoded))
+                            : replaceFileContents(path.toStdString(),
+                                                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (!why.empty()) failed = uiFormat(Text::SaveFailed, path, why);
+    }
     if (!failed.isEmpty()) message(failed.toStdString());
+}
+
+PictureWindow* MainWindow::showPictureWindow() {
+    if (!pictureWindow_) {
+        pictureWindow_ = new PictureWindow(*picture_, session_.context().decimal, this);
+        pictureWindow_->resize(pictureWindow_->sizeHint());
+    }
+    pictureWindow_->show();
+    pictureWindow_->raise();
+    pictureWindow_->activateWindow();
+    return pictureWindow_;
 }
 
 QString MainWindow::printHeading() const { return handoutHeading(loadedPath_, methodName_); }
