@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QDateTime>
+#include <QHashFunctions>
 #include <QTimeZone>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -240,6 +241,13 @@ QByteArray handoutPdf(const Handout& h, const QPageLayout& layout, int* pages) {
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
     {
+        // The writer keeps its fonts in a hash and writes them in the
+        // hash's order; with the seed fixed while it works, the same pages
+        // make the same bytes in every process.
+        QHashSeed::setDeterministicGlobalSeed();
+        struct RandomAgain {
+            ~RandomAgain() { QHashSeed::resetRandomGlobalSeed(); }
+        } randomAgain;
         QPdfWriter writer(&buffer);
         writer.setResolution(1200);
         writer.setPageLayout(layout);

@@ -99,67 +99,32 @@ void drawColourMap(QPainter& p, const QRectF& area, const PictureRecord& r, cons
 
 void drawPlot(QPainter& p, const QRectF& area, const PictureRecord& r, const QFontMetricsF& fm,
               const std::string& decimal) {
-    const double left = r.plotLeft, right = r.plotRight, top = r.plotTop;
-    // The box keeps the first sweep's scale; here a later, larger change
-    // stretches the axis, so every circle is inside the frame.
-    double bottom = r.plotBottom, radius = 0;
-    for (const PictureRecord::Circle& c : r.circles) {
-        if (std::isfinite(c.y) && (bottom > top ? c.y > bottom : c.y < bottom)) bottom = c.y;
-        radius = std::max(radius, std::fabs(c.r));
-    }
-    if (!(right != left) || !(bottom != top) || !std::isfinite(right - left) || !std::isfinite(bottom - top)) return;
-
-    const std::vector<double> xt = axisTicks(std::min(left, right), std::max(left, right), 6);
-    const std::vector<double> yt = axisTicks(std::min(top, bottom), std::max(top, bottom), 5);
-    const double xstep = xt.size() > 1 ? xt[1] - xt[0] : 1;
-    const double ystep = yt.size() > 1 ? yt[1] - yt[0] : 1;
-    double ylabelW = 0;
-    for (double v : yt) ylabelW = std::max(ylabelW, fm.horizontalAdvance(tickText(v, ystep, decimal)));
-    const double pad = fm.height() / 2, tick = pad / 2;
-    const QRectF frame(area.left() + fm.height() + pad + ylabelW + tick, area.top() + pad,
-                       0, 0);
-    const double frameRight = area.right() - fm.horizontalAdvance(tickText(xt.back(), xstep, decimal)) / 2 - pad;
-    const double frameBottom = area.bottom() - 2 * fm.height() - tick - pad;
-    const QRectF box(frame.topLeft(), QPointF(frameRight, frameBottom));
-    if (box.width() <= 0 || box.height() <= 0) return;
-
-    // The data stand inside the frame by a circle's radius on every side.
-    const double rp = radius * box.width() / (std::fabs(right - left) + 2 * radius);
-    const QRectF inner = box.adjusted(rp, rp, -rp, -rp);
-    auto px = [&](double x) { return inner.left() + (x - left) / (right - left) * inner.width(); };
-    auto py = [&](double y) { return inner.top() + (y - top) / (bottom - top) * inner.height(); };
-
+    const PlotLayout plot = layOutPlot(area, r, fm, decimal);
+    if (plot.frame.isEmpty()) return;
+    const double tick = fm.height() / 4;
     p.setPen(QPen(Qt::black, 0));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(box);
-    for (double v : xt) {
-        const double x = px(v);
-        p.drawLine(QPointF(x, box.bottom()), QPointF(x, box.bottom() + tick));
-        p.drawText(QRectF(x - ylabelW * 4, box.bottom() + tick, ylabelW * 8, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
-                   tickText(v, xstep, decimal));
+    p.drawRect(plot.frame);
+    for (const PlotLayout::Tick& t : plot.xTicks) {
+        p.drawLine(QPointF(t.at, plot.frame.bottom()), QPointF(t.at, plot.frame.bottom() + tick));
+        const double w = fm.horizontalAdvance(t.label) + fm.height();
+        p.drawText(QRectF(t.at - w / 2, plot.frame.bottom() + tick, w, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
+                   t.label);
     }
-    for (double v : yt) {
-        const double y = py(v);
-        p.drawLine(QPointF(box.left() - tick, y), QPointF(box.left(), y));
-        p.drawText(QRectF(box.left() - tick - ylabelW - pad, y - fm.height() / 2, ylabelW + pad / 2, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, tickText(v, ystep, decimal));
+    for (const PlotLayout::Tick& t : plot.yTicks) {
+        p.drawLine(QPointF(plot.frame.left() - tick, t.at), QPointF(plot.frame.left(), t.at));
+        p.drawText(QRectF(area.left(), t.at - fm.height() / 2, plot.frame.left() - tick * 2 - area.left(), fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, t.label);
     }
-    p.drawText(QRectF(box.left(), box.bottom() + tick + fm.height(), box.width(), fm.height()), Qt::AlignCenter,
-               qtext(Text::PlotIterationAxis));
+    p.drawText(QRectF(plot.frame.left(), plot.frame.bottom() + tick + fm.height(), plot.frame.width(), fm.height()),
+               Qt::AlignCenter, qtext(Text::PlotIterationAxis));
     p.save();
-    p.translate(area.left(), box.center().y());
+    p.translate(area.left(), plot.frame.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-box.height() / 2, 0, box.height(), fm.height()), Qt::AlignCenter, qtext(Text::PlotChangeAxis));
+    p.drawText(QRectF(-plot.frame.height() / 2, 0, plot.frame.height(), fm.height()), Qt::AlignCenter,
+               qtext(Text::PlotChangeAxis));
     p.restore();
-
-    p.setClipRect(box);
-    const double rpx = radius > 0 ? rp / radius : 0;
-    for (const PictureRecord::Circle& c : r.circles) {
-        if (!std::isfinite(c.y)) continue;
-        const double cr = std::fabs(c.r) * rpx;
-        p.drawEllipse(QPointF(px(c.x), py(c.y)), cr, cr);
-    }
-    p.setClipping(false);
+    for (const QRectF& c : plot.circles) p.drawEllipse(c);
 }
 
 }  // namespace
@@ -182,17 +147,65 @@ std::vector<double> axisTicks(double lo, double hi, int count) {
     return ticks;
 }
 
-void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, const std::string& decimal) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(area, Qt::white);
+PlotLayout layOutPlot(const QRectF& area, const PictureRecord& r, const QFontMetricsF& fm, const std::string& decimal) {
+    PlotLayout plot;
+    const double left = r.plotLeft, right = r.plotRight, top = r.plotTop;
+    // The box keeps the first sweep's scale; here a later, larger change
+    // stretches the axis, so every circle is inside the frame.
+    double bottom = r.plotBottom, radius = 0;
+    for (const PictureRecord::Circle& c : r.circles) {
+        if (std::isfinite(c.y) && (bottom > top ? c.y > bottom : c.y < bottom)) bottom = c.y;
+        radius = std::max(radius, std::fabs(c.r));
+    }
+    if (!(right != left) || !(bottom != top) || !std::isfinite(right - left) || !std::isfinite(bottom - top))
+        return plot;
+
+    const std::vector<double> xt = axisTicks(std::min(left, right), std::max(left, right), 6);
+    const std::vector<double> yt = axisTicks(std::min(top, bottom), std::max(top, bottom), 5);
+    const double xstep = xt.size() > 1 ? xt[1] - xt[0] : 1;
+    const double ystep = yt.size() > 1 ? yt[1] - yt[0] : 1;
+    double ylabelW = 0;
+    for (double v : yt) ylabelW = std::max(ylabelW, fm.horizontalAdvance(tickText(v, ystep, decimal)));
+    const double pad = fm.height() / 2, tick = pad / 2;
+    const double frameLeft = area.left() + fm.height() + pad + ylabelW + 2 * tick;
+    const double frameRight = area.right() - fm.horizontalAdvance(tickText(xt.back(), xstep, decimal)) / 2 - pad;
+    const double frameBottom = area.bottom() - 2 * fm.height() - tick - pad;
+    const QRectF frame(QPointF(frameLeft, area.top() + pad), QPointF(frameRight, frameBottom));
+    if (frame.width() <= 0 || frame.height() <= 0) return plot;
+    plot.frame = frame;
+
+    // The data stand inside the frame by a circle's radius on every side.
+    const double rp = radius * frame.width() / (std::fabs(right - left) + 2 * radius);
+    const QRectF inner = frame.adjusted(rp, rp, -rp, -rp);
+    auto px = [&](double x) { return inner.left() + (x - left) / (right - left) * inner.width(); };
+    auto py = [&](double y) { return inner.top() + (y - top) / (bottom - top) * inner.height(); };
+    for (double v : xt) plot.xTicks.push_back({px(v), tickText(v, xstep, decimal)});
+    for (double v : yt) plot.yTicks.push_back({py(v), tickText(v, ystep, decimal)});
+    const double perUnit = radius > 0 ? rp / radius : 0;
+    plot.circles.reserve(r.circles.size());
+    for (const PictureRecord::Circle& c : r.circles) {
+        if (!std::isfinite(c.y)) continue;
+        const double cr = std::fabs(c.r) * perUnit;
+        plot.circles.emplace_back(px(c.x) - cr, py(c.y) - cr, 2 * cr, 2 * cr);
+    }
+    return plot;
+}
+
+QFont pictureFont(const QRectF& area, int dpi) {
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     // A thirty-second of the shorter side, in the device's own pixels
     // (a printer has many more to the inch than a screen).
     const double pixels = std::max(7.0, std::min(area.width(), area.height()) / 32);
-    const int dpi = p.device() ? p.device()->logicalDpiY() : 96;
     font.setPointSizeF(pixels * 72.0 / (dpi > 0 ? dpi : 96));
+    return font;
+}
+
+void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, const std::string& decimal) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(area, Qt::white);
+    const QFont font = pictureFont(area, p.device() ? p.device()->logicalDpiY() : 96);
     p.setFont(font);
     p.setPen(Qt::black);
     const QFontMetricsF fm(font, p.device());

@@ -6,6 +6,8 @@
 // numbers, the convergence plot's axes.
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
 #include <QSize>
@@ -48,6 +50,24 @@ struct PictureRecord {
 // numbers with `decimal` as the decimal symbol. Fonts are sized from the
 // area, so the drawing reads the same at every size.
 void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, const std::string& decimal);
+
+// Where the convergence plot goes in `area`: the frame, the ticks of both
+// axes with their labels, and a bounding box per circle. The frame is
+// empty when the plot has no extent.
+struct PlotLayout {
+    struct Tick {
+        double at;  // x of a tick of the horizontal axis, y of the vertical
+        QString label;
+    };
+    QRectF frame;
+    std::vector<Tick> xTicks, yTicks;
+    std::vector<QRectF> circles;
+};
+PlotLayout layOutPlot(const QRectF& area, const PictureRecord& record, const QFontMetricsF& fm,
+                      const std::string& decimal);
+
+// The font of the labels for a drawing of `area` on a device of `dpi`.
+QFont pictureFont(const QRectF& area, int dpi);
 
 // The tick values of an axis from lo to hi: multiples of 1, 2 or 5 times a
 // power of ten, about `count` of them, lo and hi included when they fall on
