@@ -425,7 +425,7 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::PlotIterationAxis, "İterasyon", "Iteration"},
     {Text::PlotChangeAxis, "Maksimum değişim", "Maximum change"},
     {Text::CliHandoutHelp,
-     "Sayfalar ve dışa aktarma:\n"
+     "\nSayfalar ve dışa aktarma:\n"
      "  --pdf ÇIKTI.pdf        pencerenin \"Yazdır...\" ile yazdığı sayfaları PDF olarak yazar\n"
      "  --export ÇIKTI         sonuçları uzantıya göre LaTeX (.tex) ya da HTML (.html)\n"
      "                         belgesi olarak yazar\n"
@@ -433,7 +433,7 @@ inline constexpr TextRow kCatalogue[] = {
      "  --picture ÇIKTI.svg    resmi SVG çizimi olarak kaydeder (.png için PNG)\n"
      "  --picture-size GxY     resmi G × Y piksel, ölçeği ve eksenleriyle çizer (en az {0})\n"
      "Sayfa başlığındaki tarih SOURCE_DATE_EPOCH ortam değişkeninden de verilebilir.\n",
-     "Pages and export:\n"
+     "\nPages and export:\n"
      "  --pdf OUT.pdf          writes the pages the window's \"Print...\" prints, as PDF\n"
      "  --export OUT           writes the results as a LaTeX (.tex) or HTML (.html)\n"
      "                         document, by the extension\n"
