@@ -156,7 +156,9 @@ TEST_F(WindowLayout, CaptionsAndColours) {
         {"Aç...", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"Sonuçları kaydet...", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"Resmi kaydet...", QKeySequence()},
+        {"Resmi büyüt...", QKeySequence()},
         {"Yazdır...", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"Dışa aktar...", QKeySequence()},
         {"Çıkış", QKeySequence(Qt::CTRL | Qt::Key_Q)},
     };
     EXPECT_EQ(entries, expected);
