@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and makes the Debian package
-# lineer_<version>_<arch>.deb in build/ (or in $BUILD_DIR).
+# Installs what is missing, builds what the package holds, and makes the
+# Debian package lineer_<version>_<arch>.deb in build/ (or in $BUILD_DIR).
+# Only the program and its packaging data are built: the tests and the
+# benchmarks are not part of the package.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
 "$root/scripts/deps.sh" dpkg-dev
-"$root/scripts/build.sh"
-cd "${BUILD_DIR:-$root/build}"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" --target lineer lineer_packaging_data
+cd "$build"
 cpack -G DEB

@@ -50,6 +50,31 @@ lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian" 2>&1 || st
 grep -v '^running with root privileges' "$work/lintian" || true
 [ $status -eq 0 ] || fail "lintian"
 
+# CI runs the suite on the sanitizer build (build-asan/); the program that
+# is packaged must print the same, to the last byte, for every example and
+# method, with and without the explained steps.
+asan="${ASAN_BUILD_DIR:-$root/build-asan}"
+if [ -x "$asan/lineer" ]; then
+  step "the packaged program prints what the tested one printed"
+  methods="$("$build/lineer" --help | sed -n 's/^  \([a-z-]*\)  .*/\1/p' | grep -v '^-')"
+  [ -n "$methods" ] || fail "no methods in --help"
+  compared=0
+  for file in "$root"/examples/*.txt; do
+    for method in $methods; do
+      for steps in "" --steps; do
+        args=(--method "$method" $steps "$file")
+        plain_status=0; tested_status=0
+        LC_ALL=C.UTF-8 "$build/lineer" "${args[@]}" >"$work/plain" 2>&1 || plain_status=$?
+        ASAN_OPTIONS=detect_leaks=0 LC_ALL=C.UTF-8 "$asan/lineer" "${args[@]}" >"$work/tested" 2>&1 || tested_status=$?
+        cmp -s "$work/plain" "$work/tested" && [ $plain_status = $tested_status ] ||
+          fail "lineer ${args[*]}: the packaged and the tested program differ"
+        compared=$((compared + 1))
+      done
+    done
+  done
+  echo "$compared runs the same"
+fi
+
 # What the command line must print, taken from the build tree.
 (cd "$root/examples" && LC_ALL=C.UTF-8 "$build/lineer" --method gauss uc-denklem.txt) >"$work/expected"
 

@@ -1,5 +1,6 @@
 // Without arguments lineer opens its window, and "lineer --open FILE" opens
-// it with FILE loaded; any other arguments are the command line.
+// it with FILE loaded; any other arguments are the command line. "--lang"
+// may stand anywhere with either.
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@
 
 #include "arguments.h"
 #include "cli.h"
+#include "languagemenu.h"
 #include "mainwindow.h"
 #include "texts.h"
 #include "toolkit.h"
@@ -26,7 +28,11 @@ std::optional<std::string> fileToOpen(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args = lineer::cli::arguments(argc, argv);
+    std::vector<std::string> args = lineer::cli::arguments(argc, argv);
+    // Turkish unless asked otherwise, whatever the environment's language.
+    const lineer::cli::LanguageChoice chosen = lineer::cli::takeLanguage(args);
+    if (!chosen.problem.empty()) return lineer::cli::usage(chosen.problem);
+    if (chosen.language) lineer::setLanguage(*chosen.language);
     const std::optional<std::string> open = fileToOpen(args);
     // A launcher that has no file for the menu entry's "--open %f" drops
     // the %f and passes "--open" alone: that opens the window.
@@ -45,7 +51,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("lineer"));
     // Lets the desktop match the window to the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral(LINEER_APP_ID));
-    lineer::ui::useTurkishToolkitTexts();
+    // The window speaks the language last chosen in its menu, unless the
+    // command line named one for this run.
+    if (!chosen.language) lineer::setLanguage(lineer::ui::rememberedLanguage());
+    lineer::ui::useToolkitTexts(lineer::language());
     lineer::ui::MainWindow window;
     window.show();
     if (open) window.openFile(QString::fromStdString(*open));

@@ -141,10 +141,10 @@ TEST_F(WindowLayout, CaptionsAndColours) {
     EXPECT_EQ(str(child<QLineEdit>("Text_w")->text()), "1");
     EXPECT_TRUE(child<QGroupBox>("Frame1")->title().isEmpty());
     EXPECT_TRUE(child<QGroupBox>("Frame2")->title().isEmpty());
-    // The menu bar: "Dosya" with its entries, "Görünüm", then "About"
-    // without sub-items.
+    // The menu bar: "Dosya" with its entries, "Görünüm", "Dil", then
+    // "About" without sub-items.
     const auto actions = w->menuBar()->actions();
-    ASSERT_EQ(actions.size(), 3);
+    ASSERT_EQ(actions.size(), 4);
     EXPECT_EQ(str(actions[0]->text()), "Dosya");
     ASSERT_NE(actions[0]->menu(), nullptr);
     std::vector<std::pair<std::string, QKeySequence>> entries;
@@ -163,9 +163,10 @@ TEST_F(WindowLayout, CaptionsAndColours) {
     };
     EXPECT_EQ(entries, expected);
     EXPECT_EQ(str(actions[1]->text()), "Görünüm");
-    EXPECT_EQ(str(actions[2]->text()), "About");
-    EXPECT_EQ(str(actions[2]->objectName()), "Mn_About");
-    EXPECT_EQ(actions[2]->menu(), nullptr);
+    EXPECT_EQ(str(actions[2]->text()), "Dil");
+    EXPECT_EQ(str(actions[3]->text()), "About");
+    EXPECT_EQ(str(actions[3]->objectName()), "Mn_About");
+    EXPECT_EQ(actions[3]->menu(), nullptr);
     // The results list reads in columns.
     EXPECT_TRUE(QFontInfo(w->results()->font()).fixedPitch());
 }

@@ -10,6 +10,7 @@
 #include "detinv.h"
 #include "directsolvers.h"
 #include "iterative.h"
+#include "texts.h"
 
 namespace lineer {
 
@@ -37,12 +38,20 @@ struct Twips {
     int left, top, width, height;
 };
 
+// A text of the method table in both languages.
+struct MethodWords {
+    const char* turkish;
+    const char* english;
+    // The text in the language the program speaks now.
+    const char* now() const { return language() == Language::English ? english : turkish; }
+};
+
 struct MethodRow {
     Option option;
     const char* objectName;     // the option button's name
     const char* cliName;        // --method NAME
-    const char* caption;        // the option button's caption
-    const char* cliHelp;        // the line of "--help" after the name
+    MethodWords caption;        // the option button's caption
+    MethodWords cliHelp;        // the line of "--help" after the name
     Group group;
     std::optional<Rgb> colour;  // the caption's colour; none: the default
     Twips place;                // the option button, inside Frame2
@@ -62,40 +71,51 @@ inline constexpr int kTabKeyMaxIter = 11;
 
 // clang-format off
 inline constexpr MethodRow kMethods[] = {
-    {Option::DetGauss, "Option_DetGauss", "det", "Gauss-eliminasyon yöntemi",
-     "Gauss eliminasyonu ile determinant", Group::Determinant, std::nullopt,
+    {Option::DetGauss, "Option_DetGauss", "det",
+     {"Gauss-eliminasyon yöntemi", "Gauss elimination"},
+     {"Gauss eliminasyonu ile determinant", "determinant by Gauss elimination"}, Group::Determinant, std::nullopt,
      {240, 360, 2415, 195}, 0, false, false, Module_DetGauss},
-    {Option::InvScrobanski, "Option_InvScrobanski", "inverse", "Scrobanski yöntemi",
-     "Scrobanski yöntemi ile ters matris", Group::Inverse, std::nullopt,
+    {Option::InvScrobanski, "Option_InvScrobanski", "inverse",
+     {"Scrobanski yöntemi", "Scrobanski method"},
+     {"Scrobanski yöntemi ile ters matris", "inverse by the Scrobanski (bordering) method"}, Group::Inverse, std::nullopt,
      {240, 1080, 2175, 255}, 1, false, false, Module_InvScrobanski},
-    {Option::LesGauss, "Option_LesGauss", "gauss", "Gauss Eliminasyon yöntemi",
-     "Gauss eliminasyon yöntemi", Group::LinearSystem, kDarkGreen,
+    {Option::LesGauss, "Option_LesGauss", "gauss",
+     {"Gauss Eliminasyon yöntemi", "Gauss elimination"},
+     {"Gauss eliminasyon yöntemi", "Gauss elimination"}, Group::LinearSystem, kDarkGreen,
      {240, 1800, 2535, 255}, 3, false, false, Module_LesGauss},
-    {Option::LesMPGauss, "Option_LesMPGauss", "mpgauss", "Maks. Pivotlu Gauss- Eliminasyon",
-     "Maksimum pivotlu Gauss eliminasyonu", Group::LinearSystem, kDarkGreen,
+    {Option::LesMPGauss, "Option_LesMPGauss", "mpgauss",
+     {"Maks. Pivotlu Gauss- Eliminasyon", "Max. pivot Gauss elimination"},
+     {"Maksimum pivotlu Gauss eliminasyonu", "Gauss elimination with maximum pivoting"}, Group::LinearSystem, kDarkGreen,
      {240, 2160, 2775, 255}, 2, false, false, Module_LesMPGauss},
-    {Option::LesGaussJordan, "Option_LesGaussJordan", "gauss-jordan", "Gauss-Jordan eliminasyon yöntemi",
-     "Gauss-Jordan eliminasyon yöntemi", Group::LinearSystem, kDarkGreen,
+    {Option::LesGaussJordan, "Option_LesGaussJordan", "gauss-jordan",
+     {"Gauss-Jordan eliminasyon yöntemi", "Gauss-Jordan elimination"},
+     {"Gauss-Jordan eliminasyon yöntemi", "Gauss-Jordan elimination"}, Group::LinearSystem, kDarkGreen,
      {240, 2520, 2895, 195}, 12, false, false, Module_LesGaussJordan},
-    {Option::LesDoolittle, "Option_LesDoolittle", "doolittle", "Doolittle LU ayrıştırma yöntemi",
-     "Doolittle LU ayrıştırma yöntemi", Group::LinearSystem, kDarkGreen,
+    {Option::LesDoolittle, "Option_LesDoolittle", "doolittle",
+     {"Doolittle LU ayrıştırma yöntemi", "Doolittle LU factorisation"},
+     {"Doolittle LU ayrıştırma yöntemi", "Doolittle LU factorisation"}, Group::LinearSystem, kDarkGreen,
      {240, 2880, 2775, 195}, 6, false, false,
      [](Context& ctx) { Module_LUFact(ctx, LuVariant::Doolittle); }},
-    {Option::LesCrout, "Option_LesCrout", "crout", "Crout LU Ayrıştırma yöntemi",
-     "Crout LU ayrıştırma yöntemi", Group::LinearSystem, kDarkGreen,
+    {Option::LesCrout, "Option_LesCrout", "crout",
+     {"Crout LU Ayrıştırma yöntemi", "Crout LU factorisation"},
+     {"Crout LU ayrıştırma yöntemi", "Crout LU factorisation"}, Group::LinearSystem, kDarkGreen,
      {240, 3240, 2655, 255}, 5, false, false,
      [](Context& ctx) { Module_LUFact(ctx, LuVariant::Crout); }},
-    {Option::LesThomas, "Option_LesThomas", "thomas", "Thomas yöntemi",
-     "Thomas yöntemi", Group::LinearSystem, kDarkGreen,
+    {Option::LesThomas, "Option_LesThomas", "thomas",
+     {"Thomas yöntemi", "Thomas algorithm"},
+     {"Thomas yöntemi", "Thomas algorithm for tridiagonal systems"}, Group::LinearSystem, kDarkGreen,
      {240, 3600, 2055, 255}, 4, false, false, Module_LesThomas},
-    {Option::LesJacobi, "Option_LesJacobi", "jacobi", "Jacobi basit iterasyon yöntemi",
-     "Jacobi basit iterasyon yöntemi", Group::LinearSystem, kDarkBlue,
+    {Option::LesJacobi, "Option_LesJacobi", "jacobi",
+     {"Jacobi basit iterasyon yöntemi", "Jacobi iteration"},
+     {"Jacobi basit iterasyon yöntemi", "Jacobi iteration"}, Group::LinearSystem, kDarkBlue,
      {240, 3960, 2535, 255}, 9, true, false, Module_LesJacobi},
-    {Option::LesGaussSidel, "Option_LesGaussSidel", "gauss-seidel", "Gauss-Sidel iterasyon yöntemi",
-     "Gauss-Seidel iterasyon yöntemi", Group::LinearSystem, kBlue,
+    {Option::LesGaussSidel, "Option_LesGaussSidel", "gauss-seidel",
+     {"Gauss-Sidel iterasyon yöntemi", "Gauss-Seidel iteration"},
+     {"Gauss-Seidel iterasyon yöntemi", "Gauss-Seidel iteration"}, Group::LinearSystem, kBlue,
      {240, 4320, 2535, 195}, 8, true, false, Module_LesGaussSidel},
-    {Option::LesSOR, "Option_LesSOR", "sor", "SOR iterasyon yöntemi",
-     "SOR iterasyon yöntemi", Group::LinearSystem, kBlue,
+    {Option::LesSOR, "Option_LesSOR", "sor",
+     {"SOR iterasyon yöntemi", "SOR iteration"},
+     {"SOR iterasyon yöntemi", "SOR iteration (successive over-relaxation)"}, Group::LinearSystem, kBlue,
      {240, 4680, 2415, 195}, 7, true, true, Module_LesSOR},
 };
 // clang-format on
@@ -110,7 +130,13 @@ constexpr bool rowsInOptionOrder() {
         if (static_cast<int>(kMethods[k].option) != k) return false;
     return true;
 }
+constexpr bool everyRowInBothLanguages() {
+    for (const MethodRow& row : kMethods)
+        if (!row.caption.turkish || !row.caption.english || !row.cliHelp.turkish || !row.cliHelp.english) return false;
+    return true;
+}
 }  // namespace detail
 static_assert(detail::rowsInOptionOrder(), "row k of kMethods must be the method of option k");
+static_assert(detail::everyRowInBothLanguages(), "every method has its caption and help line in Turkish and English");
 
 }  // namespace lineer

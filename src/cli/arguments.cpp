@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include "loader.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
@@ -32,6 +34,13 @@ std::vector<std::string> wideArguments(int argc) {
 }
 #endif
 
+// The options whose value is the next argument.
+bool takesValue(const std::string& a) {
+    for (const char* name : {"--method", "--max-iter", "--w", "--picture", "--open"})
+        if (a == name) return true;
+    return false;
+}
+
 }  // namespace
 
 std::vector<std::string> arguments(int argc, char** argv) {
@@ -40,6 +49,39 @@ std::vector<std::string> arguments(int argc, char** argv) {
     if (!wide.empty()) return wide;
 #endif
     return std::vector<std::string>(argv, argv + argc);
+}
+
+LanguageChoice takeLanguage(std::vector<std::string>& args) {
+    LanguageChoice choice;
+    std::vector<std::string> rest;
+    if (!args.empty()) rest.push_back(args[0]);
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::optional<std::string> value;
+        if (a == "--") {
+            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+            break;
+        } else if (a == "--lang") {
+            if (i + 1 < args.size()) value = args[++i];
+        } else if (a.starts_with("--lang=")) {
+            value = a.substr(7);
+        } else {
+            rest.push_back(a);
+            if (takesValue(a) && i + 1 < args.size()) rest.push_back(args[++i]);
+            continue;
+        }
+        if (!choice.problem.empty()) continue;
+        if (!value || value->empty())
+            choice.problem = text(Text::CliLanguageNeedsName);
+        else if (*value == "tr")
+            choice.language = Language::Turkish;
+        else if (*value == "en")
+            choice.language = Language::English;
+        else
+            choice.problem = format(Text::CliUnknownLanguage, shownPath(*value));
+    }
+    args = std::move(rest);
+    return choice;
 }
 
 }  // namespace lineer::cli

@@ -1,8 +1,11 @@
 #pragma once
 // The program's arguments as the core takes file names: in UTF-8.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "texts.h"
 
 namespace lineer::cli {
 
@@ -10,5 +13,16 @@ namespace lineer::cli {
 // cannot hold every file name, so the arguments are read again from the
 // wide-character command line; elsewhere they are argv's bytes unchanged.
 std::vector<std::string> arguments(int argc, char** argv);
+
+// "--lang en", "--lang tr" (or "--lang=en") anywhere among the arguments,
+// taken out of them so that the rest reads as without it; the last one
+// counts. The value of another option ("--picture --lang") and everything
+// after "--" are left alone. A missing or unknown language sets `problem`
+// to the usage error, in the language spoken so far.
+struct LanguageChoice {
+    std::optional<Language> language;
+    std::string problem;
+};
+LanguageChoice takeLanguage(std::vector<std::string>& args);
 
 }  // namespace lineer::cli

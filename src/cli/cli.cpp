@@ -60,7 +60,7 @@ std::string helpText() {
     for (const MethodRow& row : kMethods) {
         std::string name = row.cliName;
         name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
-        methods += "  " + name + row.cliHelp + "\n";
+        methods += "  " + name + row.cliHelp.now() + "\n";
     }
     return format(Text::CliHelp, methods) + format(Text::CliHandoutHelp, minimumPictureSize());
 }
@@ -195,17 +195,17 @@ bool writeDocument(const std::string& path, const QByteArray& bytes) {
     return false;
 }
 
-int usage(std::string_view problem) {
-    toStderr(format(Text::CliUsageError, problem));
-    return 2;
-}
-
 int outputFailed() {
     toStderr(text(Text::CliOutputFailed));
     return 2;
 }
 
 }  // namespace
+
+int usage(std::string_view problem) {
+    toStderr(format(Text::CliUsageError, problem));
+    return 2;
+}
 
 int run(const std::vector<std::string>& args) {
     installInterruptHandlers();
@@ -329,7 +329,7 @@ int run(const std::vector<std::string>& args) {
         ui::Handout h;
         h.lines = std::move(host.kept);
         const QString method =
-            request.option ? QString::fromUtf8(methodRow(*request.option).caption).trimmed() : QString();
+            request.option ? QString::fromUtf8(methodRow(*request.option).caption.now()).trimmed() : QString();
         h.heading = ui::handoutHeading(QString::fromStdString(file), method);
         h.date = ui::handoutDate();
         h.picture = out.record();

@@ -3,8 +3,8 @@
 // it is shown. A new text is a new key and its row, in the same place of
 // both lists. Read the texts through texts.h.
 //
-// A row holds the key, the Turkish text and its English twin (nullptr until
-// it is translated). A text that takes values has numbered places, {0} to
+// A row holds the key, the Turkish text and its English twin; a row without
+// either does not compile. A text that takes values has numbered places, {0} to
 // {9}; a place may stand more than once. Mathematical notation ("x(3) =
 // 2.0000", the formulas of the explained steps) is not language: the code
 // that lays it out writes it. Method captions and their command-line help
@@ -96,6 +96,14 @@ enum class Text : int {
     CliOutputFailed,
     CliPictureNotSaved,
     NoDisplay,
+
+    // The language: the command line's choice, the window's menu.
+    CliLanguageNeedsName,
+    CliUnknownLanguage,
+    LanguageMenu,
+    TurkishItem,
+    EnglishItem,
+    AboutTitle,
 
     // The main window.
     WindowCaption,
@@ -215,69 +223,77 @@ enum class Text : int {
 struct TextRow {
     Text key;
     const char* turkish;
-    const char* english;  // nullptr: not translated yet
+    const char* english;
 };
 
 // clang-format off
 inline constexpr TextRow kCatalogue[] = {
     // Results list: headings and result lines of the methods.
-    {Text::CoefficientsHeading, "Katsayılar matrisi", nullptr},
-    {Text::UpperTriangularHeading, "Üst-üçgenselleştirilmiş matris", nullptr},
-    {Text::PivotedHeading, "Pivotlanmış matris", nullptr},
-    {Text::LowerFactorHeading, "Alt-üçgensel matris", nullptr},
-    {Text::UpperFactorHeading, "Üst-üçgensel matris", nullptr},
-    {Text::ThomasTableHeading, "Dikdörgenselleştirilmiş katsayılar matrisi", nullptr},
-    {Text::InverseHeading, "Ters matris", nullptr},
-    {Text::RootsHeading, "Lineer denklem takımının kökleri", nullptr},
-    {Text::SortedRootsHeading, "Lineer denklem takımının sıralanmış kökleri", nullptr},
-    {Text::DeterminantLine, "Matrisin determinantı = {0}", nullptr},
-    {Text::IterationCountLine, "{0} iterasyon adımı sonucunda", nullptr},
-    {Text::MaxErrorLine, "Maksimum hata = {0}", nullptr},
-    {Text::StoppedLine, "İterasyon {0}. adımda durduruldu", nullptr},
+    {Text::CoefficientsHeading, "Katsayılar matrisi", "Coefficient matrix"},
+    {Text::UpperTriangularHeading, "Üst-üçgenselleştirilmiş matris", "Upper triangular matrix"},
+    {Text::PivotedHeading, "Pivotlanmış matris", "Pivoted matrix"},
+    {Text::LowerFactorHeading, "Alt-üçgensel matris", "Lower triangular matrix"},
+    {Text::UpperFactorHeading, "Üst-üçgensel matris", "Upper triangular matrix"},
+    {Text::ThomasTableHeading, "Dikdörgenselleştirilmiş katsayılar matrisi", "Coefficient matrix in band form"},
+    {Text::InverseHeading, "Ters matris", "Inverse matrix"},
+    {Text::RootsHeading, "Lineer denklem takımının kökleri", "Roots of the linear system"},
+    {Text::SortedRootsHeading, "Lineer denklem takımının sıralanmış kökleri", "Roots of the linear system in order"},
+    {Text::DeterminantLine, "Matrisin determinantı = {0}", "Determinant of the matrix = {0}"},
+    {Text::IterationCountLine, "{0} iterasyon adımı sonucunda", "Number of iterations: {0}"},
+    {Text::MaxErrorLine, "Maksimum hata = {0}", "Maximum error = {0}"},
+    {Text::StoppedLine, "İterasyon {0}. adımda durduruldu", "Iteration stopped at step {0}"},
 
     // Results list: explained steps. {1} of a row operation is the
     // multiplier, {2} the row it takes.
-    {Text::StepRowOperation, "{0}. satır \u2190 {0}. satır \u2212 {1} \u00d7 {2}. satır", nullptr},
-    {Text::StepRowDivision, "{0}. satır \u2190 {0}. satır / {1}", nullptr},
-    {Text::StepRowExchange, "{0}. ve {1}. satırlar yer değiştirdi", nullptr},
-    {Text::StepColumnExchange, "{0}. ve {1}. sütunlar yer değiştirdi", nullptr},
-    {Text::StepRootExchange, "x({0}) ile x({1}) yer değiştirdi", nullptr},
-    {Text::StepLargestElement, "{0}. adım: en büyük eleman {1} ({2}. satır, {3}. sütun)", nullptr},
-    {Text::StepNoLargestElement, "{0}. adım: kalan blokta sıfırdan farklı eleman yok", nullptr},
-    {Text::StepDiagonalProduct, "Köşegen elemanlarının çarpımı: {0}", nullptr},
-    {Text::StepLuFactors, "{0}. adım: U({0},{0}..{1}) ve L({0}..{1},{0}) hesaplandı, köşegen elemanı {2}", nullptr},
-    {Text::StepThomasSweep, "İleri süpürme: \u03b2(i) ve \u03b3(i)", nullptr},
-    {Text::StepBorderingRow, "{0}. adım: c = r·B", nullptr},
-    {Text::StepNewRow, "yeni {0}. satır", nullptr},
-    {Text::StepNewColumn, "yeni {0}. sütun", nullptr},
-    {Text::StepTableSweep, "Adım", nullptr},
-    {Text::StepTableMaxChange, "Maksimum değişim", nullptr},
-    {Text::StepTableLeftOut, "({0} adım gösterilmedi)", nullptr},
-    {Text::StepOverflow, "taşma", nullptr},
+    {Text::StepRowOperation, "{0}. satır \u2190 {0}. satır \u2212 {1} \u00d7 {2}. satır",
+     "row {0} \u2190 row {0} \u2212 {1} \u00d7 row {2}"},
+    {Text::StepRowDivision, "{0}. satır \u2190 {0}. satır / {1}", "row {0} \u2190 row {0} / {1}"},
+    {Text::StepRowExchange, "{0}. ve {1}. satırlar yer değiştirdi", "rows {0} and {1} exchanged"},
+    {Text::StepColumnExchange, "{0}. ve {1}. sütunlar yer değiştirdi", "columns {0} and {1} exchanged"},
+    {Text::StepRootExchange, "x({0}) ile x({1}) yer değiştirdi", "x({0}) and x({1}) exchanged"},
+    {Text::StepLargestElement, "{0}. adım: en büyük eleman {1} ({2}. satır, {3}. sütun)",
+     "step {0}: largest element {1} (row {2}, column {3})"},
+    {Text::StepNoLargestElement, "{0}. adım: kalan blokta sıfırdan farklı eleman yok",
+     "step {0}: no non-zero element left in the remaining block"},
+    {Text::StepDiagonalProduct, "Köşegen elemanlarının çarpımı: {0}", "Product of the diagonal elements: {0}"},
+    {Text::StepLuFactors, "{0}. adım: U({0},{0}..{1}) ve L({0}..{1},{0}) hesaplandı, köşegen elemanı {2}",
+     "step {0}: U({0},{0}..{1}) and L({0}..{1},{0}) computed, diagonal element {2}"},
+    {Text::StepThomasSweep, "İleri süpürme: \u03b2(i) ve \u03b3(i)", "Forward sweep: \u03b2(i) and \u03b3(i)"},
+    {Text::StepBorderingRow, "{0}. adım: c = r·B", "step {0}: c = r·B"},
+    {Text::StepNewRow, "yeni {0}. satır", "new row {0}"},
+    {Text::StepNewColumn, "yeni {0}. sütun", "new column {0}"},
+    {Text::StepTableSweep, "Adım", "Step"},
+    {Text::StepTableMaxChange, "Maksimum değişim", "Maximum change"},
+    {Text::StepTableLeftOut, "({0} adım gösterilmedi)", "({0} step(s) not shown)"},
+    {Text::StepOverflow, "taşma", "overflow"},
 
     // Messages of the methods and of "Hesapla".
-    {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", nullptr},
-    {Text::NoMethodMessage, "Bir yöntem seçiniz", nullptr},
-    {Text::ZeroDiagonal, " sıfır diyagonal elemanı", nullptr},
-    {Text::OverflowMessage, "Hesaplamada sayı taşması oluştu", nullptr},
+    {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", "Choose a file for the coefficient matrix"},
+    {Text::NoMethodMessage, "Bir yöntem seçiniz", "Choose a method"},
+    {Text::ZeroDiagonal, " sıfır diyagonal elemanı", " zero diagonal element"},
+    {Text::OverflowMessage, "Hesaplamada sayı taşması oluştu",
+     "A number became too large to be represented (overflow)"},
     {Text::UnderflowMessage, "Hesaplamada bir sayı gösterilemeyecek kadar küçüldü (alttan taşma)",
      "A number became too small to be represented (underflow)"},
-    {Text::DivergesMessage, "İterasyon ıraksıyor", nullptr},
-    {Text::ThomasTooLarge, "Thomas yöntemi en çok 99 denklem çözebilir", nullptr},
+    {Text::DivergesMessage, "İterasyon ıraksıyor", "The iteration diverges"},
+    {Text::ThomasTooLarge, "Thomas yöntemi en çok 99 denklem çözebilir",
+     "The Thomas algorithm can solve at most 99 equations"},
     {Text::NotTridiagonal,
      "Matris üç köşegenli değil: üç köşegenin dışındaki {0} katsayı kullanılmadı, kökler dosyadaki sistemin "
      "kökleri olmayabilir",
-     "The matrix is not tridiagonal: {0} coefficients outside the three diagonals were not used, so these may "
+     "The matrix is not tridiagonal: {0} coefficient(s) outside the three diagonals were not used, so these may "
      "not be the roots of the system in the file"},
-    {Text::TooFewColumns, "Sütun sayısı satır sayısından az", nullptr},
+    {Text::TooFewColumns, "Sütun sayısı satır sayısından az", "The matrix has fewer columns than rows"},
 
     // Reading coefficient files. {0} of a file not opened is its path.
-    {Text::FileNotOpened, "Dosya açılamadı: {0}", nullptr},
-    {Text::FileInvalidValue, "Dosyada geçersiz bir değer var: \"{0}\"", nullptr},
+    {Text::FileNotOpened, "Dosya açılamadı: {0}", "Could not open the file: {0}"},
+    {Text::FileInvalidValue, "Dosyada geçersiz bir değer var: \"{0}\"", "The file holds an invalid value: \"{0}\""},
     {Text::FileItemTooLong, "Dosyada çok uzun bir değer var (bir sayı en çok {0} karakter olabilir): \"{1}\"",
      "The file holds an item that is too long (a number may have at most {0} characters): \"{1}\""},
-    {Text::FileBadSizes, "Satır ve sütun sayıları 0 ile 100 arasında tam sayı olmalıdır", nullptr},
-    {Text::FileTooFewNumbers, "Dosyada yeterli sayı yok: {0} sayı gerekiyor, {1} sayı bulundu", nullptr},
+    {Text::FileBadSizes, "Satır ve sütun sayıları 0 ile 100 arasında tam sayı olmalıdır",
+     "The numbers of rows and columns must be whole numbers from 0 to 100"},
+    {Text::FileTooFewNumbers, "Dosyada yeterli sayı yok: {0} sayı gerekiyor, {1} sayı bulundu",
+     "The file does not hold enough numbers: {0} needed, {1} found"},
 
     // Saving a file: {0} is the path, {1} the reason; {0} of an error code
     // is the system's number.
@@ -304,8 +320,8 @@ inline constexpr TextRow kCatalogue[] = {
     // line each; a usage error is {0} of CliUsageError.
     {Text::CliHelp,
      "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
-     "                 [--draw] [--picture ÇIKTI.png] DOSYA\n"
-     "       lineer --open DOSYA\n"
+     "                 [--draw] [--picture ÇIKTI.png] [--lang DİL] DOSYA\n"
+     "       lineer [--lang DİL] --open DOSYA\n"
      "\n"
      "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
      "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
@@ -321,6 +337,7 @@ inline constexpr TextRow kCatalogue[] = {
      "  --steps           yöntemin adımlarını açıklayan satırları da yazar\n"
      "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
      "  --picture ÇIKTI   en sonda resim kutusunu PNG dosyası olarak kaydeder\n"
+     "  --lang DİL        metinlerin dili: tr (Türkçe, varsayılan) ya da en (İngilizce)\n"
      "  --help            bu açıklamayı gösterir\n"
      "  --version         sürümü gösterir\n"
      "\n"
@@ -332,35 +349,77 @@ inline constexpr TextRow kCatalogue[] = {
      "Ctrl+C bir iterasyonu o adımda bitirir: rapor yazılır, çıkış durumu 1 olur.\n"
      "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir; virgülse\n"
      "--max-iter ve --w metinlerindeki virgül de ondalık ayıracı olarak okunur.\n",
-     nullptr},
-    {Text::CliUsageError, "lineer: {0}\n\"lineer --help\" kullanımı açıklar.", nullptr},
-    {Text::CliMethodNeedsName, "--method bir yöntem adı ister", nullptr},
-    {Text::CliOptionNeedsText, "{0} bir metin ister", nullptr},
-    {Text::CliPictureNeedsName, "--picture bir dosya adı ister", nullptr},
-    {Text::CliUnknownMethod, "bilinmeyen yöntem: {0}", nullptr},
-    {Text::CliUnknownOption, "bilinmeyen seçenek: {0}", nullptr},
-    {Text::CliOneFileOnly, "yalnızca bir dosya verilebilir", nullptr},
-    {Text::CliNoFile, "katsayılar dosyası verilmedi", nullptr},
-    {Text::CliOutputFailed, "Standart çıktıya yazılamadı", nullptr},
-    {Text::CliPictureNotSaved, "Resim kaydedilemedi: {0}: {1}", nullptr},
+     "Usage: lineer [--method METHOD] [--max-iter TEXT] [--w TEXT] [--steps]\n"
+     "              [--draw] [--picture OUT.png] [--lang LANGUAGE] FILE\n"
+     "       lineer [--lang LANGUAGE] --open FILE\n"
+     "\n"
+     "Loads and lists the coefficient file FILE; with --method it runs the chosen\n"
+     "method as if \"Calculate\" had been pressed in the window. Without arguments\n"
+     "it opens the program's window; --open FILE opens the window with FILE\n"
+     "loaded.\n"
+     "\n"
+     "Methods:\n"
+     "{0}"
+     "\n"
+     "Options:\n"
+     "  --max-iter TEXT   the text of the \"Maximum number of iterations\" box (default 100)\n"
+     "  --w TEXT          the text of the \"Relaxation factor\" box (default 1)\n"
+     "  --steps           also writes the lines that explain the method's steps\n"
+     "  --draw            presses \"Show matrix\" after the calculation\n"
+     "  --picture OUT     at the end saves the picture box as a PNG file\n"
+     "  --lang LANGUAGE   language of the texts: tr (Turkish, the default) or en (English)\n"
+     "  --help            shows this text\n"
+     "  --version         shows the version\n"
+     "\n"
+     "Standard output: every line of the results list, in order (UTF-8).\n"
+     "Standard error: the text of every message box shown and of every line printed\n"
+     "into the picture box, in the order they occur.\n"
+     "Exit status: 0 the method ran to its end; 1 the method stopped with a message;\n"
+     "2 usage error, the file could not be loaded or output could not be written.\n"
+     "Ctrl+C ends an iteration at that step: the report is written, the status is 1.\n"
+     "The decimal separator comes from the locale (LC_ALL, LC_NUMERIC, LANG); when it\n"
+     "is a comma, a comma in the --max-iter and --w texts is read as one too.\n"},
+    {Text::CliUsageError, "lineer: {0}\n\"lineer --help\" kullanımı açıklar.",
+     "lineer: {0}\n\"lineer --help\" explains the usage."},
+    {Text::CliMethodNeedsName, "--method bir yöntem adı ister", "--method needs the name of a method"},
+    {Text::CliOptionNeedsText, "{0} bir metin ister", "{0} needs a text"},
+    {Text::CliPictureNeedsName, "--picture bir dosya adı ister", "--picture needs a file name"},
+    {Text::CliUnknownMethod, "bilinmeyen yöntem: {0}", "unknown method: {0}"},
+    {Text::CliUnknownOption, "bilinmeyen seçenek: {0}", "unknown option: {0}"},
+    {Text::CliOneFileOnly, "yalnızca bir dosya verilebilir", "only one file may be given"},
+    {Text::CliNoFile, "katsayılar dosyası verilmedi", "no coefficient file was given"},
+    {Text::CliOutputFailed, "Standart çıktıya yazılamadı", "Could not write to standard output"},
+    {Text::CliPictureNotSaved, "Resim kaydedilemedi: {0}: {1}", "Could not save the picture: {0}: {1}"},
     {Text::NoDisplay,
      "Ekran bulunamadı: pencere açılamıyor. Komut satırı ekransız da çalışır; \"lineer --help\" kullanımı açıklar.",
      "No display was found, so the window cannot open. The command line works without one; \"lineer --help\" "
      "explains its use."},
 
+    // The language. Each language is named in itself in both columns, so a
+    // reader finds their own in the menu whatever it shows now; {0} of the
+    // About window's title is the version.
+    {Text::CliLanguageNeedsName, "--lang bir dil ister: tr ya da en", "--lang needs a language: tr or en"},
+    {Text::CliUnknownLanguage, "bilinmeyen dil: {0} (tr ya da en olmalı)", "unknown language: {0} (use tr or en)"},
+    {Text::LanguageMenu, "Dil", "Language"},
+    {Text::TurkishItem, "Türkçe", "Türkçe"},
+    {Text::EnglishItem, "English", "English"},
+    {Text::AboutTitle, "About lineer {0}", "About lineer {0}"},
+
     // The main window. The group headings are padded with spaces, which
     // their underline runs through.
-    {Text::WindowCaption, "Lineer Denklem Takımı Çözüm Yöntemleri", nullptr},
-    {Text::CalculateButton, "Hesapla", nullptr},
-    {Text::ListButton, "Matrisi listele", nullptr},
-    {Text::ShowButton, "Matrisi göster", nullptr},
-    {Text::MaxIterLabel, "Maksimum iterasyon sayısı", nullptr},
-    {Text::RelaxationLabel, "Gevşetme faktörü", nullptr},
-    {Text::DeterminantGroup, "Matrisin determinantının hesabı    ", nullptr},
-    {Text::InverseGroup, "Matrisin tersinin hesabı                  ", nullptr},
-    {Text::LinearSystemGroup, "Lineer denklem takımı çözümü       ", nullptr},
-    {Text::FolderNotOpened, "Klasör açılamadı: {0}", nullptr},
-    {Text::DriveNotReady, "Sürücü hazır değil: {0}", nullptr},
+    {Text::WindowCaption, "Lineer Denklem Takımı Çözüm Yöntemleri",
+     "Solution Methods for Systems of Linear Equations"},
+    {Text::CalculateButton, "Hesapla", "Calculate"},
+    {Text::ListButton, "Matrisi listele", "List matrix"},
+    {Text::ShowButton, "Matrisi göster", "Show matrix"},
+    {Text::MaxIterLabel, "Maksimum iterasyon sayısı", "Maximum number of iterations"},
+    {Text::RelaxationLabel, "Gevşetme faktörü", "Relaxation factor"},
+    {Text::DeterminantGroup, "Matrisin determinantının hesabı    ", "Determinant of the matrix           "},
+    {Text::InverseGroup, "Matrisin tersinin hesabı                  ",
+     "Inverse of the matrix                       "},
+    {Text::LinearSystemGroup, "Lineer denklem takımı çözümü       ", "Solution of the linear system       "},
+    {Text::FolderNotOpened, "Klasör açılamadı: {0}", "Could not open the folder: {0}"},
+    {Text::DriveNotReady, "Sürücü hazır değil: {0}", "The drive is not ready: {0}"},
 
     // The parameter boxes' reading: {0} is the value the method will use.
     {Text::ValueUsed, "Kullanılacak değer: {0}", "Value used: {0}"},
@@ -368,33 +427,34 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::MinusInfinity, "eksi sonsuz", "minus infinity"},
 
     // The main window's menus.
-    {Text::FileMenu, "Dosya", nullptr},
-    {Text::NewMatrixItem, "Yeni matris...", nullptr},
-    {Text::EditMatrixItem, "Matrisi düzenle...", nullptr},
-    {Text::OpenItem, "Aç...", nullptr},
-    {Text::SaveResultsItem, "Sonuçları kaydet...", nullptr},
-    {Text::SavePictureItem, "Resmi kaydet...", nullptr},
-    {Text::PrintItem, "Yazdır...", nullptr},
-    {Text::QuitItem, "Çıkış", nullptr},
-    {Text::ViewMenu, "Görünüm", nullptr},
-    {Text::ShowStepsItem, "Adımları göster", nullptr},
-    {Text::AboutItem, "About", nullptr},
+    {Text::FileMenu, "Dosya", "File"},
+    {Text::NewMatrixItem, "Yeni matris...", "New matrix..."},
+    {Text::EditMatrixItem, "Matrisi düzenle...", "Edit matrix..."},
+    {Text::OpenItem, "Aç...", "Open..."},
+    {Text::SaveResultsItem, "Sonuçları kaydet...", "Save results..."},
+    {Text::SavePictureItem, "Resmi kaydet...", "Save picture..."},
+    {Text::PrintItem, "Yazdır...", "Print..."},
+    {Text::QuitItem, "Çıkış", "Quit"},
+    {Text::ViewMenu, "Görünüm", "View"},
+    {Text::ShowStepsItem, "Adımları göster", "Show steps"},
+    {Text::AboutItem, "About", "About"},
 
     // The main window's file dialogs and printing. A filter is the dialog's
     // list of kinds, ";;" between two. {0} of a file name is the loaded
     // file's name without its extension; {0} of a printed heading is the
     // file's name, {1} the method.
-    {Text::OpenTitle, "Aç", nullptr},
-    {Text::SaveResultsTitle, "Sonuçları kaydet", nullptr},
-    {Text::SavePictureTitle, "Resmi kaydet", nullptr},
-    {Text::PrintTitle, "Yazdır", nullptr},
-    {Text::TextFilesFilter, "Metin dosyaları (*.txt);;Tüm dosyalar (*)", nullptr},
-    {Text::ResultsFileName, "sonuçlar", nullptr},
-    {Text::ResultsFileNameOf, "{0}-sonuç", nullptr},
-    {Text::PictureFileName, "resim", nullptr},
-    {Text::PrintHeading, "{0} \u2014 {1}", nullptr},
-    {Text::PrintPage, "Sayfa {0} / {1}", nullptr},
-    {Text::PrintFailed, "Yazdırılamadı: yazıcı ya da dosya açılamadı.", nullptr},
+    {Text::OpenTitle, "Aç", "Open"},
+    {Text::SaveResultsTitle, "Sonuçları kaydet", "Save results"},
+    {Text::SavePictureTitle, "Resmi kaydet", "Save picture"},
+    {Text::PrintTitle, "Yazdır", "Print"},
+    {Text::TextFilesFilter, "Metin dosyaları (*.txt);;Tüm dosyalar (*)", "Text files (*.txt);;All files (*)"},
+    {Text::ResultsFileName, "sonuçlar", "results"},
+    {Text::ResultsFileNameOf, "{0}-sonuç", "{0}-results"},
+    {Text::PictureFileName, "resim", "picture"},
+    {Text::PrintHeading, "{0} \u2014 {1}", "{0} \u2014 {1}"},
+    {Text::PrintPage, "Sayfa {0} / {1}", "Page {0} of {1}"},
+    {Text::PrintFailed, "Yazdırılamadı: yazıcı ya da dosya açılamadı.",
+     "Could not print: the printer or the file could not be opened."},
 
     // Handouts. {0} of PrintColumns and PrintManyPages are whole numbers;
     // ExportFailed and CliExportNotSaved name the file and the reason.
@@ -445,32 +505,38 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CliExportNotSaved, "Dışa aktarılamadı: {0}: {1}", "Could not export: {0}: {1}"},
 
     // The results list's context menu.
-    {Text::CopyLineItem, "Kopyala", nullptr},
-    {Text::CopyAllItem, "Tümünü kopyala", nullptr},
+    {Text::CopyLineItem, "Kopyala", "Copy"},
+    {Text::CopyAllItem, "Tümünü kopyala", "Copy all"},
 
     // The matrix editor. The undo steps are named for the undo history.
-    {Text::NewMatrixTitle, "Yeni matris", nullptr},
-    {Text::EditMatrixTitle, "Matrisi düzenle", nullptr},
-    {Text::RowsLabel, "Satır sayısı (n):", nullptr},
-    {Text::ColumnsLabel, "Sütun sayısı (m):", nullptr},
-    {Text::EditorKeysHint, "Ctrl+V: blok yapıştır   Ctrl+C: kopyala   Delete: 0 yap   Ctrl+Z / Ctrl+Y: geri al / yinele", nullptr},
-    {Text::SaveButton, "Kaydet", nullptr},
-    {Text::CancelButton, "Vazgeç", nullptr},
-    {Text::UndoAction, "Geri al", nullptr},
-    {Text::RedoAction, "Yinele", nullptr},
-    {Text::UndoResize, "Boyut", nullptr},
-    {Text::UndoPaste, "Yapıştır", nullptr},
-    {Text::UndoClear, "Sil", nullptr},
-    {Text::CellProblem, "Satır {0}, sütun {1}: {2}", nullptr},
-    {Text::CellProblems, "Satır {0}, sütun {1}: {2} ({3} hücre geçersiz)", nullptr},
+    {Text::NewMatrixTitle, "Yeni matris", "New matrix"},
+    {Text::EditMatrixTitle, "Matrisi düzenle", "Edit matrix"},
+    {Text::RowsLabel, "Satır sayısı (n):", "Number of rows (n):"},
+    {Text::ColumnsLabel, "Sütun sayısı (m):", "Number of columns (m):"},
+    {Text::EditorKeysHint,
+     "Ctrl+V: blok yapıştır   Ctrl+C: kopyala   Delete: 0 yap   Ctrl+Z / Ctrl+Y: geri al / yinele",
+     "Ctrl+V: paste a block   Ctrl+C: copy   Delete: set to 0   Ctrl+Z / Ctrl+Y: undo / redo"},
+    {Text::SaveButton, "Kaydet", "Save"},
+    {Text::CancelButton, "Vazgeç", "Cancel"},
+    {Text::UndoAction, "Geri al", "Undo"},
+    {Text::RedoAction, "Yinele", "Redo"},
+    {Text::UndoResize, "Boyut", "Size"},
+    {Text::UndoPaste, "Yapıştır", "Paste"},
+    {Text::UndoClear, "Sil", "Delete"},
+    {Text::CellProblem, "Satır {0}, sütun {1}: {2}", "Row {0}, column {1}: {2}"},
+    {Text::CellProblems, "Satır {0}, sütun {1}: {2} ({3} hücre geçersiz)",
+     "Row {0}, column {1}: {2} ({3} cells invalid)"},
     {Text::PasteTooLarge, "Yapıştırılan {0} x {1} blok {2}. satır, {3}. sütundan başlayınca sığmıyor: "
-                          "matris en çok 100 satır ve 100 sütun olabilir", nullptr},
-    {Text::SaveMatrixTitle, "Matrisi kaydet", nullptr},
-    {Text::CoefficientFilesFilter, "Katsayılar dosyası (*.txt)", nullptr},
-    {Text::OverwriteQuestion, "{0} zaten var. Üzerine yazılsın mı?", nullptr},
-    {Text::OverwriteButton, "Üzerine yaz", nullptr},
-    {Text::CloseUnsavedQuestion, "Matris kaydedilmedi. Pencere kapatılsın mı?", nullptr},
-    {Text::CloseButton, "Kapat", nullptr},
+                          "matris en çok 100 satır ve 100 sütun olabilir",
+     "The pasted {0} x {1} block does not fit when it starts at row {2}, column {3}: "
+     "a matrix has at most 100 rows and 100 columns"},
+    {Text::SaveMatrixTitle, "Matrisi kaydet", "Save matrix"},
+    {Text::CoefficientFilesFilter, "Katsayılar dosyası (*.txt)", "Coefficient files (*.txt)"},
+    {Text::OverwriteQuestion, "{0} zaten var. Üzerine yazılsın mı?", "{0} already exists. Overwrite it?"},
+    {Text::OverwriteButton, "Üzerine yaz", "Overwrite"},
+    {Text::CloseUnsavedQuestion, "Matris kaydedilmedi. Pencere kapatılsın mı?",
+     "The matrix has not been saved. Close the window?"},
+    {Text::CloseButton, "Kapat", "Close"},
 
     // The matrix editor's cells: why a text is not a number, the undo entry
     // of a typed cell, the heading of the last column.
@@ -479,7 +545,7 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CellDecimalPoint, "Ondalık ayıracı olarak nokta yazınız", "Use a point as the decimal separator"},
     {Text::CellNotANumber, "Sayı değil", "Not a number"},
     {Text::CellChange, "Hücre", "Cell"},
-    {Text::RightHandSide, "sağ taraf", "right-hand side"},
+    {Text::RightHandSide, "sağ taraf", "RHS"},
 
     // The progress window of a long iteration.
     {Text::ProgressTitle, "Hesaplanıyor", "Calculating"},

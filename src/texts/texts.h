@@ -45,15 +45,15 @@ constexpr bool wellFormed() {
     if (std::size(kCatalogue) != static_cast<std::size_t>(Text::Count_)) return false;
     for (std::size_t k = 0; k < std::size(kCatalogue); ++k) {
         const TextRow& row = kCatalogue[k];
-        if (static_cast<std::size_t>(row.key) != k || !row.turkish) return false;
+        if (static_cast<std::size_t>(row.key) != k || !row.turkish || !row.english) return false;
         const int places = countPlaces(row.turkish);
-        if (places < 0 || (row.english && countPlaces(row.english) != places)) return false;
+        if (places < 0 || countPlaces(row.english) != places) return false;
     }
     return true;
 }
 static_assert(wellFormed(),
-              "the catalogue has one row per key, in the order of the keys; a template's places are {0} to {n-1}, "
-              "and its English form has the same places");
+              "the catalogue has one row per key, in the order of the keys, each with its Turkish and its English "
+              "text; a template's places are {0} to {n-1}, and its English form has the same places");
 
 // Deliberately not constexpr: reaching one of these in the checks below
 // stops the compilation at the call that got the number of values wrong.
@@ -95,8 +95,7 @@ private:
     Text key_;
 };
 
-// The text of `key` in the current language, or in `in`. A key without an
-// English text yet gives the Turkish one.
+// The text of `key` in the current language, or in `in`.
 std::string_view text(PlainText key);
 std::string_view text(PlainText key, Language in);
 

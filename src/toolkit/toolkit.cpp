@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 #include <QtGlobal>
 
@@ -18,12 +19,18 @@ std::string systemDecimalSymbol() { return QLocale::system().decimalPoint().toSt
 
 void silenceToolkitMessages() { qInstallMessageHandler(quiet); }
 
-void useTurkishToolkitTexts() {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+void useToolkitTexts(Language language) {
+    static QPointer<QTranslator> turkish;
+    if (turkish) {
+        QCoreApplication::removeTranslator(turkish);
+        delete turkish;
+    }
+    if (language != Language::Turkish) return;
+    turkish = new QTranslator(QCoreApplication::instance());
+    if (turkish->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(turkish);
     else
-        delete translator;
+        delete turkish;
 }
 
 }  // namespace lineer::ui

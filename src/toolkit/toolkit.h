@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "texts.h"
+
 namespace lineer::ui {
 
 // The decimal symbol of the user's locale, as every number is shown.
@@ -17,9 +19,10 @@ bool displayAvailable();
 void silenceToolkitMessages();
 
 // The toolkit's own texts (the buttons of message boxes, the file and
-// print dialogs) in Turkish, whatever the system's language: the rest of
-// the program is Turkish too. Needs the application object. Without the
-// toolkit's Turkish translation file they stay in English.
-void useTurkishToolkitTexts();
+// print dialogs) in `language`, whatever the system's language. Turkish
+// needs the toolkit's Turkish translation file (without it they stay in
+// English); English is the toolkit's own. May be called again to change.
+// Needs the application object.
+void useToolkitTexts(Language language);
 
 }  // namespace lineer::ui

@@ -1,5 +1,6 @@
 #include "aboutwindow.h"
 
+#include <QEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "appicon.h"
 #include "fontfit.h"
 #include "twips.h"
+#include "uitext.h"
 
 #ifndef LINEER_CONTACT_EMAIL
 #define LINEER_CONTACT_EMAIL "lineer@example.org"
@@ -32,7 +34,7 @@ struct LabelDef {
 AboutWindow::AboutWindow() : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form_About"));
     // The caption names the version; the labels stay as they are.
-    setWindowTitle(QStringLiteral("About lineer " LINEER_VERSION));
+    setWindowTitle(uiFormat(Text::AboutTitle, LINEER_VERSION));
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(3600), twips(2760));
@@ -89,6 +91,11 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
         }
         if (std::all_of(labels.begin(), labels.end(), [](QWidget* w) { return textFits(w); })) break;
     }
+}
+
+void AboutWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) setWindowTitle(uiFormat(Text::AboutTitle, LINEER_VERSION));
+    QWidget::changeEvent(e);
 }
 
 }  // namespace lineer::ui

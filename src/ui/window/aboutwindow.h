@@ -10,6 +10,10 @@ class AboutWindow : public QWidget {
     Q_OBJECT
 public:
     AboutWindow();
+
+protected:
+    // A change of language sets the caption again.
+    void changeEvent(QEvent* e) override;
 };
 
 // The address in the About window, set when the program is built.

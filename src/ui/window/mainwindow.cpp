@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -83,7 +84,6 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(appIcon());
     build();
     retranslate();
-    chooseFonts();
 
     // Before the window is first shown: the parameter rows are hidden.
     label2_->hide();
@@ -233,9 +233,15 @@ void MainWindow::retranslate() {
     headings_[0]->setText(uiText(Text::DeterminantGroup));
     headings_[1]->setText(uiText(Text::InverseGroup));
     headings_[2]->setText(uiText(Text::LinearSystemGroup));
-    for (const MethodRow& row : kMethods) option(row.option)->setText(QString::fromUtf8(row.caption));
+    for (const MethodRow& row : kMethods) option(row.option)->setText(QString::fromUtf8(row.caption.now()));
     menus_.setTexts();
     if (pictureWindow_) pictureWindow_->retranslate();
+    chooseFonts();
+}
+
+void MainWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(e);
 }
 
 void MainWindow::chooseFonts() {
@@ -422,7 +428,7 @@ void MainWindow::onHesapla() {
     monitor_.setLimit(counted ? boxNumber(run.params.maxIterText, session_.context().decimal) : 0);
     const bool loaded = session_.loaded();
     session_.hesapla(run);
-    if (loaded && run.option) methodName_ = QString::fromUtf8(methodRow(*run.option).caption).trimmed();
+    if (loaded && run.option) methodName_ = QString::fromUtf8(methodRow(*run.option).caption.now()).trimmed();
     // The run's first line at the top, and its result in view.
     list_->flushAndShowRun(before);
 }

@@ -110,7 +110,8 @@ public:
     Handout handout() const;
 
     // Sets every text the window shows from the catalogue: the caption,
-    // the buttons, the labels, the option captions and the menus.
+    // the buttons, the labels, the option captions and the menus; the font
+    // is chosen again so that every caption fits.
     void retranslate();
 
     // Host
@@ -122,6 +123,7 @@ public:
     bool keepIterating(std::int64_t sweeps, double maxChange) override;
 
 protected:
+    void changeEvent(QEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
 

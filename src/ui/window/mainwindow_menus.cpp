@@ -21,6 +21,7 @@
 #include "replacefile.h"
 #include "saving.h"
 #include "mainwindow.h"
+#include "languagemenu.h"
 #include "menus.h"
 #include "viewmenu.h"
 #include "picturebox.h"
@@ -67,6 +68,7 @@ void MainWindow::buildMenus() {
              true},
         });
     steps_ = addViewMenu(menus_, menuBar());
+    addLanguageMenu(menus_, menuBar());
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));
     menus_.add(about, Text::AboutItem);

@@ -1,0 +1,52 @@
+// The catalogue and the method table in both languages.
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <string>
+
+#include "methodtable.h"
+#include "texts.h"
+
+namespace lineer::test {
+namespace {
+
+bool hasTurkishLetter(const std::string& s) { return std::regex_search(s, std::regex("ç|ğ|ı|İ|ö|ş|ü|Ç|Ğ|Ö|Ş|Ü")); }
+
+// The places a template fills, each once.
+std::set<std::string> places(const std::string& t) {
+    std::set<std::string> found;
+    static const std::regex place(R"(\{[0-9]\})");
+    for (auto m = std::sregex_iterator(t.begin(), t.end(), place); m != std::sregex_iterator(); ++m)
+        found.insert(m->str());
+    return found;
+}
+
+TEST(Texts, EveryRowHasBothTextsWithTheSamePlacesAndNoTurkishInEnglish) {
+    for (const TextRow& row : kCatalogue) {
+        SCOPED_TRACE(row.turkish);
+        ASSERT_NE(row.english, nullptr);
+        EXPECT_EQ(places(row.turkish), places(row.english));
+        // A language is named in itself in the menu.
+        if (row.key != Text::TurkishItem) EXPECT_FALSE(hasTurkishLetter(row.english));
+    }
+    for (const MethodRow& row : kMethods) {
+        EXPECT_FALSE(hasTurkishLetter(row.caption.english)) << row.cliName;
+        EXPECT_FALSE(hasTurkishLetter(row.cliHelp.english)) << row.cliName;
+    }
+}
+
+TEST(Texts, TheLanguageChoosesTheTemplateAndNotTheNumbers) {
+    EXPECT_EQ(format(Text::FileTooFewNumbers, "12", "7"), "Dosyada yeterli sayı yok: 12 sayı gerekiyor, 7 sayı bulundu");
+    setLanguage(Language::English);
+    EXPECT_EQ(format(Text::FileTooFewNumbers, "12", "7"), "The file does not hold enough numbers: 12 needed, 7 found");
+    EXPECT_EQ(std::string(methodRow(Option::LesGaussSidel).caption.now()), "Gauss-Seidel iteration");
+    EXPECT_EQ(text(Text::CalculateButton, Language::Turkish), "Hesapla");
+    setLanguage(Language::Turkish);
+    EXPECT_EQ(text(Text::CalculateButton), "Hesapla");
+    EXPECT_EQ(std::string(methodRow(Option::LesGaussSidel).caption.now()), "Gauss-Sidel iterasyon yöntemi");
+}
+
+}  // namespace
+}  // namespace lineer::test
