@@ -144,7 +144,8 @@ BENCHMARK(BM_Listele100<VectorHost>)->Unit(benchmark::kMicrosecond);
 // --- Whole transcripts -----------------------------------------------------
 
 template <class H>
-void transcript(benchmark::State& state, const std::string& file, Option option, bool steps = false) {
+void transcript(benchmark::State& state, const std::string& file, Option option, bool steps = false,
+                bool analysis = false) {
     const Workspace& base = loaded(file);
     Workspace ws;
     std::size_t lines = 0;
@@ -153,6 +154,7 @@ void transcript(benchmark::State& state, const std::string& file, Option option,
         H host;
         Context ctx{ws, host};
         ctx.params.steps = steps;
+        ctx.params.analysis = analysis;
         runMethod(ctx, option);
         if constexpr (std::is_same_v<H, VectorHost>) lines = host.kept.size();
         else lines = host.lines;
@@ -182,6 +184,29 @@ void BM_Method99Steps(benchmark::State& state) {
     state.SetLabel(kMethods[state.range(0)].cliName);
 }
 BENCHMARK(BM_Method99Steps)->DenseRange(0, kOptionCount - 1)->Unit(benchmark::kMicrosecond);
+
+// The same with the analysis: residual and condition number after the
+// direct methods, spectral radii and the best relaxation factors around the
+// iterations (the textbook SOR's best ω is searched, an eigenvalue problem
+// per trial), and the textbook SOR itself.
+void BM_Method99Analysis(benchmark::State& state) {
+    const auto option = static_cast<Option>(state.range(0));
+    transcript<NullHost>(state, option == Option::DetGauss || option == Option::InvScrobanski ? kBig100 : kBig99,
+                         option, false, true);
+    state.SetLabel(methodRow(option).cliName);
+}
+BENCHMARK(BM_Method99Analysis)->DenseRange(0, kAllOptionCount - 1)->Unit(benchmark::kMillisecond);
+
+// "Yöntemleri karşılaştır" on the 99 x 100 system.
+void BM_Compare99(benchmark::State& state) {
+    for (auto _ : state) {
+        NullHost host;
+        Session s(host);
+        s.loadFile(kBig99);
+        s.compare({});
+    }
+}
+BENCHMARK(BM_Compare99)->Unit(benchmark::kMillisecond);
 
 // Load from the file and the load listing, then the method, as the command
 // line runs it.

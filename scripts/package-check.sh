@@ -112,7 +112,8 @@ dpkg-deb -x "$deb" "$work/unpacked"
 installed_runs "$work/unpacked/usr"
 
 step "the desktop entry's Exec line opens the window"
-exec_line="$(sed -n 's/^Exec=//p' "$desktop")"
+# The entry's own Exec line, not those of its actions.
+exec_line="$(sed -n '/^\[Desktop Entry\]/,/^\[/ s/^Exec=//p' "$desktop" | head -n 1)"
 if hidden env PATH="$work/unpacked/usr/bin:$PATH" lineer --help | grep -q -- '--open'; then
   runs=("${exec_line//%f/$work/unpacked/usr/share/lineer/examples/uc-denklem.txt}" "${exec_line//%f/}")
 else

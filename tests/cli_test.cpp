@@ -114,7 +114,7 @@ TEST(Cli, HelpIsInTurkish) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("Kullanım: lineer"), std::string::npos);
     for (const char* method : {"det", "inverse", "gauss", "mpgauss", "gauss-jordan", "doolittle", "crout", "thomas",
-                               "jacobi", "gauss-seidel", "sor"})
+                               "jacobi", "gauss-seidel", "sor", "sor-textbook", "--analysis", "--compare"})
         EXPECT_NE(r.out.find(std::string("  ") + method + " "), std::string::npos) << method;
     const std::string methods =
         "Yöntemler:\n"
@@ -129,6 +129,7 @@ TEST(Cli, HelpIsInTurkish) {
         "  jacobi        Jacobi basit iterasyon yöntemi\n"
         "  gauss-seidel  Gauss-Seidel iterasyon yöntemi\n"
         "  sor           SOR iterasyon yöntemi\n"
+        "  sor-textbook  SOR, ders kitabındaki gibi: her bileşen hesaplanınca gevşetilir\n"
         "\n"
         "Seçenekler:\n";
     EXPECT_NE(r.out.find(methods), std::string::npos) << r.out;

@@ -29,6 +29,7 @@ class TestHost : public Host {
 public:
     std::vector<std::string> lines;     // the results list
     std::vector<std::size_t> explained; // which of `lines` are explained-steps lines
+    std::vector<std::size_t> analysed;  // which of `lines` are analysis lines
     std::vector<std::string> messages;  // message box texts
     std::vector<std::string> notes;     // remarks on runs that ended as they should
     std::vector<std::string> printed;   // texts printed into the picture
@@ -37,6 +38,7 @@ public:
     std::string maxIter = "100";
     std::string w = "1";
     bool steps = false;  // "Adımları göster"
+    bool analysis = false;  // "Analizi göster"
     std::optional<Option> selected;
     int listClears = 0;
     RecordingPicture surface{*this};
@@ -45,16 +47,21 @@ public:
     TestHost(const TestHost&) = delete;
     TestHost& operator=(const TestHost&) = delete;
 
-    RunRequest request() const { return {selected, {maxIter, w, steps}}; }
+    RunRequest request() const { return {selected, {maxIter, w, steps, analysis}}; }
 
     void listAppend(std::string line) override { lines.push_back(std::move(line)); }
     void listExplain(std::string line) override {
         explained.push_back(lines.size());
         lines.push_back(std::move(line));
     }
+    void listAnalysis(std::string line) override {
+        analysed.push_back(lines.size());
+        lines.push_back(std::move(line));
+    }
     void listClear() override {
         lines.clear();
         explained.clear();
+        analysed.clear();
         ++listClears;
     }
     PictureSurface& picture() override { return surface; }

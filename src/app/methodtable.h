@@ -28,6 +28,8 @@ enum class Option : int {
     LesJacobi,
     LesGaussSidel,
     LesSOR,
+    // Options of the command line alone, after the window's (kCommandLineMethods).
+    LesSORTextbook,
 };
 
 // The heading an option button stands under.
@@ -120,23 +122,45 @@ inline constexpr MethodRow kMethods[] = {
 };
 // clang-format on
 
-inline constexpr int kOptionCount = static_cast<int>(std::size(kMethods));
+// The methods the command line offers beside the window's option buttons,
+// in the order of their options after the last button's.
+// clang-format off
+inline constexpr MethodRow kCommandLineMethods[] = {
+    {Option::LesSORTextbook, "", "sor-textbook", {"SOR (ders kitabı)", "SOR (textbook)"},
+     {"SOR, ders kitabındaki gibi: her bileşen hesaplanınca gevşetilir",
+      "SOR as textbooks write it: each component relaxed as soon as it is computed"},
+     Group::LinearSystem, std::nullopt,
+     {0, 0, 0, 0}, -1, true, true, Module_LesSORTextbook},
+};
+// clang-format on
 
-inline constexpr const MethodRow& methodRow(Option option) { return kMethods[static_cast<int>(option)]; }
+// The window's option buttons.
+inline constexpr int kOptionCount = static_cast<int>(std::size(kMethods));
+// Every option, the command line's own included.
+inline constexpr int kAllOptionCount = kOptionCount + static_cast<int>(std::size(kCommandLineMethods));
+
+inline constexpr const MethodRow& methodRow(Option option) {
+    const int k = static_cast<int>(option);
+    return k < kOptionCount ? kMethods[k] : kCommandLineMethods[k - kOptionCount];
+}
 
 namespace detail {
 constexpr bool rowsInOptionOrder() {
     for (int k = 0; k < kOptionCount; ++k)
         if (static_cast<int>(kMethods[k].option) != k) return false;
+    for (int k = kOptionCount; k < kAllOptionCount; ++k)
+        if (static_cast<int>(kCommandLineMethods[k - kOptionCount].option) != k) return false;
     return true;
 }
 constexpr bool everyRowInBothLanguages() {
-    for (const MethodRow& row : kMethods)
+    for (int k = 0; k < kAllOptionCount; ++k) {
+        const MethodRow& row = methodRow(static_cast<Option>(k));
         if (!row.caption.turkish || !row.caption.english || !row.cliHelp.turkish || !row.cliHelp.english) return false;
+    }
     return true;
 }
 }  // namespace detail
-static_assert(detail::rowsInOptionOrder(), "row k of kMethods must be the method of option k");
+static_assert(detail::rowsInOptionOrder(), "row k of kMethods, then of kCommandLineMethods, must be the method of option k");
 static_assert(detail::everyRowInBothLanguages(), "every method has its caption and help line in Turkish and English");
 
 }  // namespace lineer

@@ -45,6 +45,11 @@ public:
     // the flag is cleared after every run.
     void hesapla(const RunRequest& request);
 
+    // "Yöntemleri karşılaştır": every solver that applies, each on its own
+    // copy of the matrix as loaded, with the request's boxes; one table in
+    // the results list. The workspace and the loaded flag stay as they are.
+    void compare(const RunRequest& request);
+
     // "Matrisi listele".
     void listeleButton();
 
@@ -57,6 +62,7 @@ private:
     Workspace asLoaded_;
     Context ctx_;
     bool loaded_ = false;
+    bool haveFile_ = false;  // a load has succeeded since the start
 };
 
 // Runs the method of one option on the context, with the context's run

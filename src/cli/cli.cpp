@@ -57,7 +57,8 @@ bool endsWithSvg(const std::string& path) {
 // The usage, with the method names in a column, one line per method.
 std::string helpText() {
     std::string methods;
-    for (const MethodRow& row : kMethods) {
+    for (int k = 0; k < kAllOptionCount; ++k) {
+        const MethodRow& row = methodRow(static_cast<Option>(k));
         std::string name = row.cliName;
         name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
         methods += "  " + name + row.cliHelp.now() + "\n";
@@ -212,7 +213,7 @@ int run(const std::vector<std::string>& args) {
     CliHost host;
     RunRequest request;
     std::string file, picture, pictureSize, pdf, exported;
-    bool haveFile = false, draw = false, exportBody = false;
+    bool haveFile = false, draw = false, compare = false, exportBody = false;
     const std::size_t argc = args.size();
     for (std::size_t i = 1; i < argc; ++i) {
         std::string_view a = args[i];
@@ -242,11 +243,15 @@ int run(const std::vector<std::string>& args) {
             draw = true;
         } else if (a == "--steps") {
             request.params.steps = true;
+        } else if (a == "--analysis") {
+            request.params.analysis = true;
+        } else if (a == "--compare") {
+            compare = true;
         } else if ((r = value("--method", method)) != 0) {
             if (r < 0) return usage(text(Text::CliMethodNeedsName));
             request.option.reset();
-            for (const MethodRow& row : kMethods)
-                if (method == row.cliName) request.option = row.option;
+            for (int k = 0; k < kAllOptionCount; ++k)
+                if (method == methodRow(static_cast<Option>(k)).cliName) request.option = static_cast<Option>(k);
             if (!request.option) return usage(format(Text::CliUnknownMethod, shownPath(method)));
         } else if ((r = value("--max-iter", request.params.maxIterText)) != 0) {
             if (r < 0) return usage(format(Text::CliOptionNeedsText, "--max-iter"));
@@ -293,6 +298,7 @@ int run(const std::vector<std::string>& args) {
         // The listing is out before a long run begins.
         host.out.flush();
         int before = host.messages;
+        if (compare) session.compare(request);
         if (request.option) session.hesapla(request);
         stopped = host.messages != before;
         if (draw && !stopRequested()) session.resimle();

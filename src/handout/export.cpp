@@ -46,6 +46,23 @@ QString latexText(const QString& s) {
         case u'\u03b3': out += QStringLiteral("\\ensuremath{\\gamma}"); break;
         case u'\u03b4': out += QStringLiteral("\\ensuremath{\\delta}"); break;
         case u'\u03c9': out += QStringLiteral("\\ensuremath{\\omega}"); break;
+        case u'\u03c1': out += QStringLiteral("\\ensuremath{\\rho}"); break;
+        case u'\u03ba': out += QStringLiteral("\\ensuremath{\\kappa}"); break;
+        case u'\u03bb': out += QStringLiteral("\\ensuremath{\\lambda}"); break;
+        case u'\u03a3': out += QStringLiteral("\\ensuremath{\\Sigma}"); break;
+        case u'\u00b5': out += QStringLiteral("\\ensuremath{\\mu}"); break;
+        case u'\u2016': out += QStringLiteral("\\ensuremath{\\|}"); break;
+        case u'\u221e': out += QStringLiteral("\\ensuremath{\\infty}"); break;
+        case u'\u221a': out += QStringLiteral("\\ensuremath{\\surd}"); break;
+        case u'\u2264': out += QStringLiteral("\\ensuremath{\\leq}"); break;
+        case u'\u2265': out += QStringLiteral("\\ensuremath{\\geq}"); break;
+        case u'\u2260': out += QStringLiteral("\\ensuremath{\\neq}"); break;
+        case u'\u2248': out += QStringLiteral("\\ensuremath{\\approx}"); break;
+        case u'\u2026': out += QStringLiteral("\\ldots{}"); break;
+        case u'\u207b': out += QStringLiteral("\\ensuremath{^{-}}"); break;
+        case u'\u00b9': out += QStringLiteral("\\ensuremath{^{1}}"); break;
+        case u'\u00b2': out += QStringLiteral("\\ensuremath{^{2}}"); break;
+        case u'\u2076': out += QStringLiteral("\\ensuremath{^{6}}"); break;
         default:
             if (u < 0x20 || (u >= 0x7f && u < 0xc0) || u > 0x17f || c.isSurrogate())
                 out += QLatin1Char('?');

@@ -167,6 +167,8 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
     for (int i = 1; i <= n; ++i) x[i] = 1;
     const std::size_t bytes = static_cast<std::size_t>(n > 0 ? n : 0) * sizeof(double);
 
+    if (ctx.observer) ctx.observer->beforeSweeps(ctx);
+
     std::int64_t k = 0;
     double e = 0;
     steps::IterationTable table(ctx);
@@ -189,6 +191,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
         }
 
         if (ctx.params.steps) table.sweep(k, x, e);
+        if (ctx.observer) ctx.observer->sweep(k, e);
         afterSweep(k, e);
         const bool go = ctx.host.keepIterating(k, e);
         if (e < kTolerance) break;
@@ -202,6 +205,7 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep) {
     for (int i = 1; i <= n; ++i) ctx.ws.x(i) = x[i];
     appendIterationReport(ctx, k, e);
     if (stopped) appendStoppedLine(ctx, k);
+    if (ctx.observer) ctx.observer->afterReport(ctx);
 }
 
 // Jacobi and Gauss-Seidel differ only in their sweep: the loop with the

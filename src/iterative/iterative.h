@@ -9,5 +9,8 @@ namespace lineer {
 void Module_LesJacobi(Context& ctx);
 void Module_LesGaussSidel(Context& ctx);
 void Module_LesSOR(Context& ctx);
+// SOR as textbooks write it: x(i) is relaxed as soon as it is computed, and
+// the rows below it read the relaxed value. The same loop, report and plot.
+void Module_LesSORTextbook(Context& ctx);
 
 }  // namespace lineer

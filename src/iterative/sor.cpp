@@ -1,5 +1,7 @@
 // Successive over-relaxation: a Gauss-Seidel sweep, then a separate pass
 // that blends the swept vector with the previous iterate by the factor w.
+// The textbook form, for comparison, blends each component as soon as it
+// is swept.
 // Each iteration puts a circle at (iteration, maximum change) into the
 // picture; the first iteration fixes the scale.
 
@@ -8,7 +10,42 @@
 
 namespace lineer {
 
-void Module_LesSOR(Context& ctx) {
+namespace {
+
+// A blend w × swept + (1 − w) × previous that is not a normal number,
+// decided by a product that lost digits below the normal range.
+inline double blend(double w, double oneMinusW, double swept, double previous) {
+    const double u = w * swept;
+    const double v = oneMinusW * previous;
+    const double x = u + v;
+    if (belowNormal(x) && ((belowNormal(u) && w != 0 && swept != 0) ||
+                           (belowNormal(v) && oneMinusW != 0 && previous != 0)))
+        throw NumberUnderflow();
+    return x;
+}
+
+// The textbook sweep: each x(i) is relaxed as soon as it is computed, and
+// the rows below read the relaxed values.
+void relaxedSweep(const Matrix& A, int n, int m, double w, double oneMinusW, double* x, const double* p) {
+    for (int i = 1; i <= n; ++i) {
+        const double* row = A.a[i];
+        double s = 0;
+        for (int j = 1; j < i; ++j) s = s + row[j] * x[j];
+        for (int j = i + 1; j <= n; ++j) s = s + row[j] * p[j];
+        double swept = (row[m] - s) / row[i];
+        if (!(std::fabs(swept) >= DBL_MIN && std::fabs(swept * row[i]) >= 2 * DBL_MIN)) {
+            const double numerator = subtractSum(row[m], [&](auto add) {
+                for (int j = 1; j < i; ++j) add(row[j], x[j]);
+                for (int j = i + 1; j <= n; ++j) add(row[j], p[j]);
+            });
+            keptQuotient(numerator, row[i]);
+        }
+        x[i] = blend(w, oneMinusW, swept, p[i]);
+    }
+}
+
+template <bool EachComponent>
+void relax(Context& ctx) {
     const double L = boxNumber(ctx.params.maxIterText, ctx.decimal);
     const double w = boxNumber(ctx.params.wText, ctx.decimal);
     const Matrix& A = ctx.ws.A;
@@ -17,18 +54,12 @@ void Module_LesSOR(Context& ctx) {
     const double oneMinusW = 1 - w;
 
     auto sweep = [&](double* x, const double* p) {
-        gaussSeidelSweep(A, n, m, x, p);
-        checkSweep<true>(A, n, m, x, p);
-        for (int i = 1; i <= n; ++i) {
-            const double swept = x[i];
-            const double u = w * swept;
-            const double v = oneMinusW * p[i];
-            x[i] = u + v;
-            // A blend that is not a normal number, decided by a product
-            // that lost digits below the normal range.
-            if (belowNormal(x[i]) && ((belowNormal(u) && w != 0 && swept != 0) ||
-                                      (belowNormal(v) && oneMinusW != 0 && p[i] != 0)))
-                throw NumberUnderflow();
+        if constexpr (EachComponent) {
+            relaxedSweep(A, n, m, w, oneMinusW, x, p);
+        } else {
+            gaussSeidelSweep(A, n, m, x, p);
+            checkSweep<true>(A, n, m, x, p);
+            for (int i = 1; i <= n; ++i) x[i] = blend(w, oneMinusW, x[i], p[i]);
         }
     };
 
@@ -56,5 +87,11 @@ void Module_LesSOR(Context& ctx) {
     iterate(ctx, L, sweep, draw);
     if (!plot) picture.clear();
 }
+
+}  // namespace
+
+void Module_LesSOR(Context& ctx) { relax<false>(ctx); }
+
+void Module_LesSORTextbook(Context& ctx) { relax<true>(ctx); }
 
 }  // namespace lineer

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "numparse.h"
@@ -244,6 +245,56 @@ std::string formatRounded(double v, int decimals, std::string_view dec) {
     if (len > g.exp + 1) {
         out.append(dec);
         out.append(g.d + g.exp + 1, len - g.exp - 1);
+    }
+    return out;
+}
+
+std::string formatSignificant(double v, int digits, std::string_view dec) {
+    if (v == 0) return "0";
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
+    // Form: [-]d[.ddd]e[+-]XX[X]
+    std::string_view t(buf, static_cast<std::size_t>(res.ptr - buf));
+    std::string out;
+    if (t[0] == '-') {
+        out.push_back('-');
+        t.remove_prefix(1);
+    }
+    const std::size_t e = t.find('e');
+    std::string mant;
+    for (char c : t.substr(0, e))
+        if (c != '.') mant.push_back(c);
+    while (mant.size() > 1 && mant.back() == '0') mant.pop_back();
+    int exp = 0;
+    for (char c : t.substr(e + 2)) exp = exp * 10 + (c - '0');
+    if (t[e + 1] == '-') exp = -exp;
+    if (exp >= 4 || exp < -3) {
+        out.push_back(mant[0]);
+        if (mant.size() > 1) {
+            out.append(dec);
+            out.append(mant, 1);
+        }
+        out.append(exp < 0 ? "E-" : "E+");
+        if (std::abs(exp) < 10) out.push_back('0');
+        appendUnsigned(out, static_cast<std::uint64_t>(std::abs(exp)));
+        return out;
+    }
+    if (exp < 0) {
+        out.append("0");
+        out.append(dec);
+        out.append(static_cast<std::size_t>(-exp - 1), '0');
+        out.append(mant);
+        return out;
+    }
+    // exp + 1 integer digits, padded with zeros when the digits run out.
+    const std::size_t whole = static_cast<std::size_t>(exp) + 1;
+    if (mant.size() <= whole) {
+        out.append(mant);
+        out.append(whole - mant.size(), '0');
+    } else {
+        out.append(mant, 0, whole);
+        out.append(dec);
+        out.append(mant, whole);
     }
     return out;
 }

@@ -33,6 +33,14 @@ void appendFixed4Exact(std::string& out, double v, std::string_view dec);
 // least two exponent digits ("1.5E+15"). v must be finite.
 std::string formatRounded(double v, int decimals, std::string_view dec);
 
+// v with `digits` significant digits (rounded on the exact binary value,
+// halves to even), trailing zeros dropped, in the general form of the
+// reports: plain decimals from 0.001 up to 10^4, otherwise mantissa, "E",
+// sign and at least two exponent digits ("3.536E+13", "2.1E-17"). For
+// figures that must not depend on the last bits of a result. v must be
+// finite.
+std::string formatSignificant(double v, int digits, std::string_view dec);
+
 void appendInt(std::string& out, long long v);
 std::string intText(long long v);
 

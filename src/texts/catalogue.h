@@ -47,6 +47,58 @@ enum class Text : int {
     StepTableLeftOut,
     StepOverflow,
 
+    // Results list: the analysis of a result and of an iteration's
+    // convergence, and the comparison of the methods.
+    AccuracyHeading,
+    ResidualLine,
+    RelativeResidualLine,
+    ConditionLine,
+    WellConditioned,
+    IllConditioned,
+    SingularToPrecision,
+    InverseCheckLine,
+    SmallDeterminantNote,
+    TridiagonalLine,
+    NotTridiagonalLine,
+    ConvergenceHeading,
+    SplittingLine,
+    DominanceStrict,
+    DominanceWeak,
+    DominanceFails,
+    SpectralRadiusLine,
+    SpectralRadiusUnknown,
+    IterationMatrixUndefined,
+    ConvergesLine,
+    DoesNotConvergeLine,
+    ObservedRateLine,
+    ObservedRateAloneLine,
+    SorRelaxesAfterSweep,
+    SorOptimumLine,
+    TextbookSorAtW,
+    TextbookOptimumClassical,
+    TextbookOptimumSearched,
+    OptimumUnknown,
+    CompareHeading,
+    CompareMethod,
+    CompareOutcome,
+    CompareSweeps,
+    CompareResidual,
+    CompareDifference,
+    CompareTime,
+    CompareSolved,
+    CompareZeroPivot,
+    CompareOverflow,
+    CompareUnderflow,
+    CompareNotConverged,
+    CompareStopped,
+    CompareProgramSor,
+    CompareTextbookSorAtW,
+    CompareTextbookSorBest,
+    CompareReference,
+    CompareNoReference,
+    CompareThomasSkipped,
+    CompareNeedsSystem,
+
     // Messages of the methods and of "Hesapla".
     NoFileMessage,
     NoMethodMessage,
@@ -134,6 +186,8 @@ enum class Text : int {
     QuitItem,
     ViewMenu,
     ShowStepsItem,
+    ShowAnalysisItem,
+    CompareItem,
     AboutItem,
 
     // The main window's file dialogs and printing.
@@ -267,6 +321,108 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::StepTableLeftOut, "({0} adım gösterilmedi)", "({0} step(s) not shown)"},
     {Text::StepOverflow, "taşma", "overflow"},
 
+    // Results list: the analysis. Figures come formatted; {0} of a
+    // spectral radius line is the iteration matrix in notation.
+    {Text::AccuracyHeading, "Doğruluk analizi", "Accuracy analysis"},
+    {Text::ResidualLine, "Artık r = b \u2212 A·x: en büyük |r(i)| = {0}", "Residual r = b \u2212 A·x: largest |r(i)| = {0}"},
+    {Text::RelativeResidualLine, "Bağıl artık \u2016r\u2016\u221e / (\u2016A\u2016\u221e·\u2016x\u2016\u221e + \u2016b\u2016\u221e) = {0} (geriye doğru hata)",
+     "Relative residual \u2016r\u2016\u221e / (\u2016A\u2016\u221e·\u2016x\u2016\u221e + \u2016b\u2016\u221e) = {0} (the backward error)"},
+    {Text::ConditionLine, "Koşul sayısı \u03ba\u221e(A) = \u2016A\u2016\u221e·\u2016A\u207b\u00b9\u2016\u221e = {0}",
+     "Condition number \u03ba\u221e(A) = \u2016A\u2016\u221e·\u2016A\u207b\u00b9\u2016\u221e = {0}"},
+    {Text::WellConditioned, "Matris iyi koşullu: sonucun yaklaşık {0} ile {1} anlamlı basamağına güvenilebilir",
+     "The matrix is well conditioned: about {0} to {1} significant digits of the result can be trusted"},
+    {Text::IllConditioned, "Matris kötü koşullu: sonucun yalnızca yaklaşık {0} ile {1} anlamlı basamağına güvenilebilir",
+     "The matrix is ill conditioned: only about {0} to {1} significant digits of the result can be trusted"},
+    {Text::SingularToPrecision, "Matris çalışma duyarlığında tekil: sonucun hiçbir basamağına güvenilemez",
+     "The matrix is singular to working precision: no digit of the result can be trusted"},
+    {Text::InverseCheckLine, "Tersin sınaması: \u2016A·A\u207b\u00b9 \u2212 I\u2016\u221e = {0}",
+     "Check of the inverse: \u2016A·A\u207b\u00b9 \u2212 I\u2016\u221e = {0}"},
+    {Text::SmallDeterminantNote,
+     "Küçük bir determinant matrisin tekile yakın olduğunu göstermez: 100 × 100 boyutlu I/10 matrisinin "
+     "determinantı 1E-100, koşul sayısı ise 1'dir. Tekilliğe yakınlığı \u03ba\u221e ölçer.",
+     "A small determinant does not mean that the matrix is nearly singular: the 100 × 100 matrix I/10 has the "
+     "determinant 1E-100 and the condition number 1. Nearness to singularity is measured by \u03ba\u221e."},
+    {Text::TridiagonalLine, "Matris üç köşegenli: Thomas yöntemi bütün katsayıları kullandı",
+     "The matrix is tridiagonal: the Thomas method used every coefficient"},
+    {Text::NotTridiagonalLine,
+     "Matris üç köşegenli değil: üç köşegenin dışındaki sıfırdan farklı {0} katsayı hiç kullanılmadı; artık "
+     "dosyadaki sisteme göredir",
+     "The matrix is not tridiagonal: {0} non-zero coefficients outside the three diagonals were never used; the "
+     "residual is that of the system in the file"},
+    {Text::ConvergenceHeading, "Yakınsama analizi", "Convergence analysis"},
+    {Text::SplittingLine, "A = L + D + U (L alt üçgen, D köşegen, U üst üçgen kısım)",
+     "A = L + D + U (L the strictly lower, D the diagonal, U the strictly upper part)"},
+    {Text::DominanceStrict, "Köşegen baskınlığı: her satırda kesin, |A(i,i)| > \u03a3 |A(i,j)| (j \u2260 i)",
+     "Diagonal dominance: strict in every row, |A(i,i)| > \u03a3 |A(i,j)| (j \u2260 i)"},
+    {Text::DominanceWeak, "Köşegen baskınlığı: zayıf; |A(i,i)| = \u03a3 |A(i,j)| olan satırlar: {0}",
+     "Diagonal dominance: weak; rows where |A(i,i)| = \u03a3 |A(i,j)|: {0}"},
+    {Text::DominanceFails, "Köşegen baskınlığı yok; |A(i,i)| < \u03a3 |A(i,j)| olan satırlar: {0}",
+     "No diagonal dominance; rows where |A(i,i)| < \u03a3 |A(i,j)|: {0}"},
+    {Text::SpectralRadiusLine, "İterasyon matrisi {0}: spektral yarıçap \u03c1 = {1}",
+     "Iteration matrix {0}: spectral radius \u03c1 = {1}"},
+    {Text::SpectralRadiusUnknown, "İterasyon matrisi {0}: spektral yarıçap hesaplanamadı",
+     "Iteration matrix {0}: the spectral radius could not be computed"},
+    {Text::IterationMatrixUndefined, "Köşegende sıfır var: iterasyon matrisi tanımlı değil",
+     "A diagonal element is 0: the iteration matrix is not defined"},
+    {Text::ConvergesLine,
+     "\u03c1 < 1: iterasyon her başlangıç vektöründen yakınsar; hatayı 10\u207b\u2076 katına indirmek için yaklaşık {0} "
+     "adım gerekir (\u22126 / log10 \u03c1)",
+     "\u03c1 < 1: the iteration converges from every start; reducing the error by 10\u207b\u2076 takes about {0} "
+     "sweeps (\u22126 / log10 \u03c1)"},
+    {Text::DoesNotConvergeLine, "\u03c1 \u2265 1: iterasyon her başlangıç vektöründen yakınsamaz",
+     "\u03c1 \u2265 1: the iteration does not converge from every start"},
+    {Text::ObservedRateLine,
+     "Gözlenen yakınsama hızı (son {0} adımda maksimum değişimin adım başına ortalama oranı) = {1}, "
+     "\u03c1 = {2}",
+     "Observed rate (the mean factor per sweep of the maximum change over the last {0} sweeps) = {1}, against "
+     "\u03c1 = {2}"},
+    {Text::ObservedRateAloneLine,
+     "Gözlenen yakınsama hızı (son {0} adımda maksimum değişimin adım başına ortalama oranı) = {1}",
+     "Observed rate (the mean factor per sweep of the maximum change over the last {0} sweeps) = {1}"},
+    {Text::SorRelaxesAfterSweep,
+     "Bu programın SOR'u gevşetmeyi süpürme bitince bütün vektöre uygular, x \u2190 \u03c9·x + (1 \u2212 \u03c9)·p: "
+     "iterasyon matrisi \u03c9·T_GS + (1 \u2212 \u03c9)·I'dır, ders kitabındaki (D + \u03c9L)\u207b\u00b9((1 \u2212 \u03c9)D \u2212 \u03c9U) değil",
+     "This program's SOR relaxes after the whole sweep, x \u2190 \u03c9·x + (1 \u2212 \u03c9)·p: its iteration "
+     "matrix is \u03c9·T_GS + (1 \u2212 \u03c9)·I, not the textbook's (D + \u03c9L)\u207b\u00b9((1 \u2212 \u03c9)D \u2212 \u03c9U)"},
+    {Text::SorOptimumLine, "Bu SOR için \u03c1'yu en küçük yapan \u03c9 = {0} (\u03c1 = {1})",
+     "The \u03c9 that minimises \u03c1 for this SOR: {0} (\u03c1 = {1})"},
+    {Text::TextbookSorAtW, "Ders kitabındaki SOR, \u03c9 = {0}: \u03c1 = {1}", "Textbook SOR at \u03c9 = {0}: \u03c1 = {1}"},
+    {Text::TextbookOptimumClassical,
+     "Ders kitabındaki SOR'un en iyi \u03c9 değeri {0} (\u03c1 = {1}), 2 / (1 + \u221a(1 \u2212 \u03c1_J\u00b2)) "
+     "formülünden, \u03c1_J = {2}",
+     "Textbook SOR's best \u03c9 is {0} (\u03c1 = {1}), from 2 / (1 + \u221a(1 \u2212 \u03c1_J\u00b2)) with "
+     "\u03c1_J = {2}"},
+    {Text::TextbookOptimumSearched, "Ders kitabındaki SOR'un en iyi \u03c9 değeri {0} (\u03c1 = {1}), (0, 2) aralığında aranarak",
+     "Textbook SOR's best \u03c9 is {0} (\u03c1 = {1}), searched over (0, 2)"},
+    {Text::OptimumUnknown, "En iyi \u03c9 hesaplanamadı", "The best \u03c9 could not be computed"},
+
+    // Results list: the comparison of the methods. The column headings,
+    // the outcomes, the rows of the SORs ({0} is ω), the line under the
+    // table ({0} is the method whose solution the differences are from).
+    {Text::CompareHeading, "Yöntemlerin karşılaştırılması", "Comparison of the methods"},
+    {Text::CompareMethod, "Yöntem", "Method"},
+    {Text::CompareOutcome, "Sonuç", "Outcome"},
+    {Text::CompareSweeps, "Adım", "Sweeps"},
+    {Text::CompareResidual, "Bağıl artık", "Rel. residual"},
+    {Text::CompareDifference, "En büyük fark", "Largest diff."},
+    {Text::CompareTime, "Süre (µs)", "Time (µs)"},
+    {Text::CompareSolved, "çözüldü", "solved"},
+    {Text::CompareZeroPivot, "sıfır pivot", "zero pivot"},
+    {Text::CompareOverflow, "taşma", "overflow"},
+    {Text::CompareUnderflow, "alttan taşma", "underflow"},
+    {Text::CompareNotConverged, "sınırda yakınsamadı", "not converged"},
+    {Text::CompareStopped, "durduruldu", "stopped"},
+    {Text::CompareProgramSor, "SOR (bu program), \u03c9 = {0}", "SOR (this program), \u03c9 = {0}"},
+    {Text::CompareTextbookSorAtW, "SOR (ders kitabı), \u03c9 = {0}", "SOR (textbook), \u03c9 = {0}"},
+    {Text::CompareTextbookSorBest, "SOR (ders kitabı), en iyi \u03c9 = {0}", "SOR (textbook), best \u03c9 = {0}"},
+    {Text::CompareReference, "En büyük fark: bağıl artığı en küçük olan çözümden ({0})",
+     "Largest difference: from the solution with the smallest relative residual ({0})"},
+    {Text::CompareNoReference, "Hiçbir yöntem bir çözüm bulamadı", "No method found a solution"},
+    {Text::CompareThomasSkipped, "Thomas yöntemi denenmedi: matris üç köşegenli değil",
+     "The Thomas method was not tried: the matrix is not tridiagonal"},
+    {Text::CompareNeedsSystem, "Karşılaştırma bir denklem takımı ister: sütun sayısı satır sayısından bir fazla olmalı",
+     "The comparison needs a system of equations: one column more than rows"},
+
     // Messages of the methods and of "Hesapla".
     {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", "Choose a file for the coefficient matrix"},
     {Text::NoMethodMessage, "Bir yöntem seçiniz", "Choose a method"},
@@ -320,7 +476,8 @@ inline constexpr TextRow kCatalogue[] = {
     // line each; a usage error is {0} of CliUsageError.
     {Text::CliHelp,
      "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
-     "                 [--draw] [--picture ÇIKTI.png] [--lang DİL] DOSYA\n"
+     "                 [--analysis] [--compare] [--draw] [--picture ÇIKTI.png]\n"
+     "                 [--lang DİL] DOSYA\n"
      "       lineer [--lang DİL] --open DOSYA\n"
      "\n"
      "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
@@ -335,6 +492,8 @@ inline constexpr TextRow kCatalogue[] = {
      "  --max-iter METİN  \"Maksimum iterasyon sayısı\" kutusunun metni (varsayılan 100)\n"
      "  --w METİN         \"Gevşetme faktörü\" kutusunun metni (varsayılan 1)\n"
      "  --steps           yöntemin adımlarını açıklayan satırları da yazar\n"
+     "  --analysis        sonucun doğruluğunu ve iterasyonun yakınsamasını çözümler\n"
+     "  --compare         sisteme uyan bütün yöntemleri çalıştırıp bir tabloda karşılaştırır\n"
      "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
      "  --picture ÇIKTI   en sonda resim kutusunu PNG dosyası olarak kaydeder\n"
      "  --lang DİL        metinlerin dili: tr (Türkçe, varsayılan) ya da en (İngilizce)\n"
@@ -350,7 +509,8 @@ inline constexpr TextRow kCatalogue[] = {
      "Ondalık ayıracı yerel ayarlardan (LC_ALL, LC_NUMERIC, LANG) gelir; virgülse\n"
      "--max-iter ve --w metinlerindeki virgül de ondalık ayıracı olarak okunur.\n",
      "Usage: lineer [--method METHOD] [--max-iter TEXT] [--w TEXT] [--steps]\n"
-     "              [--draw] [--picture OUT.png] [--lang LANGUAGE] FILE\n"
+     "              [--analysis] [--compare] [--draw] [--picture OUT.png]\n"
+    "              [--lang LANGUAGE] FILE\n"
      "       lineer [--lang LANGUAGE] --open FILE\n"
      "\n"
      "Loads and lists the coefficient file FILE; with --method it runs the chosen\n"
@@ -365,6 +525,8 @@ inline constexpr TextRow kCatalogue[] = {
      "  --max-iter TEXT   the text of the \"Maximum number of iterations\" box (default 100)\n"
      "  --w TEXT          the text of the \"Relaxation factor\" box (default 1)\n"
      "  --steps           also writes the lines that explain the method's steps\n"
+    "  --analysis        analyses the accuracy of the result and the convergence of an iteration\n"
+    "  --compare         runs every method that fits the system and compares them in one table\n"
      "  --draw            presses \"Show matrix\" after the calculation\n"
      "  --picture OUT     at the end saves the picture box as a PNG file\n"
      "  --lang LANGUAGE   language of the texts: tr (Turkish, the default) or en (English)\n"
@@ -437,6 +599,8 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::QuitItem, "Çıkış", "Quit"},
     {Text::ViewMenu, "Görünüm", "View"},
     {Text::ShowStepsItem, "Adımları göster", "Show steps"},
+    {Text::ShowAnalysisItem, "Analizi göster", "Show analysis"},
+    {Text::CompareItem, "Yöntemleri karşılaştır", "Compare the methods"},
     {Text::AboutItem, "About", "About"},
 
     // The main window's file dialogs and printing. A filter is the dialog's

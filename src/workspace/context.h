@@ -3,6 +3,7 @@
 // its output.
 
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -20,6 +21,22 @@ struct RunParameters {
     // Whether the method explains its steps (see steps.h). Off by default;
     // every explanation is behind a test of this flag.
     bool steps = false;
+    // Whether the run adds its analysis: the accuracy of a direct method's
+    // result, the convergence of an iteration. Off by default.
+    bool analysis = false;
+};
+
+struct Context;
+
+// What an iteration tells the analysis, when the run has one: the moment
+// before its first sweep, and its end after the report.
+class IterationObserver {
+public:
+    virtual ~IterationObserver() = default;
+    virtual void beforeSweeps(Context& ctx) = 0;
+    // Sweep k has ended with the maximum change e.
+    virtual void sweep(std::int64_t k, double e) = 0;
+    virtual void afterReport(Context& ctx) = 0;
 };
 
 struct Context {
@@ -27,6 +44,11 @@ struct Context {
     Host& host;
     std::string decimal = ".";  // the user's decimal symbol
     RunParameters params{};
+    // The analysis of an iteration; none when the run has no analysis.
+    IterationObserver* observer = nullptr;
+    // Messages shown and lines printed into the picture so far: a run that
+    // raised this count stopped short of its result.
+    int stops = 0;
 
     void append(std::string line) { host.listAppend(std::move(line)); }
     // A results-list line with the catalogue's text.
@@ -35,11 +57,17 @@ struct Context {
     // A row of a table of numbers.
     void appendRow(std::string line) { host.listRow(std::move(line)); }
     // A message box with the catalogue's text.
-    void message(PlainText key) { host.message(std::string(text(key))); }
+    void message(PlainText key) {
+        ++stops;
+        host.message(std::string(text(key)));
+    }
     // A remark on a run that has ended as it should.
     void note(std::string text) { host.note(text); }
     // One line of the catalogue's text printed into the picture box.
-    void printToPicture(PlainText key) { host.picture().print(std::string(text(key))); }
+    void printToPicture(PlainText key) {
+        ++stops;
+        host.picture().print(std::string(text(key)));
+    }
 };
 
 // Thrown by the output operations when a value about to be shown is not

@@ -48,6 +48,9 @@ public:
     // of number text separated by spaces. Shown as any line; a host that
     // lays the list out on pages keeps the cells whole.
     virtual void listRow(std::string line) { listAppend(std::move(line)); }
+    // An analysis line (how far to trust a result, why an iteration
+    // converges): an explanation line too, unless the host tells them apart.
+    virtual void listAnalysis(std::string line) { listExplain(std::move(line)); }
 
     // Picture box (Picture1).
     virtual PictureSurface& picture() = 0;

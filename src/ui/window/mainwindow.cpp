@@ -410,18 +410,20 @@ void MainWindow::onGoster() {
     session_.resimle();
 }
 
+struct MainWindow::RunScope {
+    MainWindow& w;
+    explicit RunScope(MainWindow& window) : w(window) { w.runBegins(); }
+    ~RunScope() { w.runEnded(); }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+};
+
 void MainWindow::onHesapla() {
     // The progress window blocks this window while a method runs; nothing
     // here may start a second run inside the first.
     if (monitor_.running()) return;
     BusyCursor busy;
-    struct Watch {
-        MainWindow& w;
-        explicit Watch(MainWindow& window) : w(window) { w.runBegins(); }
-        ~Watch() { w.runEnded(); }
-        Watch(const Watch&) = delete;
-        Watch& operator=(const Watch&) = delete;
-    } watch(*this);
+    RunScope scope(*this);
     const std::size_t before = list_->results()->lineCount();
     const RunRequest run = request();
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
@@ -430,6 +432,17 @@ void MainWindow::onHesapla() {
     session_.hesapla(run);
     if (loaded && run.option) methodName_ = QString::fromUtf8(methodRow(*run.option).caption.now()).trimmed();
     // The run's first line at the top, and its result in view.
+    list_->flushAndShowRun(before);
+}
+
+void MainWindow::onKarsilastir() {
+    if (monitor_.running()) return;
+    BusyCursor busy;
+    RunScope scope(*this);
+    const std::size_t before = list_->results()->lineCount();
+    const RunRequest run = request();
+    monitor_.setLimit(boxNumber(run.params.maxIterText, session_.context().decimal));
+    session_.compare(run);
     list_->flushAndShowRun(before);
 }
 
@@ -496,7 +509,8 @@ RunRequest MainWindow::request() const {
         }
     r.params.maxIterText = textMaxIter();
     r.params.wText = textW();
-    r.params.steps = steps_->isChecked();
+    r.params.steps = view_.steps->isChecked();
+    r.params.analysis = view_.analysis->isChecked();
     return r;
 }
 

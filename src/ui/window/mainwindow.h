@@ -16,6 +16,7 @@
 #include "menus.h"
 #include "runprogress.h"
 #include "session.h"
+#include "viewmenu.h"
 
 class QAction;
 class QGroupBox;
@@ -70,6 +71,8 @@ public:
     void onListele();
     void onGoster();
     void onHesapla();
+    // "Yöntemleri karşılaştır".
+    void onKarsilastir();
     void showAbout();
 
     // The two text boxes and the option buttons.
@@ -140,6 +143,7 @@ private:
     // would change, and applies it when it has ended.
     void runBegins();
     void runEnded();
+    struct RunScope;  // runBegins() to runEnded()
 
     Session session_;
     RunMonitor monitor_{this};
@@ -155,7 +159,7 @@ private:
     DirectoryList* dir_ = nullptr;
     FileList* file_ = nullptr;
     QLineEdit* maxIter_ = nullptr;
-    QAction* steps_ = nullptr;  // "Adımları göster"
+    ViewActions view_;  // "Adımları göster", "Analizi göster"
     QLineEdit* w_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;

@@ -67,7 +67,7 @@ void MainWindow::buildMenus() {
              },
              true},
         });
-    steps_ = addViewMenu(menus_, menuBar());
+    view_ = addViewMenu(menus_, menuBar(), [this] { onKarsilastir(); });
     addLanguageMenu(menus_, menuBar());
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));

@@ -1,6 +1,8 @@
 #pragma once
 // The "Görünüm" menu of the main window.
 
+#include <functional>
+
 class QAction;
 class QMenuBar;
 
@@ -8,9 +10,16 @@ namespace lineer::ui {
 
 class Menus;
 
-// Adds the "Görünüm" menu to `bar` and returns its checkable "Adımları
-// göster". The entry starts as the user left it (off the first time) and is
-// remembered whenever it changes.
-QAction* addViewMenu(Menus& menus, QMenuBar* bar);
+// The entries of the "Görünüm" menu that the window reads.
+struct ViewActions {
+    QAction* steps = nullptr;     // "Adımları göster"
+    QAction* analysis = nullptr;  // "Analizi göster"
+};
+
+// Adds the "Görünüm" menu to `bar`: the checkable "Adımları göster" and
+// "Analizi göster", each starting as the user left it (off the first time)
+// and remembered whenever it changes, and "Yöntemleri karşılaştır", which
+// calls `compare`.
+ViewActions addViewMenu(Menus& menus, QMenuBar* bar, std::function<void()> compare);
 
 }  // namespace lineer::ui

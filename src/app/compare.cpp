@@ -1,0 +1,202 @@
+#include "compare.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "iteration.h"
+#include "measures.h"
+#include "methodtable.h"
+#include "numformat.h"
+#include "session.h"
+#include "textnum.h"
+
+namespace lineer {
+
+namespace {
+
+// A picture box that keeps nothing.
+class NoPicture : public PictureSurface {
+public:
+    void clear() override {}
+    void print(const std::string&) override {}
+    void scale(double, double, double, double) override {}
+    void box(double, double, double, double, Rgb) override {}
+    void circle(float, float, double) override {}
+};
+
+// The host of one run: the lines and the picture go nowhere, the first
+// message is kept, and the question whether to go on goes to the real
+// host (the window's "İptal", an interrupt on the command line).
+class QuietHost : public Host {
+public:
+    explicit QuietHost(Host& outer) : outer_(outer) {}
+    std::optional<std::string> firstMessage;
+    std::int64_t sweeps = 0;
+    double lastChange = 0;
+    bool stopped = false;
+
+    void listAppend(std::string) override {}
+    void listClear() override {}
+    PictureSurface& picture() override { return picture_; }
+    void message(const std::string& text) override {
+        if (!firstMessage) firstMessage = text;
+    }
+    void note(const std::string&) override {}
+    bool keepIterating(std::int64_t k, double e) override {
+        sweeps = k;
+        lastChange = e;
+        const bool go = outer_.keepIterating(k, e);
+        stopped = stopped || !go;
+        return go;
+    }
+
+private:
+    Host& outer_;
+    NoPicture picture_;
+};
+
+struct Row {
+    std::string name;
+    std::string outcome;
+    std::string sweeps;  // empty for a direct method
+    std::optional<analysis::Residual> residual;
+    std::vector<double> x;  // x(1..n) at [0..n-1]; empty without a result
+    bool solved = false;
+    long long micros = 0;
+};
+
+Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string name, const RunParameters& params) {
+    Row row;
+    row.name = std::move(name);
+    auto ws = std::make_unique<Workspace>(loaded);
+    QuietHost host(ctx.host);
+    Context run{*ws, host, ctx.decimal, params};
+    run.params.steps = false;
+    run.params.analysis = false;
+    const auto start = std::chrono::steady_clock::now();
+    runMethod(run, option);
+    row.micros = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+
+    const int n = loaded.n;
+    const bool iterative = methodRow(option).usesMaxIter;
+    if (iterative && (run.stops == 0 || host.sweeps > 0)) row.sweeps = intText(host.sweeps);
+    if (run.stops > 0 && host.firstMessage) {
+        const std::string& m = *host.firstMessage;
+        if (m == text(Text::UnderflowMessage))
+            row.outcome = text(Text::CompareUnderflow);
+        else if (m == text(Text::OverflowMessage) || m == text(Text::DivergesMessage))
+            row.outcome = text(Text::CompareOverflow);
+        else
+            row.outcome = text(Text::CompareZeroPivot);
+        return row;
+    }
+    if (run.stops > 0) {  // a line printed into the picture: LU's zero pivot
+        row.outcome = text(Text::CompareZeroPivot);
+        return row;
+    }
+    for (int i = 1; i <= n; ++i) row.x.push_back(option == Option::LesGaussJordan ? ws->A(i, loaded.m) : ws->x(i));
+    if (iterative && !(host.sweeps >= 1 && host.lastChange < kTolerance))
+        row.outcome = host.stopped ? text(Text::CompareStopped) : text(Text::CompareNotConverged);
+    else {
+        row.outcome = text(Text::CompareSolved);
+        row.solved = true;
+    }
+    double x[kDim] = {};
+    for (int i = 1; i <= n; ++i) x[i] = row.x[static_cast<std::size_t>(i - 1)];
+    row.residual = analysis::residual(loaded.A, n, loaded.m, x);
+    if (!row.residual) row.x.clear();
+    return row;
+}
+
+// A method's name in the table: its line of the command line's help.
+std::string methodName(Option o) { return methodRow(o).cliHelp.now(); }
+
+// The width of a text on screen: its code points.
+std::size_t width(const std::string& s) {
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+std::string padded(std::string s, std::size_t to) {
+    const std::size_t w = width(s);
+    if (w < to) s.append(to - w, ' ');
+    return s;
+}
+
+}  // namespace
+
+void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& params) {
+    const int n = loaded.n;
+    ctx.append(" ");
+    ctx.append(Text::CompareHeading);
+    if (n < 1 || loaded.m != n + 1) {
+        ctx.append(Text::CompareNeedsSystem);
+        return;
+    }
+    const bool tridiagonal = analysis::offTridiagonal(loaded.A, n) == 0;
+    const std::string wText = formatSignificant(boxNumber(params.wText, ctx.decimal), 4, ctx.decimal);
+
+    std::vector<Row> rows;
+    for (Option o : {Option::LesGauss, Option::LesMPGauss, Option::LesGaussJordan, Option::LesDoolittle,
+                     Option::LesCrout, Option::LesThomas, Option::LesJacobi, Option::LesGaussSidel}) {
+        if (o == Option::LesThomas && !tridiagonal) continue;
+        rows.push_back(runOne(ctx, loaded, o, methodName(o), params));
+    }
+    const double w = boxNumber(params.wText, ctx.decimal);
+    const bool finiteW = std::isfinite(w);
+    rows.push_back(runOne(ctx, loaded, Option::LesSOR,
+                          format(Text::CompareProgramSor, finiteW ? wText : params.wText), params));
+    rows.push_back(runOne(ctx, loaded, Option::LesSORTextbook,
+                          format(Text::CompareTextbookSorAtW, finiteW ? wText : params.wText), params));
+    if (const auto best = analysis::optimalW(loaded.A, n, analysis::Iteration::SorTextbook)) {
+        // The row runs with the factor it shows.
+        RunParameters atBest = params;
+        atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
+        rows.push_back(runOne(ctx, loaded, Option::LesSORTextbook,
+                              format(Text::CompareTextbookSorBest, atBest.wText), atBest));
+    }
+
+    const Row* reference = nullptr;
+    for (const Row& r : rows)
+        if (r.solved && r.residual && (!reference || r.residual->relative < reference->residual->relative))
+            reference = &r;
+
+    const std::string dash = "\u2013";
+    std::vector<std::vector<std::string>> cells;
+    cells.push_back({std::string(text(Text::CompareMethod)), std::string(text(Text::CompareOutcome)),
+                     std::string(text(Text::CompareSweeps)), std::string(text(Text::CompareResidual)),
+                     std::string(text(Text::CompareDifference)), std::string(text(Text::CompareTime))});
+    for (const Row& r : rows) {
+        std::string difference = dash;
+        if (reference && !r.x.empty()) {
+            double largest = 0;
+            for (std::size_t i = 0; i < r.x.size(); ++i)
+                largest = std::max(largest, std::fabs(r.x[i] - reference->x[i]));
+            if (std::isfinite(largest)) difference = formatSignificant(largest, 3, ctx.decimal);
+        }
+        cells.push_back({r.name, r.outcome, r.sweeps.empty() ? dash : r.sweeps,
+                         r.residual ? formatSignificant(r.residual->relative, 3, ctx.decimal) : dash, difference,
+                         intText(r.micros)});
+    }
+    std::vector<std::size_t> widths(cells[0].size(), 0);
+    for (const auto& c : cells)
+        for (std::size_t k = 0; k < c.size(); ++k) widths[k] = std::max(widths[k], width(c[k]));
+    ctx.append(" ");
+    for (const auto& c : cells) {
+        std::string s;
+        for (std::size_t k = 0; k < c.size(); ++k) s += k + 1 < c.size() ? padded(c[k], widths[k] + 3) : c[k];
+        ctx.append(std::move(s));
+    }
+    ctx.append(" ");
+    if (reference)
+        ctx.append(format(Text::CompareReference, reference->name));
+    else
+        ctx.append(Text::CompareNoReference);
+    if (!tridiagonal) ctx.append(Text::CompareThomasSkipped);
+}
+
+}  // namespace lineer
