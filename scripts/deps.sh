@@ -5,7 +5,7 @@
 # their tools).
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev libfast-float-dev libeigen3-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfast-float-dev libeigen3-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev locales qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do

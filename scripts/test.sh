@@ -6,7 +6,9 @@
 # (e.g. `cmake --preset release`) starts one process per case instead.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/deps.sh"
+# The handout tests compile the LaTeX export with pdflatex and read the PDF
+# pages back with pdftotext.
+"$root/scripts/deps.sh" texlive-latex-base texlive-latex-recommended texlive-lang-european poppler-utils
 export BUILD_DIR="${BUILD_DIR:-$root/build-asan}"
 "$root/scripts/build.sh" -DLINEER_SANITIZE=ON -DLINEER_TEST_SHARDS=4
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"

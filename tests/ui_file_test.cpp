@@ -136,38 +136,6 @@ TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
     }
 }
 
-TEST(PrintedResults, PagesAreNumberedAndLongLinesLoseNothing) {
-    // Wrapping keeps every character, in order, within the row width.
-    const std::vector<QString> lines{QStringLiteral("kısa"), QString(25, QLatin1Char('7')), QString()};
-    const std::vector<QString> rows = ui::wrapRows(lines, 10);
-    EXPECT_EQ(rows, (std::vector<QString>{QStringLiteral("kısa"), QString(10, '7'), QString(10, '7'), QString(5, '7'), QString()}));
-
-    QTemporaryDir dir;
-    auto pdfPages = [&](int lineCount, const std::string& line) {
-        ui::ResultsModel model;
-        for (int i = 0; i < lineCount; ++i) model.append(line);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("liste.pdf")));
-        const int pages = ui::printResults(model, QStringLiteral("uc.txt — Gauss"), printer);
-        const std::string pdf = slurp(dir.filePath(QStringLiteral("liste.pdf")));
-        int counted = 0;
-        for (std::size_t at = 0; (at = pdf.find("/Type /Page\n", at)) != std::string::npos; ++at) ++counted;
-        if (counted == 0)
-            for (std::size_t at = 0; (at = pdf.find("/Type /Page", at)) != std::string::npos; ++at)
-                counted += pdf.compare(at, 12, "/Type /Pages") != 0;
-        EXPECT_EQ(counted, pages);
-        return pages;
-    };
-    EXPECT_EQ(pdfPages(5, "2.0000   1.0000"), 1);
-    const int hundred = pdfPages(100, "2.0000   1.0000");
-    EXPECT_GT(hundred, 1);
-    EXPECT_NEAR(pdfPages(300, "2.0000   1.0000"), 3 * hundred, 2);
-    // Lines too wide for the smallest size wrap onto more rows, so more
-    // pages.
-    EXPECT_GT(pdfPages(100, std::string(400, '9')), hundred);
-}
-
 TEST_F(FileTest, OpenAndDropLoadAsAClickDoes) {
     struct Case {
         const char* folder;

@@ -159,7 +159,9 @@ TEST_F(WindowLayout, CaptionsAndColours) {
         {"Yeniden yükle ve &hesapla", QKeySequence(Qt::Key_F9)},
         {"&Sonuçları kaydet...", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"&Resmi kaydet...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"Resmi &büyüt...", QKeySequence()},
         {"Ya&zdır...", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"&Dışa aktar...", QKeySequence()},
         {"Çı&kış", QKeySequence(Qt::CTRL | Qt::Key_Q)},
     };
     EXPECT_EQ(entries, expected);

@@ -32,6 +32,7 @@ public:
     const Workspace& workspace() const { return ws_; }
     bool loaded() const { return loaded_; }
     Context& context() { return ctx_; }
+    const Context& context() const { return ctx_; }
     // The matrix as the last successful load read it (n = m = 0 before
     // any); the methods change the workspace, never this copy.
     const Workspace& asLoaded() const { return asLoaded_; }

@@ -7,8 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include <QString>
+
+#include "export.h"
+#include "handout.h"
 #include "interrupt.h"
+#include "pages.h"
+#include "picturecanvas.h"
 #include "loader.h"
+#include "numformat.h"
+#include "replacefile.h"
 #include "picture_output.h"
 #include "session.h"
 #include "texts.h"
@@ -17,6 +25,34 @@
 namespace lineer::cli {
 
 namespace {
+
+// A larger picture is at least twice the picture box.
+constexpr int kMinPictureWidth = 2 * ui::PictureCanvas::kWidth;
+constexpr int kMinPictureHeight = 2 * ui::PictureCanvas::kHeight;
+
+std::string minimumPictureSize() { return intText(kMinPictureWidth) + "x" + intText(kMinPictureHeight); }
+
+// "WIDTHxHEIGHT", each at least the minimum and at most 20000.
+bool readPictureSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size() || text.size() > 11) return false;
+    auto whole = [](std::string_view digits, int& out) {
+        if (digits.empty()) return false;
+        long v = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9') return false;
+            v = v * 10 + (c - '0');
+        }
+        out = static_cast<int>(v);
+        return v <= 20000;
+    };
+    return whole(std::string_view(text).substr(0, x), width) && whole(std::string_view(text).substr(x + 1), height) &&
+           width >= kMinPictureWidth && height >= kMinPictureHeight;
+}
+
+bool endsWithSvg(const std::string& path) {
+    return QString::fromStdString(path).toLower().endsWith(QStringLiteral(".svg"));
+}
 
 // The usage, with the method names in a column, one line per method.
 std::string helpText() {
@@ -27,7 +63,7 @@ std::string helpText() {
         name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
         methods += "  " + name + row.cliHelp.now() + "\n";
     }
-    return format(Text::CliHelp, methods);
+    return format(Text::CliHelp, methods) + format(Text::CliHandoutHelp, minimumPictureSize());
 }
 
 // Standard output is written in large blocks as lines arrive: a large
@@ -91,6 +127,9 @@ public:
     void circle(float cx, float cy, double radius) override {
         if (target) target->circle(cx, cy, radius);
     }
+    void colourMap(int rows, int cols, double deepest) override {
+        if (target) target->colourMap(rows, cols, deepest);
+    }
 
 private:
     int& messages_;
@@ -106,19 +145,23 @@ public:
     int messages = 0;  // message boxes and picture texts so far
     CliPicture pictureBox{messages};
     bool inIteration = false;  // an iteration has begun: it ends the run itself
+    // The lines with their kinds, kept for the pages and the export.
+    bool keep = false;
+    std::vector<ui::ResultLine> kept;
 
-    void listAppend(std::string line) override {
-        holdOutput();
-        if (!inIteration && stopRequested()) throw Interrupted();
-        out.line(line);
-    }
+    void listAppend(std::string line) override { add(std::move(line), false); }
+    void listRow(std::string line) override { add(std::move(line), true); }
     // An explanation never ends the run: an iteration writes its table row
     // before it asks whether to go on.
     void listExplain(std::string line) override {
         holdOutput();
         out.line(line);
+        if (keep) kept.push_back({std::move(line), false});
     }
-    void listClear() override { out.discard(); }
+    void listClear() override {
+        out.discard();
+        kept.clear();
+    }
     PictureSurface& picture() override { return pictureBox; }
     void message(const std::string& text) override {
         ++messages;
@@ -132,7 +175,26 @@ public:
         inIteration = true;
         return !stopRequested();
     }
+
+private:
+    void add(std::string line, bool row) {
+        holdOutput();
+        if (!inIteration && stopRequested()) throw Interrupted();
+        out.line(line);
+        if (keep) kept.push_back({std::move(line), row});
+    }
 };
+
+// Writes a page file or an export; false (having said why) when it could
+// not be written.
+bool writeDocument(const std::string& path, const QByteArray& bytes) {
+    const std::string why =
+        bytes.isEmpty() ? std::string(text(Text::WhyNotEncoded))
+                        : replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (why.empty()) return true;
+    toStderr(format(Text::CliExportNotSaved, shownPath(path), why));
+    return false;
+}
 
 int outputFailed() {
     toStderr(text(Text::CliOutputFailed));
@@ -150,8 +212,8 @@ int run(const std::vector<std::string>& args) {
     installInterruptHandlers();
     CliHost host;
     RunRequest request;
-    std::string file, picture;
-    bool haveFile = false, draw = false, compare = false;
+    std::string file, picture, pictureSize, pdf, exported;
+    bool haveFile = false, draw = false, compare = false, exportBody = false;
     const std::size_t argc = args.size();
     for (std::size_t i = 1; i < argc; ++i) {
         std::string_view a = args[i];
@@ -197,6 +259,18 @@ int run(const std::vector<std::string>& args) {
             if (r < 0) return usage(format(Text::CliOptionNeedsText, "--w"));
         } else if ((r = value("--picture", picture)) != 0) {
             if (r < 0 || picture.empty()) return usage(text(Text::CliPictureNeedsName));
+        } else if ((r = value("--picture-size", pictureSize)) != 0) {
+            int w = 0, h = 0;
+            if (r < 0 || !readPictureSize(pictureSize, w, h))
+                return usage(format(Text::CliBadPictureSize, minimumPictureSize()));
+        } else if ((r = value("--pdf", pdf)) != 0) {
+            if (r < 0 || pdf.empty()) return usage(format(Text::CliOutputNeedsName, "--pdf"));
+        } else if ((r = value("--export", exported)) != 0) {
+            if (r < 0 || exported.empty()) return usage(format(Text::CliOutputNeedsName, "--export"));
+            if (ui::exportKind(QString::fromStdString(exported)) == ui::ExportKind::None)
+                return usage(text(Text::ExportUnknownType));
+        } else if (a == "--export-body") {
+            exportBody = true;
         } else if (a == "--") {
             if (i + 1 < argc && !haveFile) {
                 file = args[++i];
@@ -213,7 +287,9 @@ int run(const std::vector<std::string>& args) {
     if (!haveFile) return usage(text(Text::CliNoFile));
 
     PictureOutput out;
-    if (!picture.empty() || draw) host.pictureBox.target = out.surface();
+    const bool handout = !pdf.empty() || !exported.empty();
+    if (!picture.empty() || draw || handout) host.pictureBox.target = out.surface();
+    host.keep = handout;
 
     Session session(host, ui::systemDecimalSymbol());
     bool stopped = false;
@@ -241,11 +317,33 @@ int run(const std::vector<std::string>& args) {
         if (!ec && type != std::filesystem::file_type::regular && type != std::filesystem::file_type::directory &&
             type != std::filesystem::file_type::not_found)
             releaseOutput();
-        std::string why = out.save(picture);
+        int width = 0, height = 0;
+        const bool large = readPictureSize(pictureSize, width, height) || endsWithSvg(picture);
+        if (large && width == 0) {
+            width = ui::kLargePicture.width();
+            height = ui::kLargePicture.height();
+        }
+        std::string why = large ? out.saveLarge(picture, width, height, endsWithSvg(picture), session.context().decimal)
+                                : out.save(picture);
         if (!why.empty()) {
             toStderr(format(Text::CliPictureNotSaved, shownPath(picture), why));
             return 2;
         }
+        if (stopRequested()) return 1;
+    }
+    if (handout) {
+        ui::Handout h;
+        h.lines = std::move(host.kept);
+        const QString method =
+            request.option ? QString::fromUtf8(methodRow(*request.option).caption.now()).trimmed() : QString();
+        h.heading = ui::handoutHeading(QString::fromStdString(file), method);
+        h.date = ui::handoutDate();
+        h.picture = out.record();
+        h.decimal = session.context().decimal;
+        if (!pdf.empty() && !writeDocument(pdf, ui::handoutPdf(h))) return 2;
+        if (!exported.empty() &&
+            !writeDocument(exported, ui::exportDocument(h, ui::exportKind(QString::fromStdString(exported)), exportBody)))
+            return 2;
         if (stopRequested()) return 1;
     }
     return stopped ? 1 : 0;

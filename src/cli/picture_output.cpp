@@ -53,4 +53,14 @@ std::string PictureOutput::save(const std::string& path) {
     return replaceFileContents(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
+std::string PictureOutput::saveLarge(const std::string& path, int width, int height, bool svg,
+                                     const std::string& decimal) {
+    surface();
+    const QByteArray bytes = ui::pictureFile(d_->canvas->record(), QSize(width, height), svg, decimal);
+    if (bytes.isEmpty()) return std::string(text(Text::WhyNotEncoded));
+    return replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+const ui::PictureRecord* PictureOutput::record() const { return d_->canvas ? &d_->canvas->record() : nullptr; }
+
 }  // namespace lineer::cli

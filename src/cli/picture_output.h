@@ -7,6 +7,10 @@
 
 #include "host.h"
 
+namespace lineer::ui {
+struct PictureRecord;
+}
+
 namespace lineer::cli {
 
 class PictureOutput {
@@ -20,6 +24,12 @@ public:
     // catalogue's Why* texts); a file that was there before is then left as
     // it was.
     std::string save(const std::string& path);
+    // Saves the drawing again at `size`, with its scale and axes, as SVG
+    // or PNG; the result as for save().
+    std::string saveLarge(const std::string& path, int width, int height, bool svg, const std::string& decimal);
+    // What has been drawn, for the pages and the export; null before any
+    // drawing was asked for.
+    const ui::PictureRecord* record() const;
 
 private:
     struct Impl;

@@ -61,7 +61,7 @@ void Module_LesThomas(Context& ctx) {
             line += "   ";
         }
         appendFixed4(line, d(i), ctx.decimal);
-        ctx.append(std::move(line));
+        ctx.appendRow(std::move(line));
     }
 
     // A beta or gamma that is not finite would be absorbed by a later step

@@ -48,6 +48,8 @@ void resimle(Context& ctx) {
     picture.scale(0, 0, m, m);
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= m; ++j) picture.box(j - 1, i - 1, j, i, ramp[level[i][j]]);
+    // The deepest colour's value is hi - lo, which a halved range cannot hold.
+    picture.colourMap(n, m, halve ? HUGE_VAL : r);
 }
 
 }  // namespace lineer

@@ -50,7 +50,7 @@ void Listele(Context& ctx, int cols, int rows, const Matrix& matrix) {
     for (int i = 1; i <= rows; ++i) {
         scratch.clear();
         appendRowText(scratch, matrix, i, cols, ctx.decimal);
-        ctx.append(std::string(scratch));
+        ctx.appendRow(std::string(scratch));
     }
 }
 

@@ -35,6 +35,7 @@ void PictureCanvas::clear() {
     finishCircles();
     image_.fill(kBackground);
     printPos_ = QPoint(0, 0);
+    record_.clear();
 }
 
 void PictureCanvas::print(const std::string& text) {
@@ -46,6 +47,7 @@ void PictureCanvas::print(const std::string& text) {
     // Printed lines stand a little off the box's edges, clear of its border.
     p.drawText(QPoint(printPos_.x() + kTextInset, printPos_.y() + kTextInset + fm.ascent()),
                QString::fromStdString(text));
+    record_.texts.push_back(QString::fromStdString(text));
     printPos_ = QPoint(0, printPos_.y() + fm.height());
 }
 
@@ -70,6 +72,9 @@ void PictureCanvas::box(double x1, double y1, double x2, double y2, Rgb colour) 
     const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
         return;
+    const double w = image_.width(), h = image_.height();
+    record_.boxes.push_back({QRectF(QPointF(a.x() / w, a.y() / h), QPointF(b.x() / w, b.y() / h)).normalized(),
+                             QColor(colour.r, colour.g, colour.b)});
     // Both corners belong to the box, so neighbouring boxes share their
     // edge pixels and the later one covers them.
     const double l = std::round(clampPixel(std::min(a.x(), b.x())));
@@ -93,6 +98,15 @@ void PictureCanvas::circle(float cx, float cy, double radius) {
     const double rp = std::fabs(radius / (right_ - left_) * image_.width());
     if (!std::isfinite(c.x()) || !std::isfinite(c.y()) || !std::isfinite(rp)) return;
     if (rp > 1.0e6) return;
+    // A run of millions of sweeps keeps its first million circles for the
+    // larger drawing; the box itself draws them all.
+    if (record_.circles.empty()) {
+        record_.plotLeft = left_;
+        record_.plotTop = top_;
+        record_.plotRight = right_;
+        record_.plotBottom = bottom_;
+    }
+    if (record_.circles.size() < kRecordedCircles) record_.circles.push_back({cx, cy, radius});
     if (!circlePainter_) {
         circlePainter_ = std::make_unique<QPainter>(&image_);
         circlePainter_->setPen(kForeground);
@@ -100,6 +114,12 @@ void PictureCanvas::circle(float cx, float cy, double radius) {
     }
     circlePainter_->drawEllipse(QPointF(clampPixel(c.x()), clampPixel(c.y())), rp, rp);
     cleanVectorState();
+}
+
+void PictureCanvas::colourMap(int rows, int cols, double deepest) {
+    record_.mapRows = rows;
+    record_.mapCols = cols;
+    record_.mapDeepest = deepest;
 }
 
 }  // namespace lineer::ui

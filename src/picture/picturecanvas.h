@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "host.h"
+#include "picturerecord.h"
 
 namespace lineer::ui {
 
@@ -27,6 +28,8 @@ public:
     // Printed text stands this many pixels right of and below the print
     // position.
     static constexpr int kTextInset = 3;
+    // The most circles the record keeps.
+    static constexpr std::size_t kRecordedCircles = 1000000;
 
     PictureCanvas(int width = kWidth, int height = kHeight);
     // The circle painter points into this canvas's own image.
@@ -40,6 +43,10 @@ public:
     void scale(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(float cx, float cy, double radius) override;
+    void colourMap(int rows, int cols, double deepest) override;
+
+    // What has been drawn since the last clear, to be drawn again larger.
+    const PictureRecord& record() const { return record_; }
 
     const QImage& image() const {
         finishCircles();
@@ -56,6 +63,7 @@ private:
     void finishCircles() const;
 
     QImage image_;
+    PictureRecord record_;
     // Declared after the image, so it ends before the image goes.
     mutable std::unique_ptr<QPainter> circlePainter_;
     QFont font_;

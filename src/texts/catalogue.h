@@ -209,7 +209,6 @@ enum class Text : int {
     SavePictureTitle,
     PrintTitle,
     TextFilesFilter,
-    PngFilesFilter,
     ResultsFileName,
     ResultsFileNameOf,
     PictureFileName,
@@ -218,6 +217,32 @@ enum class Text : int {
     PrintFailed,
     ResultsFilesFilter,
     LooksLikeResultsNote,
+
+    // Handouts: the printed pages, the export, the picture window and the
+    // command line's options for them.
+    PrintDate,
+    PrintColumns,
+    PrintManyPages,
+    PrintManyPagesButton,
+    ExportItem,
+    ExportTitle,
+    ExportFilter,
+    ExportUnknownType,
+    ExportFailed,
+    ExportBodyBegin,
+    ExportBodyEnd,
+    ExportPictureAlt,
+    PictureWindowItem,
+    PictureWindowTitle,
+    PictureFilesFilter,
+    PictureSizeQuestion,
+    PictureSizeChoice,
+    PlotIterationAxis,
+    PlotChangeAxis,
+    CliHandoutHelp,
+    CliOutputNeedsName,
+    CliBadPictureSize,
+    CliExportNotSaved,
 
     // The results list's context menu.
     CopyLineItem,
@@ -626,7 +651,6 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::SavePictureTitle, "Resmi kaydet", "Save picture"},
     {Text::PrintTitle, "Yazdır", "Print"},
     {Text::TextFilesFilter, "Metin dosyaları (*.txt);;Tüm dosyalar (*)", "Text files (*.txt);;All files (*)"},
-    {Text::PngFilesFilter, "PNG resimleri (*.png);;Tüm dosyalar (*)", "PNG images (*.png);;All files (*)"},
     {Text::ResultsFileName, "sonuçlar", "results"},
     {Text::ResultsFileNameOf, "{0}-sonuç", "{0}-results"},
     {Text::PictureFileName, "resim", "picture"},
@@ -640,6 +664,54 @@ inline constexpr TextRow kCatalogue[] = {
      "Results files (*.log);;Text files (*.txt);;All files (*)"},
     {Text::LooksLikeResultsNote, "Bu dosya, bu programın kaydettiği bir sonuç dosyasına benziyor.",
      "This file looks like a results file saved by this program."},
+
+    // Handouts. {0} of PrintColumns and PrintManyPages are whole numbers;
+    // ExportFailed and CliExportNotSaved name the file and the reason.
+    {Text::PrintDate, "Tarih: {0}", "Date: {0}"},
+    {Text::PrintColumns, "Sütun {0}\u2013{1}", "Columns {0}\u2013{1}"},
+    {Text::PrintManyPages, "Sonuçlar {0} sayfa tutuyor. Hepsi yazdırılsın mı?",
+     "The results take {0} pages. Print them all?"},
+    {Text::PrintManyPagesButton, "Yazdır", "Print"},
+    {Text::ExportItem, "&Dışa aktar...", "E&xport..."},
+    {Text::ExportTitle, "Dışa aktar", "Export"},
+    {Text::ExportFilter, "LaTeX belgeleri (*.tex);;HTML sayfaları (*.html);;PDF belgeleri (*.pdf)",
+     "LaTeX documents (*.tex);;HTML pages (*.html);;PDF documents (*.pdf)"},
+    {Text::ExportUnknownType, "Dışa aktarmanın türü dosya adının uzantısından anlaşılır: .tex, .html ya da .pdf",
+     "The kind of export is taken from the file name's extension: .tex, .html or .pdf"},
+    {Text::ExportFailed, "Dışa aktarılamadı: {0} ({1})", "Could not export: {0} ({1})"},
+    {Text::ExportBodyBegin, "Kendi belgenize yapıştırılacak kısım burada başlar (amsmath paketini ister).",
+     "The part to paste into your own document starts here (it needs the amsmath package)."},
+    {Text::ExportBodyEnd, "Yapıştırılacak kısım burada biter.", "The part to paste ends here."},
+    {Text::ExportPictureAlt, "Resim kutusunun çizimi", "The drawing of the picture box"},
+    {Text::PictureWindowItem, "Resmi &büyüt...", "En&large the picture..."},
+    {Text::PictureWindowTitle, "Resim", "Picture"},
+    {Text::PictureFilesFilter, "PNG resimleri (*.png);;SVG çizimleri (*.svg);;Tüm dosyalar (*)",
+     "PNG images (*.png);;SVG drawings (*.svg);;All files (*)"},
+    {Text::PictureSizeQuestion, "Resmin boyu:", "Size of the picture:"},
+    {Text::PictureSizeChoice, "{0} × {1} piksel", "{0} × {1} pixels"},
+    {Text::PlotIterationAxis, "İterasyon", "Iteration"},
+    {Text::PlotChangeAxis, "Maksimum değişim", "Maximum change"},
+    {Text::CliHandoutHelp,
+     "\nSayfalar ve dışa aktarma:\n"
+     "  --pdf ÇIKTI.pdf        pencerenin \"Yazdır...\" ile yazdığı sayfaları PDF olarak yazar\n"
+     "  --export ÇIKTI         sonuçları uzantıya göre LaTeX (.tex) ya da HTML (.html)\n"
+     "                         belgesi olarak yazar\n"
+     "  --export-body          LaTeX'te yalnızca kendi belgenize yapıştırılacak kısmı yazar\n"
+     "  --picture ÇIKTI.svg    resmi SVG çizimi olarak kaydeder (.png için PNG)\n"
+     "  --picture-size GxY     resmi G × Y piksel, ölçeği ve eksenleriyle çizer (en az {0})\n"
+     "Sayfa başlığındaki tarih SOURCE_DATE_EPOCH ortam değişkeninden de verilebilir.\n",
+     "\nPages and export:\n"
+     "  --pdf OUT.pdf          writes the pages the window's \"Print...\" prints, as PDF\n"
+     "  --export OUT           writes the results as a LaTeX (.tex) or HTML (.html)\n"
+     "                         document, by the extension\n"
+     "  --export-body          LaTeX: writes only the part to paste into your own document\n"
+     "  --picture OUT.svg      saves the picture as an SVG drawing (PNG for .png)\n"
+     "  --picture-size WxH     draws the picture W × H pixels, with its scale and axes (at least {0})\n"
+     "The date in the page heading may also be given by the SOURCE_DATE_EPOCH environment variable.\n"},
+    {Text::CliOutputNeedsName, "{0} bir dosya adı ister", "{0} needs a file name"},
+    {Text::CliBadPictureSize, "--picture-size GENİŞLİKxYÜKSEKLİK ister, en az {0}",
+     "--picture-size needs WIDTHxHEIGHT, at least {0}"},
+    {Text::CliExportNotSaved, "Dışa aktarılamadı: {0}: {1}", "Could not export: {0}: {1}"},
 
     // The results list's context menu.
     {Text::CopyLineItem, "Kopyala", "Copy"},

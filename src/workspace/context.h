@@ -67,6 +67,11 @@ struct Context {
         host.listExplain(std::move(line));
     }
     bool explaining = false;  // the last line was an explanation
+    // A row of a table of numbers.
+    void appendRow(std::string line) {
+        explaining = false;
+        host.listRow(std::move(line));
+    }
     // A message box with the catalogue's text.
     void message(PlainText key) {
         ++stops;

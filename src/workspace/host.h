@@ -27,6 +27,10 @@ public:
     // A circle in the foreground colour; the radius is in horizontal units,
     // the circle is round on screen.
     virtual void circle(float cx, float cy, double radius) = 0;
+    // Says what the boxes just drawn are: a colour map of rows x cols
+    // elements in which the deepest colour stands for the absolute value
+    // `deepest`. A surface that writes a colour scale keeps it.
+    virtual void colourMap(int /*rows*/, int /*cols*/, double /*deepest*/) {}
 };
 
 class Host {
@@ -40,6 +44,10 @@ public:
     // (saved, printed, copied alike); a host that must tell the two apart,
     // as the tests do, overrides this.
     virtual void listExplain(std::string line) { listAppend(std::move(line)); }
+    // A row of a table of numbers (a matrix listing, Thomas's table): cells
+    // of number text separated by spaces. Shown as any line; a host that
+    // lays the list out on pages keeps the cells whole.
+    virtual void listRow(std::string line) { listAppend(std::move(line)); }
     // An analysis line (how far to trust a result, why an iteration
     // converges): an explanation line too, unless the host tells them apart.
     virtual void listAnalysis(std::string line) { listExplain(std::move(line)); }

@@ -33,11 +33,16 @@ void PictureBox::circle(float cx, float cy, double radius) {
     changed();
 }
 
+void PictureBox::colourMap(int rows, int cols, double deepest) { canvas_.colourMap(rows, cols, deepest); }
+
 void PictureBox::changed() {
     if (repaintPending_) return;
     repaintPending_ = true;
     update();
+    emit pictureChanged();
 }
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     repaintPending_ = false;

@@ -21,11 +21,18 @@ public:
     void scale(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(float cx, float cy, double radius) override;
+    void colourMap(int rows, int cols, double deepest) override;
 
     QSize sizeHint() const override;
 
+signals:
+    // Something was drawn; sent once for a run of drawing operations.
+    void pictureChanged();
+    void doubleClicked();
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
 
 private:
     // Asks for one repaint however many drawing operations come before it.

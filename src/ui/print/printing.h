@@ -1,9 +1,13 @@
 #pragma once
-// Printing the results list.
+// Printing what the window shows: the handout's pages on a printer, or, for
+// a printer set to write a PDF file, the same bytes the command line's
+// --pdf writes, through the one save path.
 
 #include <QString>
 
-#include <vector>
+#include <string>
+
+#include "handout.h"
 
 class QPrinter;
 
@@ -11,13 +15,17 @@ namespace lineer::ui {
 
 class ResultsModel;
 
-// The printed rows of `lines` when a row holds `columns` characters: a
-// longer line goes on in the next rows, so no character is lost.
-std::vector<QString> wrapRows(const std::vector<QString>& lines, int columns);
+// The list's lines with their kinds, under `heading`, with today's date;
+// `picture` when one is shown.
+Handout handoutOf(const ResultsModel& results, const QString& heading, const PictureRecord* picture,
+                  std::string decimal);
 
-// Prints the list in a monospaced font, shrunk until the widest line fits
-// (down to a floor, then wrapped), `heading` and the page number at the top
-// of every page. Returns the number of pages, 0 when the printer failed.
-int printResults(const ResultsModel& results, const QString& heading, QPrinter& printer);
+// Sets the printer to the handouts' page layout, or keeps the one chosen
+// in its dialog with every margin at least 15 mm.
+void useHandoutMargins(QPrinter& printer);
+
+// Prints the handout. Returns the number of pages, 0 when it failed; then
+// `why` says why (the reason of a file that could not be saved, or "").
+int printHandout(const Handout& h, QPrinter& printer, QString* why = nullptr);
 
 }  // namespace lineer::ui

@@ -44,6 +44,13 @@ void ResultsModel::setFont(const QFont& font) {
 
 void ResultsModel::append(std::string line) {
     lines_.push_back(std::move(line));
+    rows_.push_back(false);
+    if (lines_.size() - shown_ >= kBatch) flush();
+}
+
+void ResultsModel::appendRow(std::string line) {
+    lines_.push_back(std::move(line));
+    rows_.push_back(true);
     if (lines_.size() - shown_ >= kBatch) flush();
 }
 
@@ -61,6 +68,8 @@ void ResultsModel::clear() {
     beginResetModel();
     lines_.clear();
     lines_.shrink_to_fit();
+    rows_.clear();
+    rows_.shrink_to_fit();
     shown_ = 0;
     endResetModel();
     measure(0);

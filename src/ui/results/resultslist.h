@@ -26,6 +26,8 @@ public:
     // Appends a line; it reaches the view at the next flush, or when a
     // batch is full.
     void append(std::string line);
+    // Appends a row of a table of numbers; shown as any line.
+    void appendRow(std::string line);
     // Hands the pending lines to the view.
     void flush();
     void clear();
@@ -33,6 +35,8 @@ public:
     // Every line, pending ones included.
     std::size_t lineCount() const { return lines_.size(); }
     const std::string& line(std::size_t i) const { return lines_[i]; }
+    // Whether line i is a row of a table of numbers.
+    bool isRow(std::size_t i) const { return rows_[i]; }
     QString allText() const;
     // The size every row reports: as wide as the widest line.
     QSize rowSize() const { return rowSize_; }
@@ -44,6 +48,7 @@ private:
     void measure(std::size_t from);
 
     std::vector<std::string> lines_;
+    std::vector<bool> rows_;  // which lines are table rows
     std::size_t shown_ = 0;  // lines the view knows about
     QFont font_;
     bool arrowInFont_ = true;  // "←" of the explained steps; else shown as "<-"

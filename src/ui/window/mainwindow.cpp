@@ -30,6 +30,7 @@
 #include "formcontrols.h"
 #include "matrixeditor.h"
 #include "picturebox.h"
+#include "picturewindow.h"
 #include "resultslist.h"
 #include "textnum.h"
 #include "toolkit.h"
@@ -126,6 +127,7 @@ void MainWindow::build() {
 
     picture_ = new PictureBox(form_);
     picture_->setObjectName(QStringLiteral("Picture1"));
+    connect(picture_, &PictureBox::doubleClicked, this, [this] { showPictureWindow(); });
     place(picture_, 120, 2760, 3495, 3255);
 
     list_ = new ResultsView(form_);
@@ -250,6 +252,7 @@ void MainWindow::retranslate() {
     headings_[2]->setText(uiText(Text::LinearSystemGroup));
     for (const MethodRow& row : kMethods) option(row.option)->setText(QString::fromUtf8(row.caption.now()));
     menus_.setTexts();
+    if (pictureWindow_) pictureWindow_->retranslate();
     chooseFonts();
 }
 
@@ -508,6 +511,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::listAppend(std::string line) { list_->results()->append(std::move(line)); }
+void MainWindow::listRow(std::string line) { list_->results()->appendRow(std::move(line)); }
 
 void MainWindow::listClear() { list_->results()->clear(); }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "aboutwindow.h"
+#include "handout.h"
 #include "menus.h"
 #include "runprogress.h"
 #include "session.h"
@@ -21,6 +22,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 
@@ -31,6 +33,7 @@ class DriveList;
 class FileList;
 class MatrixEditor;
 class PictureBox;
+class PictureWindow;
 class ResultsView;
 
 class MainWindow : public QMainWindow, public Host {
@@ -44,6 +47,9 @@ public:
     // When set, the file dialogs ask this instead (given the dialog's
     // title and the path it proposes; an empty answer cancels).
     std::function<QString(const QString& title, const QString& start)> pathHook;
+    // When set, questions go here instead of a modal box (given the
+    // question; true is yes).
+    std::function<bool(const QString&)> questionHook;
 
     Session& session() { return session_; }
     PictureBox* pictureBox() const { return picture_; }
@@ -93,9 +99,23 @@ public:
     void openDialog();
     void saveResultsDialog();
     void savePictureDialog();
+    // The picture window, opened or brought to the front.
+    PictureWindow* showPictureWindow();
+    // When set, "Resmi kaydet..." asks this for the size instead (given
+    // whether the file is SVG); otherwise a file named by pathHook is the
+    // box as it is.
+    std::function<QSize(bool)> pictureSizeHook;
     void printDialog();
+    // Prints on a printer already set up, asking first above 50 pages.
+    void printTo(QPrinter& printer);
+    // "Dışa aktar...": LaTeX, HTML or PDF by the extension.
+    void exportDialog();
+    void exportTo(const QString& path);
     // The printed pages' heading: the loaded file and the method run on it.
     QString printHeading() const;
+    // What the pages and the export show: the results list, the heading,
+    // the picture when one is shown.
+    Handout handout() const;
 
     // Sets every text the window shows from the catalogue: the caption,
     // the buttons, the labels, the option captions and the menus; the font
@@ -104,6 +124,7 @@ public:
 
     // Host
     void listAppend(std::string line) override;
+    void listRow(std::string line) override;
     void listClear() override;
     PictureSurface& picture() override;
     void message(const std::string& text) override;
@@ -153,6 +174,7 @@ private:
     QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
     QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;
+    QPointer<PictureWindow> pictureWindow_;
     QString loadedPath_;  // the last file loaded
     QString loading_;     // the file being loaded, while its load runs
     bool driveWaits_ = false, folderWaits_ = false;  // changes seen during a run

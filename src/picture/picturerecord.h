@@ -1,0 +1,81 @@
+#pragma once
+// What the picture box holds, kept as drawing operations instead of pixels,
+// so that it can be drawn again at any size: in the picture window, on a
+// printed page, as SVG or as a larger PNG. The larger drawing adds what the
+// small box has no room for: the colour map's scale and its row and column
+// numbers, the convergence plot's axes.
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace lineer::ui {
+
+struct PictureRecord {
+    // A box with its corners as fractions of the picture's width and height.
+    struct Box {
+        QRectF rect;
+        QColor colour;
+    };
+    // A circle in the user coordinates of `plot`; the radius counts in
+    // horizontal units.
+    struct Circle {
+        double x, y, r;
+    };
+
+    std::vector<QString> texts;  // printed lines, from the top
+    std::vector<Box> boxes;
+    std::vector<Circle> circles;
+    // The user coordinate system the circles were drawn in: left, top,
+    // right, bottom.
+    double plotLeft = 0, plotTop = 0, plotRight = 1, plotBottom = 1;
+    // Set when the boxes are a colour map (see PictureSurface::colourMap).
+    int mapRows = 0, mapCols = 0;
+    double mapDeepest = 0;
+
+    bool empty() const { return texts.empty() && boxes.empty() && circles.empty(); }
+    bool isColourMap() const { return mapRows > 0 && mapCols > 0 && !boxes.empty(); }
+    bool isPlot() const { return !circles.empty(); }
+    void clear() { *this = PictureRecord{}; }
+};
+
+// Draws the record into `area` with its scale, numbers and axes, the
+// numbers with `decimal` as the decimal symbol. Fonts are sized from the
+// area, so the drawing reads the same at every size.
+void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, const std::string& decimal);
+
+// Where the convergence plot goes in `area`: the frame, the ticks of both
+// axes with their labels, and a bounding box per circle. The frame is
+// empty when the plot has no extent.
+struct PlotLayout {
+    struct Tick {
+        double at;  // x of a tick of the horizontal axis, y of the vertical
+        QString label;
+    };
+    QRectF frame;
+    std::vector<Tick> xTicks, yTicks;
+    std::vector<QRectF> circles;
+};
+PlotLayout layOutPlot(const QRectF& area, const PictureRecord& record, const QFontMetricsF& fm,
+                      const std::string& decimal);
+
+// The font of the labels for a drawing of `area` on a device of `dpi`.
+QFont pictureFont(const QRectF& area, int dpi);
+
+// The tick values of an axis from lo to hi: multiples of 1, 2 or 5 times a
+// power of ten, about `count` of them, lo and hi included when they fall on
+// a multiple.
+std::vector<double> axisTicks(double lo, double hi, int count);
+
+// The picture as a PNG or SVG file's bytes ("svg" or anything else for
+// PNG), drawn at `size`; empty when it could not be encoded.
+QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const std::string& decimal);
+
+}  // namespace lineer::ui
