@@ -41,7 +41,9 @@ TEST(CliAnalysis, AddsLinesAndLeavesTheRestAsItWas) {
             EXPECT_TRUE(subsequence(p, a));
             EXPECT_EQ(analysed.err, plain.err);
             EXPECT_EQ(analysed.status, plain.status);
-            if (plain.status == 0) EXPECT_GT(a.size(), p.size());
+            if (plain.status == 0) {
+                EXPECT_GT(a.size(), p.size());
+            }
         }
 }
 
