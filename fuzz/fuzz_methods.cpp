@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "picture.h"
+#include "colourmap.h"
 #include "session.h"
 
 using namespace lineer;
