@@ -18,7 +18,7 @@ targets=(fuzz_loader fuzz_textnum fuzz_methods)
 jobs="$(nproc)"
 wall=$(( (seconds * ${#targets[@]} + jobs - 1) / jobs ))
 [ "$wall" -ge "$seconds" ] || wall="$seconds"
-echo "== ${targets[*]}: $wall s each, $jobs at a time"
+echo "== ${targets[*]}: side by side, $wall s each on $jobs processors"
 pids=()
 for target in "${targets[@]}"; do
   corpus="$work/${target#fuzz_}"
