@@ -19,16 +19,6 @@ namespace lineer {
 
 namespace {
 
-// A picture box that keeps nothing.
-class NoPicture : public PictureSurface {
-public:
-    void clear() override {}
-    void print(const std::string&) override {}
-    void scale(double, double, double, double) override {}
-    void box(double, double, double, double, Rgb) override {}
-    void circle(float, float, double) override {}
-};
-
 // The host of one run: the lines and the picture go nowhere, the first
 // message is kept, and the question whether to go on goes to the real
 // host (the window's "İptal", an interrupt on the command line).

@@ -241,9 +241,9 @@ QByteArray handoutPdf(const Handout& h, const QPageLayout& layout, int* pages) {
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
     {
-        // The writer keeps its fonts in a hash and writes them in the
-        // hash's order; with the seed fixed while it works, the same pages
-        // make the same bytes in every process.
+        // QPdfWriter writes its fonts in the order of a QHash; fixing the
+        // hash seed while it writes makes one document the same bytes in
+        // every process.
         QHashSeed::setDeterministicGlobalSeed();
         struct RandomAgain {
             ~RandomAgain() { QHashSeed::resetRandomGlobalSeed(); }

@@ -33,6 +33,16 @@ public:
     virtual void colourMap(int /*rows*/, int /*cols*/, double /*deepest*/) {}
 };
 
+// A picture box that keeps nothing: for runs whose picture nobody sees.
+class NoPicture : public PictureSurface {
+public:
+    void clear() override {}
+    void print(const std::string&) override {}
+    void scale(double, double, double, double) override {}
+    void box(double, double, double, double, Rgb) override {}
+    void circle(float, float, double) override {}
+};
+
 class Host {
 public:
     virtual ~Host() = default;
