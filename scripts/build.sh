@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or the folder given as $BUILD_DIR).
+# Configures and builds the program and the files it installs (manual
+# pages, icons, desktop entry, metadata) into build/ (or $BUILD_DIR), for
+# `cmake --install`; neither the tests nor the benchmarks. Further
+# arguments go to the configure step.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLINEER_BUILD_TESTS=OFF -DLINEER_BUILD_BENCH=OFF "$@" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target lineer lineer_packaging_data

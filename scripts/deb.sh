@@ -6,8 +6,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-"$root/scripts/deps.sh" dpkg-dev
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target lineer lineer_packaging_data
+"$root/scripts/deps.sh" program deb
+BUILD_DIR="$build" "$root/scripts/build.sh" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 cd "$build"
 cpack -G DEB

@@ -1,12 +1,44 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need,
-# only those that are missing; through sudo when not root. Package names
-# given as arguments are installed as well (the packaging checks bring
-# their tools).
+# The one list of the Debian packages lineer needs, by what needs them.
+# Installs the missing packages of the groups named as arguments (default:
+# program), through sudo when not root.
+#
+#   scripts/deps.sh [program] [tests] [bench] [deb] [package] [portable] [fuzz]
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfast-float-dev libeigen3-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev locales qt6-translations-l10n "$@")
+declare -A groups=(
+  # Building the program and running it: the compiler tools, Qt (SVG for
+  # the pictures, GL for Qt's own headers), fast_float and Eigen, the fonts
+  # the window and the pictures ask for, and Qt's Turkish translations for
+  # the buttons of its own dialogs.
+  [program]="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfast-float-dev libeigen3-dev
+             fonts-dejavu-core qt6-translations-l10n"
+  # The test suite: GoogleTest, a locale with a decimal comma, pdflatex for
+  # the LaTeX export and pdftotext to read the printed pages back.
+  [tests]="libgtest-dev locales texlive-latex-base texlive-latex-recommended texlive-lang-european poppler-utils"
+  # The benchmarks (bench/).
+  [bench]="libbenchmark-dev"
+  # Making the Debian package.
+  [deb]="dpkg-dev"
+  # The checks of the installed program and its Debian package: validators,
+  # lintian, man, and a display of its own for the window.
+  [package]="desktop-file-utils appstream lintian man-db x11-utils xvfb xauth"
+  # The core and its tests with clang and libc++, and for Windows with
+  # MinGW-w64 under Wine; GoogleTest's sources to build with each.
+  [portable]="clang libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine64 googletest"
+  # The libFuzzer targets.
+  [fuzz]="clang libclang-rt-14-dev"
+)
+
+[ $# -gt 0 ] || set -- program
+packages=()
+for group in "$@"; do
+  [ -n "${groups[$group]+set}" ] || { echo "scripts/deps.sh: unknown group $group (${!groups[*]})" >&2; exit 2; }
+  packages+=(${groups[$group]})
+done
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -15,16 +47,12 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Kuruluyor: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 # A locale with a decimal comma, so the tests can show that reading numbers
 # does not depend on the process locale.
-if ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [[ " $* " == *" tests "* ]] && ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
   $sudo localedef -i tr_TR -f UTF-8 tr_TR.UTF-8 || echo "tr_TR.UTF-8 could not be made; a locale test will be skipped"
 fi

@@ -6,7 +6,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${FUZZ_SECONDS:-60}"
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" program fuzz
 build="$root/fuzz-build"
 CXX=clang++ cmake -S "$root" -B "$build" -DLINEER_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -7,7 +7,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-"$root/scripts/deps.sh" desktop-file-utils appstream lintian man-db dpkg-dev x11-utils
+"$root/scripts/deps.sh" program deb package
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

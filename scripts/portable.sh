@@ -6,7 +6,7 @@
 # the same output to the last digit as the GCC build.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/deps-portable.sh"
+"$root/scripts/deps.sh" program portable
 jobs="$(nproc)"
 gtest=/usr/src/googletest
 common=(-DLINEER_CORE_ONLY=ON -DLINEER_GTEST_SOURCE="$gtest" -DCMAKE_BUILD_TYPE=RelWithDebInfo)
