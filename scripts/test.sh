@@ -5,7 +5,7 @@
 # few times, each time with a share of its cases; a build configured
 # without LINEER_TEST_SHARDS (e.g. `cmake --preset release`) starts one
 # process per case instead. The benchmarks are not built here: their
-# figures mean something only in the release build.
+# figures mean something only in the release build (scripts/bench.sh).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build-asan}"

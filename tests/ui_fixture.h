@@ -10,11 +10,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,6 +97,21 @@ struct WindowTest : ::testing::Test {
 
 // Colour k of the picture's ramp.
 inline QColor level(int k) { return QColor(255, 255 - 16 * k, 255 - 16 * k); }
+
+// Resident memory of this process in MB.
+inline double residentMb() {
+    std::ifstream f("/proc/self/statm");
+    long pages = 0, resident = 0;
+    f >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// The separator the progress window puts between groups of digits: the
+// locale's, unless it is the decimal symbol.
+inline std::string groupSeparator() {
+    const QString g = QLocale().groupSeparator();
+    return g == QLocale::system().decimalPoint() ? std::string() : g.toStdString();
+}
 
 inline const QByteArray kThreeEquations = "3 4\n2 1 -1 8\n-3 -1 2 -11\n-2 1 2 -3\n";
 inline const QByteArray kTwoByThree = "2 3\n1 0 2\n-4 0 0\n";

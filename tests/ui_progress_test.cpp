@@ -1,15 +1,12 @@
 // Long iterations in the window: the progress window, "İptal", and the
-// window that takes no input meanwhile.
+// window that takes no input meanwhile, on a clock that moves on by one
+// millisecond at every reading. bench/window_bench.cpp runs them on the
+// real clock.
 
-#include <QLocale>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProgressBar>
-#include <QScreen>
 
 #include <chrono>
-#include <cstring>
-#include <iostream>
 #include <memory>
 
 #include "session.h"
@@ -82,13 +79,6 @@ std::vector<std::string> transcriptWithLimit(const QByteArray& content, Option o
     auto lines = t.lines();
     t.TearDown();
     return lines;
-}
-
-// The separator the progress window puts between groups of digits: the
-// locale's, unless it is the decimal symbol.
-std::string groupSeparator() {
-    const QString g = QLocale().groupSeparator();
-    return g == QLocale::system().decimalPoint() ? std::string() : g.toStdString();
 }
 
 TEST_F(ProgressTest, EveryWayOfCancellingEndsTheRunWithTheReportAndWhereItStopped) {
@@ -298,113 +288,6 @@ TEST_F(ProgressTest, TheSorPlotKeepsDrawingAndKeepsItsCircles) {
                 ASSERT_EQ(g.pixel(x, y), drawn[i].pixel(x, y)) << x << "," << y;
     }
     EXPECT_NE(drawn.front(), drawn.back());
-}
-
-TEST(ProgressRealClock, AWindowAppearsAfterHalfASecondAndCancels) {
-    struct Plain : WindowTest {
-        void TestBody() override {}
-    } t;
-    t.SetUp();
-    t.goTo(t.writeFile("m.txt", kRoundAbout));
-    t.clickFile("m.txt");
-    t.select(Option::LesJacobi);
-    t.w->findChild<QLineEdit*>("Text_MaxIter")->setText("1e12");
-    QElapsedTimer clock;
-    qint64 appeared = -1;
-    t.w->runMonitor().onPump = [&] {
-        if (appeared < 0) appeared = clock.elapsed();
-        QTest::mouseClick(t.w->runMonitor().dialog()->cancelButton(), Qt::LeftButton);
-    };
-    clock.start();
-    t.press("Command_Hesapla");
-    const qint64 total = clock.elapsed();
-    // Never before half a second; the upper bounds leave room for the
-    // sanitizers on two busy cores.
-    EXPECT_GE(appeared, 500);
-    EXPECT_LT(appeared, 10000);
-    EXPECT_LT(total - appeared, 5000);
-    EXPECT_EQ(t.w->runMonitor().timesShown(), 1);
-    const std::string countLine = t.lines().at(5);
-    EXPECT_GT(std::stoll(countLine), 1000) << countLine;
-    t.TearDown();
-}
-
-}  // namespace
-}  // namespace lineer::uitest
-
-namespace lineer::uitest {
-namespace {
-
-// A run of a million sweeps at n = 99, watched with the real clock.
-// Not part of the suite: run it on a display with
-//   xvfb-run -a env QT_QPA_PLATFORM=xcb tests/ui_tests
-//     --gtest_also_run_disabled_tests --gtest_filter='*MillionSweeps*'
-// It prints when the progress window appeared, the longest time without
-// event handling, and the whole run's time; with
-// LINEER_SCREENSHOT=<file.png> it also saves the screen while it runs.
-TEST(ProgressRealClock, DISABLED_MillionSweepsCanBeWatchedAndStopped) {
-    // 49 copies of the round-about system and x(99) = 1, the most
-    // equations the workspace holds: every sweep costs n² products.
-    QByteArray big = "99 100\n";
-    for (int i = 0; i < 99; ++i) {
-        const int b = i / 2, r = i % 2;
-        for (int j = 0; j < 99; ++j) {
-            int c = 0;
-            if (i == 98) c = j == 98 ? 1 : 0;
-            else if (j == 2 * b) c = r == 0 ? 1 : -1;
-            else if (j == 2 * b + 1) c = 1;
-            big += QByteArray::number(c) + ' ';
-        }
-        big += i == 98 ? "1\n" : r == 0 ? "3\n" : "0\n";
-    }
-    for (Option o : {Option::LesJacobi, Option::LesSOR}) {
-        for (bool cancel : {false, true}) {
-            struct Plain : WindowTest {
-                void TestBody() override {}
-            } t;
-            t.SetUp();
-            t.goTo(t.writeFile("yuz.txt", big));
-            t.clickFile("yuz.txt");
-            ASSERT_TRUE(t.w->session().loaded()) << (t.messages.empty() ? "" : t.messages[0]);
-            t.select(o);
-            t.w->findChild<QLineEdit*>("Text_MaxIter")->setText("1000000");
-            QElapsedTimer clock;
-            qint64 appeared = -1, last = -1, longest = 0;
-            int pumps = 0;
-            std::string shown;
-            t.w->runMonitor().onPump = [&] {
-                const qint64 now = clock.elapsed();
-                if (appeared < 0) appeared = now;
-                if (last >= 0) longest = std::max(longest, now - last);
-                ++pumps;
-                auto* d = t.w->runMonitor().dialog();
-                shown = str(d->sweepsText());
-                if (pumps == 25 && !qEnvironmentVariableIsEmpty("LINEER_SCREENSHOT") && o == Option::LesSOR)
-                    QGuiApplication::primaryScreen()->grabWindow(0).save(qEnvironmentVariable("LINEER_SCREENSHOT"));
-                if (cancel && now > 2000) QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
-                // The pause is measured from here: the screenshot is not the window's.
-                last = clock.elapsed();
-            };
-            clock.start();
-            t.press("Command_Hesapla");
-            const qint64 total = clock.elapsed();
-            const std::string count = t.lines().at(102);
-            std::cout << "[ figures  ] " << (o == Option::LesSOR ? "SOR" : "Jacobi") << (cancel ? ", İptal after 2 s" : "")
-                      << ": window at " << appeared << " ms, longest pause " << longest << " ms, " << pumps
-                      << " rounds, run " << total << " ms, report \"" << count << "\"\n";
-            EXPECT_GE(appeared, 500);
-            EXPECT_LT(longest, 200);
-            if (cancel) {
-                std::string digits = shown.substr(std::strlen("İterasyon: "));
-                if (const std::string g = groupSeparator(); !g.empty())
-                    for (std::size_t at; (at = digits.find(g)) != std::string::npos;) digits.erase(at, g.size());
-                EXPECT_EQ(count, digits + " iterasyon adımı sonucunda");
-            } else {
-                EXPECT_EQ(count, "1000000 iterasyon adımı sonucunda");
-            }
-            t.TearDown();
-        }
-    }
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
@@ -106,37 +105,24 @@ TEST_F(ResultsTest, CtrlCCopiesTheSelectedLineAndTheMenuCopiesAll) {
     }
 }
 
-TEST_F(ResultsTest, ThirtyThousandLongLinesStayFast) {
-    // About what a 100 x 100 Gauss-Jordan run lists.
+// About what a 100 x 100 Gauss-Jordan run lists. Every row has the height
+// of the first (measuring each one takes far longer), and the end of the
+// long lines is reachable. bench/window_bench.cpp times such a list.
+TEST_F(ResultsTest, ThirtyThousandLongLinesAreRowsOfOneHeightAndReachableSideways) {
     std::string row;
     for (int j = 0; j < 100; ++j) row += "-123.4567   ";
-    QElapsedTimer t;
-    t.start();
     for (int i = 0; i < 30000; ++i) model->append(i % 101 == 0 ? std::string(" ") : row);
     model->flush();
     QCoreApplication::processEvents();
     view.scrollToBottom();
     view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
     view.repaint();
-    const qint64 fill = t.elapsed();
     EXPECT_EQ(model->rowCount(), 30000);
-    // Generous bounds: the suite also runs under the sanitizers, on two
-    // busy cores. Measuring every row instead of one takes far longer.
     EXPECT_TRUE(view.uniformItemSizes());
-    EXPECT_LT(fill, 30000) << "ms to append, show and scroll";
-    // The end of the long lines is reachable.
     const int width = QFontMetrics(view.font()).horizontalAdvance(QString::fromStdString(row));
     EXPECT_GE(view.horizontalScrollBar()->maximum() + view.viewport()->width(), width);
-    // Scrolling through the list repaints quickly.
-    t.restart();
-    for (int k = 0; k < 50; ++k) {
-        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() * k / 50);
-        view.repaint();
-    }
-    EXPECT_LT(t.elapsed(), 20000) << "ms for 50 scrolled repaints";
-    t.restart();
     model->clear();
-    EXPECT_LT(t.elapsed(), 5000);
+    EXPECT_EQ(model->rowCount(), 0);
 }
 
 }  // namespace
