@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -29,11 +29,14 @@ const char* const kEndless = "2 3\n1 1 0\n-1 1 0\n";
 struct Child {
     pid_t pid = -1;
     int out = -1;  // read end of its standard output
+    int err = -1;  // read end of its standard error, with the signal lines
 };
 
+// Starts lineer with its output into pipes and the lines that say when a
+// signal may be sent (LINEER_SIGNAL_LINES) on its standard error.
 Child spawnLineer(const std::vector<std::string>& args) {
-    int fds[2];
-    if (pipe(fds) != 0) return {};
+    int out[2], err[2];
+    if (pipe(out) != 0 || pipe(err) != 0) return {};
     std::vector<std::string> all = {"lineer"};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -41,19 +44,20 @@ Child spawnLineer(const std::vector<std::string>& args) {
     argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
-        dup2(fds[1], 1);
+        dup2(out[1], 1);
+        dup2(err[1], 2);
         const int null = open("/dev/null", O_RDWR);
         dup2(null, 0);
-        dup2(null, 2);
-        close(fds[0]);
-        close(fds[1]);
+        for (int fd : {out[0], out[1], err[0], err[1]}) close(fd);
         setenv("LC_ALL", "C.UTF-8", 1);
+        setenv("LINEER_SIGNAL_LINES", "1", 1);
         unsetenv("DISPLAY");
         execv(LINEER_EXE, argv.data());
         _exit(127);
     }
-    close(fds[1]);
-    return {pid, fds[0]};
+    close(out[1]);
+    close(err[1]);
+    return {pid, out[0], err[0]};
 }
 
 // Reads until `lines` complete lines have arrived (or the end).
@@ -73,6 +77,24 @@ std::string slurp(int fd, std::string text) {
     return text;
 }
 
+// Reads until the line `want` has come (false: the end came first).
+bool waitForLine(int fd, const std::string& want) {
+    std::string text = "\n";
+    for (std::size_t lines = 2; readLines(fd, text, lines); ++lines)
+        if (text.find("\n" + want + "\n") != std::string::npos) return true;
+    return false;
+}
+
+// Whether the pipe's writer has gone within `seconds`: a process that hangs
+// fails the test instead of stopping the suite.
+bool endsWithin(int fd, int seconds) {
+    pollfd p{fd, POLLIN, 0};
+    char buf[4096];
+    while (poll(&p, 1, seconds * 1000) > 0)
+        if (read(fd, buf, sizeof buf) <= 0) return true;
+    return false;
+}
+
 std::string tempCoefficientFile(const char* content) {
     const auto path = std::filesystem::temp_directory_path() / ("lineer-signal-" + std::to_string(getpid()) + ".txt");
     std::ofstream(path, std::ios::binary) << content;
@@ -85,24 +107,21 @@ TEST_P(StopSignal, EndsAnEndlessIterationAfterTheSweepWithItsReport) {
     const std::string file = tempCoefficientFile(kEndless);
     Child c = spawnLineer({"--method", "jacobi", "--max-iter", "1e999", file});
     ASSERT_GT(c.pid, 0);
-    // The load listing comes out before the iteration begins.
+    // The load listing comes out before the iteration begins, and only once
+    // the output is held: from then on a signal asks for a stop, which the
+    // iteration honours after its sweep.
     std::string text;
     ASSERT_TRUE(readLines(c.out, text, 4));
-    usleep(100 * 1000);
-    const auto sent = std::chrono::steady_clock::now();
     kill(c.pid, GetParam());
     text = slurp(c.out, text);
     int status = 0;
     waitpid(c.pid, &status, 0);
-    const auto took = std::chrono::steady_clock::now() - sent;
     close(c.out);
+    close(c.err);
     std::filesystem::remove(file);
 
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    // Well within a second on an idle machine; the margin is for the
-    // sanitizer build on busy cores.
-    EXPECT_LT(took, std::chrono::seconds(5));
     const auto lines = CliResult::split(text);
     ASSERT_EQ(lines.size(), 4u + 9u);
     const std::string count = lines[5].substr(0, lines[5].find(' '));
@@ -124,18 +143,20 @@ INSTANTIATE_TEST_SUITE_P(Cli, StopSignal, ::testing::Values(SIGINT, SIGTERM),
 TEST(Cli, ASecondInterruptEndsAtOnce) {
     Child c = spawnLineer({"--method", "gauss-jordan", examplePath("buyuk-100.txt")});
     ASSERT_GT(c.pid, 0);
+    // The load listing (102 lines) is written on its own; the first line
+    // after it comes with a block of about 1 MiB, which a pipe of 64 KiB
+    // that is not read any more cannot take: the program is held up in
+    // that write for good.
     std::string text;
-    ASSERT_TRUE(readLines(c.out, text, 102));
-    // Wait until it is blocked writing into the full pipe.
-    const std::string wchan = "/proc/" + std::to_string(c.pid) + "/wchan";
-    for (int i = 0; i < 1000 && slurpFile(wchan).find("pipe_write") == std::string::npos; ++i) usleep(10 * 1000);
+    ASSERT_TRUE(readLines(c.out, text, 103));
     kill(c.pid, SIGINT);
-    usleep(200 * 1000);
+    ASSERT_TRUE(waitForLine(c.err, "lineer: stop requested"));
     int status = 0;
     EXPECT_EQ(waitpid(c.pid, &status, WNOHANG), 0);
     kill(c.pid, SIGINT);
     waitpid(c.pid, &status, 0);
     close(c.out);
+    close(c.err);
     ASSERT_TRUE(WIFSIGNALED(status)) << status;
     EXPECT_EQ(WTERMSIG(status), SIGINT);
 }
@@ -148,24 +169,17 @@ TEST(Cli, ASignalEndsTheWaitForAPipeReader) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     Child c = spawnLineer({"--draw", "--picture", fifo, examplePath("uc-denklem.txt")});
     ASSERT_GT(c.pid, 0);
-    std::string text;
-    ASSERT_TRUE(readLines(c.out, text, 5));
-    const std::string wchan = "/proc/" + std::to_string(c.pid) + "/wchan";
-    for (int i = 0; i < 500 && slurpFile(wchan).find("wait_for_partner") == std::string::npos; ++i) usleep(10 * 1000);
+    // The listing is out; what is left is opening the pipe.
+    ASSERT_TRUE(waitForLine(c.err, "lineer: output released"));
     kill(c.pid, SIGTERM);
+    const bool ended = endsWithin(c.out, 60);
+    if (!ended) kill(c.pid, SIGKILL);
     int status = 0;
-    pid_t done = 0;
-    for (int i = 0; i < 500 && done == 0; ++i) {
-        done = waitpid(c.pid, &status, WNOHANG);
-        if (done == 0) usleep(10 * 1000);
-    }
-    if (done == 0) {
-        kill(c.pid, SIGKILL);
-        waitpid(c.pid, &status, 0);
-    }
+    waitpid(c.pid, &status, 0);
     close(c.out);
+    close(c.err);
     std::filesystem::remove(fifo);
-    ASSERT_NE(done, 0) << "still waiting for a reader after SIGTERM";
+    ASSERT_TRUE(ended) << "still waiting for a reader after SIGTERM";
     ASSERT_TRUE(WIFEXITED(status)) << status;
     EXPECT_EQ(WEXITSTATUS(status), 1);
 }
@@ -180,6 +194,7 @@ TEST(Cli, AClosedPipeEndsTheRunBySigpipe) {
     close(c.out);
     int status = 0;
     waitpid(c.pid, &status, 0);
+    close(c.err);
     ASSERT_TRUE(WIFSIGNALED(status)) << status;
     EXPECT_EQ(WTERMSIG(status), SIGPIPE);
 }

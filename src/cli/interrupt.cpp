@@ -2,7 +2,13 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstddef>
+#include <cstdio>
 #include <cstdlib>
+
+#if defined(SA_RESTART)
+#include <unistd.h>
+#endif
 
 namespace lineer::cli {
 
@@ -13,6 +19,20 @@ namespace {
 std::atomic<bool> holding{false};
 std::atomic<bool> requested{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
+bool signalLines = false;  // read from the environment before any handler runs
+
+// Writes a line for LINEER_SIGNAL_LINES; also from the signal handler,
+// where only write() may be used.
+template <std::size_t N>
+void signalLine(const char (&line)[N]) {
+    if (!signalLines) return;
+#if defined(SA_RESTART)
+    [[maybe_unused]] const auto written = ::write(2, line, N - 1);
+#else
+    std::fputs(line, stderr);
+    std::fflush(stderr);
+#endif
+}
 
 extern "C" void onInterrupt(int) {
     if (!holding.load()) std::_Exit(1);
@@ -20,6 +40,7 @@ extern "C" void onInterrupt(int) {
     // The next signal of either kind takes the default action.
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
+    signalLine("lineer: stop requested\n");
 }
 
 void install(int sig) {
@@ -43,6 +64,7 @@ void install(int sig) {
 }  // namespace
 
 void installInterruptHandlers() {
+    signalLines = std::getenv("LINEER_SIGNAL_LINES") != nullptr;
 #if defined(SIGPIPE)
     std::signal(SIGPIPE, SIG_DFL);
 #endif
@@ -57,6 +79,7 @@ void releaseOutput() {
     // A stop asked for before now reset the handlers to the default action;
     // that ends the process by the signal, and with status 1 it should.
     if (requested.load()) std::_Exit(1);
+    signalLine("lineer: output released\n");
 }
 
 bool stopRequested() { return requested.load(); }

@@ -8,6 +8,12 @@
 // A closed standard output (`lineer ... | head -1`) ends the process by
 // SIGPIPE, as it does any filter; an ignored SIGPIPE inherited from the
 // parent is put back to the default.
+//
+// With LINEER_SIGNAL_LINES set in the environment, standard error gets a
+// line at each moment a program that sends the signals has to wait for:
+// "lineer: stop requested" once a first signal has been taken as a request
+// to stop, and "lineer: output released" once a signal ends the process at
+// once again.
 
 namespace lineer::cli {
 
