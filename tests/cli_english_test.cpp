@@ -12,8 +12,6 @@ namespace lineer::test {
 namespace {
 
 // ç ğ ı İ ö ş ü and their capitals: none may be left in English output.
-bool hasTurkishLetter(const std::string& s) { return std::regex_search(s, std::regex("ç|ğ|ı|İ|ö|ş|ü|Ç|Ğ|Ö|Ş|Ü")); }
-
 struct Transcript {
     std::vector<std::string> args;
     const char* file;

@@ -7,24 +7,10 @@
 #include <string>
 
 #include "cli_runner.h"
+#include "transcripts.h"
 
 namespace lineer::test {
 namespace {
-
-// Cells of a listing row: a row of 100 cells ends each cell with three
-// spaces (or is the fixed zero text), so it has exactly 100 runs of "   ".
-int cellCount(const std::string& row) {
-    int cells = 0;
-    for (std::size_t i = 0; i + 2 < row.size();) {
-        if (row.compare(i, 3, "   ") == 0) {
-            ++cells;
-            while (i < row.size() && row[i] == ' ') ++i;
-        } else {
-            ++i;
-        }
-    }
-    return cells;
-}
 
 TEST(CliLarge, GaussJordanOnTheLargestMatrixIsWrittenWhole) {
     CliResult r = runLineer({"--method", "gauss-jordan", examplePath("buyuk-100.txt")});

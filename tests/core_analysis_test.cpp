@@ -15,6 +15,7 @@
 #include "analysis.h"
 #include "method_fixture.h"
 #include "numformat.h"
+#include "reference.h"
 
 namespace lineer::test {
 namespace {
@@ -45,97 +46,44 @@ TEST(SignificantFigures, RoundOnTheBinaryValueAndSwitchToExponentsOutsideThePlai
     EXPECT_EQ(formatSignificant(1.23456e-5, 4, ","), "1,235E-05");
 }
 
-struct Outcome {
-    TestHost host;
-    std::vector<std::string> ownLines;  // without the analysis lines
-};
-
-std::unique_ptr<Outcome> runOn(const Workspace& ws, Option option, bool analysis, bool steps) {
-    auto out = std::make_unique<Outcome>();
-    auto copy = std::make_unique<Workspace>(ws);
-    out->host.selected = option;
-    out->host.w = "1.3";
-    out->host.steps = steps;
-    out->host.analysis = analysis;
-    Context ctx{*copy, out->host};
-    ctx.params = out->host.request().params;
-    runMethod(ctx, option);
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < out->host.lines.size(); ++i) {
-        if (next < out->host.analysed.size() && out->host.analysed[next] == i) {
-            ++next;
-            continue;
-        }
-        out->ownLines.push_back(out->host.lines[i]);
-    }
-    return out;
-}
-
 TEST(Analysis, LeavesEveryMethodsOwnLinesAndMessagesAsTheyWere) {
     std::mt19937_64 rng(23);
-    std::uniform_int_distribution<int> pick(0, 99), small(-9, 9);
     for (int option = 0; option < kAllOptionCount; ++option) {
         const bool iterative = methodRow(static_cast<Option>(option)).usesMaxIter;
         int analysed = 0;
         for (int run = 0; run < 25; ++run) {
-            auto ws = std::make_unique<Workspace>();
-            ws->n = 1 + pick(rng) % 9;
-            ws->m = ws->n + 1;
-            // Mostly dominant systems; some with zeros on the diagonal, some
-            // that overflow, some that are not dominant at all.
-            const int kind = pick(rng) % 4;
-            for (int i = 1; i <= ws->n; ++i)
-                for (int j = 1; j <= ws->m; ++j) {
-                    double v = small(rng) + 0.125 * small(rng);
-                    if (i == j && kind != 3) v = kind == 1 && pick(rng) < 40 ? 0 : v + 40;
-                    if (kind == 2 && pick(rng) < 20) v *= 1e300;
-                    ws->A(i, j) = v;
-                }
-            const bool steps = run % 3 == 0;
-            auto plain = runOn(*ws, static_cast<Option>(option), false, steps);
-            auto analysed_ = runOn(*ws, static_cast<Option>(option), true, steps);
-            SCOPED_TRACE("option " + std::to_string(option) + ", run " + std::to_string(run));
-            EXPECT_TRUE(plain->host.analysed.empty());
-            EXPECT_EQ(analysed_->ownLines, plain->host.lines);
-            EXPECT_EQ(analysed_->host.events, plain->host.events);
-            // An iteration's a-priori part comes before its first sweep.
-            if (iterative && !analysed_->host.analysed.empty()) {
-                EXPECT_EQ(analysed_->host.analysed.front(), 0u);
+            const auto ws = randomSystem(rng, true);
+            TestHost plain, withAnalysis;
+            for (TestHost* h : {&plain, &withAnalysis}) {
+                h->w = "1.3";
+                h->steps = run % 3 == 0;
             }
-            analysed += static_cast<int>(analysed_->host.analysed.size());
+            withAnalysis.analysis = true;
+            runOnCopy(*ws, static_cast<Option>(option), plain);
+            runOnCopy(*ws, static_cast<Option>(option), withAnalysis);
+            SCOPED_TRACE("option " + std::to_string(option) + ", run " + std::to_string(run));
+            EXPECT_TRUE(plain.analysed.empty());
+            EXPECT_EQ(without(withAnalysis.lines, withAnalysis.analysed), plain.lines);
+            EXPECT_EQ(withAnalysis.events, plain.events);
+            // An iteration's a-priori part comes before its first sweep.
+            if (iterative && !withAnalysis.analysed.empty()) {
+                EXPECT_EQ(withAnalysis.analysed.front(), 0u);
+            }
+            analysed += static_cast<int>(withAnalysis.analysed.size());
         }
         EXPECT_GT(analysed, 0) << "option " << option;
     }
 }
 
-// ‖A‖∞‖A⁻¹‖∞ with A⁻¹ by Gauss-Jordan with full-column pivoting, in long
-// double.
+// ‖A‖∞‖A⁻¹‖∞ with the reference inverse in long double.
 long double bruteKappa(const Workspace& ws) {
-    const int n = ws.n;
-    std::vector<std::vector<long double>> a(n, std::vector<long double>(2 * n, 0));
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) a[i][j] = ws.A(i + 1, j + 1);
-        a[i][n + i] = 1;
-    }
-    for (int k = 0; k < n; ++k) {
-        int p = k;
-        for (int i = k + 1; i < n; ++i)
-            if (std::fabs(a[i][k]) > std::fabs(a[p][k])) p = i;
-        std::swap(a[k], a[p]);
-        const long double pivot = a[k][k];
-        for (auto& v : a[k]) v /= pivot;
-        for (int i = 0; i < n; ++i)
-            if (i != k) {
-                const long double f = a[i][k];
-                for (int j = 0; j < 2 * n; ++j) a[i][j] -= f * a[k][j];
-            }
-    }
+    const auto inverse = reference(ws).inverse;
     long double normA = 0, normInv = 0;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < ws.n; ++i) {
         long double sa = 0, si = 0;
-        for (int j = 0; j < n; ++j) {
+        for (int j = 0; j < ws.n; ++j) {
             sa += std::fabs(static_cast<long double>(ws.A(i + 1, j + 1)));
-            si += std::fabs(a[i][n + j]);
+            si += std::fabs(inverse[i][j]);
         }
         normA = std::max(normA, sa);
         normInv = std::max(normInv, si);

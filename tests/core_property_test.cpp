@@ -10,6 +10,7 @@
 #include <regex>
 
 #include "testhost.h"
+#include "transcripts.h"
 
 namespace lineer::test {
 namespace {
@@ -86,32 +87,6 @@ const std::vector<std::string> kMessages = {
     "Thomas yöntemi en çok 99 denklem çözebilir",
     "Sütun sayısı satır sayısından az",
 };
-
-// Number of listing cells the line is made of, or -1 when it is not made of
-// cells: each cell is the zero text, or a formatted number and three spaces.
-int cellCount(const std::string& line) {
-    static const std::string zero = " 0.         ";
-    int count = 0;
-    std::size_t i = 0;
-    const std::size_t n = line.size();
-    while (i < n) {
-        if (line.compare(i, zero.size(), zero) == 0) {
-            i += zero.size();
-        } else {
-            if (line[i] == '-') ++i;
-            std::size_t digits = 0;
-            while (i < n && std::isdigit(static_cast<unsigned char>(line[i]))) ++i, ++digits;
-            if (digits == 0 || i >= n || line[i] != '.') return -1;
-            ++i;
-            for (int k = 0; k < 4; ++k, ++i)
-                if (i >= n || !std::isdigit(static_cast<unsigned char>(line[i]))) return -1;
-            if (line.compare(i, 3, "   ") != 0) return -1;
-            i += 3;
-        }
-        ++count;
-    }
-    return count;
-}
 
 // Checks one line; returns an empty string when it is well formed.
 std::string problemWith(const std::string& line, Option option, int n, int m) {

@@ -2,32 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-#include <set>
 #include <string>
 
 #include "methodtable.h"
 #include "texts.h"
+#include "transcripts.h"
 
 namespace lineer::test {
 namespace {
 
-bool hasTurkishLetter(const std::string& s) { return std::regex_search(s, std::regex("ç|ğ|ı|İ|ö|ş|ü|Ç|Ğ|Ö|Ş|Ü")); }
-
-// The places a template fills, each once.
-std::set<std::string> places(const std::string& t) {
-    std::set<std::string> found;
-    static const std::regex place(R"(\{[0-9]\})");
-    for (auto m = std::sregex_iterator(t.begin(), t.end(), place); m != std::sregex_iterator(); ++m)
-        found.insert(m->str());
-    return found;
-}
-
-TEST(Texts, EveryRowHasBothTextsWithTheSamePlacesAndNoTurkishInEnglish) {
+// That every row has both texts with the same places is checked as the
+// catalogue compiles; what the compiler cannot see is the language a text
+// is written in.
+TEST(Texts, NoEnglishTextHasATurkishLetter) {
     for (const TextRow& row : kCatalogue) {
         SCOPED_TRACE(row.turkish);
-        ASSERT_NE(row.english, nullptr);
-        EXPECT_EQ(places(row.turkish), places(row.english));
         // A language is named in itself in the menu.
         if (row.key != Text::TurkishItem) EXPECT_FALSE(hasTurkishLetter(row.english));
     }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "numparse.h"
+#include "reference.h"
 #include "session.h"
 
 namespace lineer::scaled {
@@ -151,41 +152,8 @@ inline std::vector<double> shownRoots(const std::vector<std::string>& lines, int
     return {};
 }
 
-// The determinant and the inverse of the matrix block, in long double,
-// whose exponent range holds every value these systems can make.
-struct Reference {
-    long double det = 1;
-    std::vector<std::vector<long double>> inverse;
-};
-
-inline Reference reference(const Workspace& ws) {
-    const int n = ws.n;
-    std::vector<std::vector<long double>> a(n, std::vector<long double>(2 * n, 0));
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) a[i][j] = ws.A(i + 1, j + 1);
-        a[i][n + i] = 1;
-    }
-    Reference r;
-    for (int k = 0; k < n; ++k) {
-        int p = k;
-        for (int i = k + 1; i < n; ++i)
-            if (std::fabs(a[i][k]) > std::fabs(a[p][k])) p = i;
-        if (p != k) {
-            std::swap(a[p], a[k]);
-            r.det = -r.det;
-        }
-        const long double pivot = a[k][k];
-        r.det *= pivot;
-        for (auto& v : a[k]) v /= pivot;
-        for (int i = 0; i < n; ++i) {
-            if (i == k) continue;
-            const long double f = a[i][k];
-            for (int j = 0; j < 2 * n; ++j) a[i][j] -= f * a[k][j];
-        }
-    }
-    for (int i = 0; i < n; ++i) r.inverse.emplace_back(a[i].begin() + n, a[i].end());
-    return r;
-}
+using test::Reference;
+using test::reference;
 
 // Whether a value the method must keep or list cannot be a double: an
 // element of Doolittle's L, the determinant, an element of the inverse.

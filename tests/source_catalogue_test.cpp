@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "transcripts.h"
+
 namespace lineer::test {
 namespace {
 
@@ -80,13 +82,6 @@ std::vector<Literal> stringLiterals(const std::string& s) {
         }
     }
     return out;
-}
-
-// ç ğ ı İ ö ş ü Ç Ğ Ö Ş Ü, written out or as \u escapes.
-bool hasTurkishLetter(const std::string& literal) {
-    static const std::regex letter(
-        "ç|ğ|ı|İ|ö|ş|ü|Ç|Ğ|Ö|Ş|Ü|\\\\u00(e7|f6|fc|c7|d6|dc)|\\\\u01(1f|31|30|5f|1e|5e)", std::regex::icase);
-    return std::regex_search(literal, letter);
 }
 
 // Whether `code` names Text::key (and not only a longer key that begins so).

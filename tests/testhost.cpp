@@ -69,6 +69,43 @@ std::vector<std::string> runMethodOn(const std::string& content, Option option, 
     return host.lines;
 }
 
+void runOnCopy(const Workspace& ws, Option option, TestHost& host) {
+    auto copy = std::make_unique<Workspace>(ws);
+    host.selected = option;
+    Context ctx{*copy, host};
+    ctx.params = host.request().params;
+    runMethod(ctx, option);
+}
+
+std::vector<std::string> without(const std::vector<std::string>& lines, const std::vector<std::size_t>& left) {
+    std::vector<std::string> kept;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (next < left.size() && left[next] == i) {
+            ++next;
+            continue;
+        }
+        kept.push_back(lines[i]);
+    }
+    return kept;
+}
+
+std::unique_ptr<Workspace> randomSystem(std::mt19937_64& rng, bool lightKind) {
+    std::uniform_int_distribution<int> pick(0, 99), small(-9, 9);
+    auto ws = std::make_unique<Workspace>();
+    ws->n = 1 + pick(rng) % 9;
+    ws->m = ws->n + 1;
+    const int kind = pick(rng) % 4;
+    for (int i = 1; i <= ws->n; ++i)
+        for (int j = 1; j <= ws->m; ++j) {
+            double v = small(rng) + 0.125 * small(rng);
+            if (i == j && !(lightKind && kind == 3)) v = kind == 1 && pick(rng) < 40 ? 0 : v + 40;
+            if (kind == 2 && pick(rng) < 20) v *= 1e300;
+            ws->A(i, j) = v;
+        }
+    return ws;
+}
+
 std::vector<std::string> methodLines(const std::vector<std::string>& all, int n) {
     std::size_t skip = 2 + static_cast<std::size_t>(n);
     if (all.size() < skip) return {};

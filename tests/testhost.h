@@ -1,7 +1,9 @@
 #pragma once
 // A host that records everything the core does, for the tests.
 
+#include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,20 @@ std::vector<std::string> runMethodOn(const std::string& content, Option option, 
 // The lines a method appended after the load listing (which is
 // "Katsayılar matrisi", " " and n rows).
 std::vector<std::string> methodLines(const std::vector<std::string>& all, int n);
+
+// Runs `option` on a copy of `ws` with the boxes and switches `host` holds,
+// as "Hesapla" does after a load.
+void runOnCopy(const Workspace& ws, Option option, TestHost& host);
+
+// `lines` without those at the increasing positions `left`: a run's own
+// lines without its explained steps or its analysis.
+std::vector<std::string> without(const std::vector<std::string>& lines, const std::vector<std::size_t>& left);
+
+// A random system of 1 to 9 equations of small values in steps of 1/8, of
+// one of four kinds: diagonally heavy; heavy with some zeros on the
+// diagonal; heavy with some values times 1E+300 (they overflow on the way);
+// and where `lightKind` is set, not heavy at all (else heavy again).
+std::unique_ptr<Workspace> randomSystem(std::mt19937_64& rng, bool lightKind);
 
 // A listing row as the listing writes it, from the already formatted cells
 // ("0" for an exact zero).

@@ -16,15 +16,9 @@ TEST_F(AnalysisSwitch, StartsOffAddsTheAnalysisAndIsRemembered) {
     EXPECT_FALSE(analysis->isChecked());
 
     goTo(writeFile("uc.txt", kThreeEquations));
-    auto gauss = [&] {
-        clickFile("uc.txt");
-        select(Option::LesGauss);
-        press("Command_Hesapla");
-        return lines();
-    };
-    const std::vector<std::string> plain = gauss();
+    const std::vector<std::string> plain = calculate("uc.txt", Option::LesGauss);
     analysis->trigger();
-    const std::vector<std::string> analysed = gauss();
+    const std::vector<std::string> analysed = calculate("uc.txt", Option::LesGauss);
     ASSERT_GT(analysed.size(), plain.size());
     EXPECT_EQ(std::vector<std::string>(analysed.begin(), analysed.begin() + static_cast<long>(plain.size())), plain);
     EXPECT_EQ(analysed[plain.size() + 1], "Doğruluk analizi");

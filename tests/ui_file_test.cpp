@@ -10,7 +10,6 @@
 #include <QStyleOptionButton>
 
 #include <fstream>
-#include <sstream>
 
 #include "cli_runner.h"
 #include "printing.h"
@@ -22,13 +21,6 @@
 
 namespace lineer::uitest {
 namespace {
-
-std::string slurp(const QString& path) {
-    std::ifstream f(path.toStdString(), std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 using FileTest = WindowTest;
 
@@ -80,7 +72,7 @@ TEST_F(FileTest, SavedResultsAndPictureEqualTheCommandLine) {
         w->saveResultsDialog();
         w->savePictureDialog();
         EXPECT_TRUE(messages.empty());
-        EXPECT_EQ(slurp(txt), cli.out);
+        EXPECT_EQ(test::slurpFile(str(txt)), cli.out);
         EXPECT_EQ(QImage(shot), QImage(png));
     }
 }

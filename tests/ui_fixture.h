@@ -92,6 +92,15 @@ struct WindowTest : ::testing::Test {
     void select(Option o) { QTest::mouseClick(w->option(o), Qt::LeftButton, {}, QPoint(6, w->option(o)->height() / 2)); }
     void press(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
 
+    // Clicks the file `name`, selects `o` and presses "Hesapla"; the results
+    // list after the run.
+    std::vector<std::string> calculate(const QString& name, Option o) {
+        clickFile(name);
+        select(o);
+        press("Command_Hesapla");
+        return lines();
+    }
+
     QColor pixel(int x, int y) const { return w->pictureBox()->image().pixelColor(x, y); }
 };
 

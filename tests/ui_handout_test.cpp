@@ -11,7 +11,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
 #include "cli_runner.h"
 #include "export.h"
@@ -25,13 +24,6 @@ namespace lineer::uitest {
 namespace {
 
 constexpr const char* kEpoch = "1765000000";
-
-std::string slurp(const QString& path) {
-    std::ifstream f(path.toStdString(), std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 // The results list of a run with each line's kind, and its picture.
 class HandoutHost : public Host {
@@ -156,9 +148,9 @@ TEST_F(HandoutWindowTest, PrintToPdfWritesTheBytesOfTheCommandLine) {
         printer.setPageLayout(ui::handoutPageLayout());
         w->printTo(printer);
         EXPECT_TRUE(messages.empty());
-        const std::string pdf = slurp(printer.outputFileName());
+        const std::string pdf = test::slurpFile(str(printer.outputFileName()));
         EXPECT_GT(pdf.size(), 1000u);
-        EXPECT_TRUE(pdf == slurp(cliPdf));
+        EXPECT_TRUE(pdf == test::slurpFile(str(cliPdf)));
     }
     qunsetenv("SOURCE_DATE_EPOCH");
 }
@@ -226,7 +218,7 @@ TEST(Export, LatexCompilesWithPdflatexAndGivesBackTheNumbers) {
 
         const auto run = runOn(c.file, c.option);
         std::vector<QString> cells, roots, listedRoots;
-        latexNumbers(QString::fromUtf8(slurp(tex)), cells, roots);
+        latexNumbers(QString::fromUtf8(test::slurpFile(str(tex))), cells, roots);
         EXPECT_EQ(cells, tableCells(run->handout));
         for (const ui::ResultLine& l : run->handout.lines)
             if (QString::fromStdString(l.text).startsWith(QStringLiteral(" x("))) listedRoots.push_back(QString::fromStdString(l.text));
@@ -240,7 +232,7 @@ TEST(Export, LatexBodyIsThePartTheDocumentMarks) {
     const std::string file = test::examplePath("uc-denklem.txt");
     ASSERT_EQ(test::runLineer({"--method", "gauss", "--export", full.toStdString(), file}).status, 0);
     ASSERT_EQ(test::runLineer({"--method", "gauss", "--export-body", "--export", body.toStdString(), file}).status, 0);
-    const std::string doc = slurp(full), part = slurp(body);
+    const std::string doc = test::slurpFile(str(full)), part = test::slurpFile(str(body));
     const std::size_t begin = doc.find('\n', doc.find("% Kendi belgenize")) + 1;
     const std::size_t end = doc.find("% Yapıştırılacak kısım burada biter.");
     ASSERT_NE(end, std::string::npos);
@@ -266,7 +258,7 @@ TEST(Export, HtmlParsesWithOneRightAlignedTablePerMatrix) {
         std::vector<std::string> args{"--method", c.method, "--export", html.toStdString(), test::examplePath(c.file)};
         if (c.draw) args.insert(args.begin(), "--draw");
         ASSERT_EQ(test::runLineer(args).status, 0);
-        QXmlStreamReader xml(QByteArray::fromStdString(slurp(html)));
+        QXmlStreamReader xml(QByteArray::fromStdString(test::slurpFile(str(html))));
         int tables = 0, images = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement) continue;

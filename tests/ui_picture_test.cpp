@@ -1,23 +1,20 @@
 // The picture canvas, and the picture the command line saves.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QImage>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 
+#include "cli_runner.h"
 #include "picturecanvas.h"
+#include "ui_fixture.h"
 
 namespace lineer::uitest {
 namespace {
 
 using ui::PictureCanvas;
-
-QColor level(int k) { return QColor(255, 255 - 16 * k, 255 - 16 * k); }
 
 int inked(const QImage& img, QRect area) {
     int n = 0;
@@ -126,25 +123,10 @@ TEST(PictureCanvas, PrintMovesDownAndClearGoesBackToTheTop) {
     EXPECT_EQ(c.image().pixelColor(130, 120), PictureCanvas::kBackground);
 }
 
-// The command line's picture file.
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-std::string slurp(const std::string& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-CliRun lineer(const std::string& args, const QTemporaryDir& dir) {
-    const std::string base = dir.path().toStdString() + "/run";
-    const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 '" +
-                            std::string(LINEER_EXE) + "' " + args + " >" + base + ".out 2>" + base + ".err";
-    const int rc = std::system(cmd.c_str());
-    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, slurp(base + ".out"), slurp(base + ".err")};
+// The command line's picture file, written without any platform plugin
+// asked for.
+test::CliResult lineer(const std::vector<std::string>& args) {
+    return test::runLineer(args, "-u QT_QPA_PLATFORM LC_ALL=C.UTF-8");
 }
 
 TEST(CommandLinePicture, DrawSavesTheColourMapAsPng) {
@@ -152,7 +134,7 @@ TEST(CommandLinePicture, DrawSavesTheColourMapAsPng) {
     const std::string file = dir.path().toStdString() + "/m.txt";
     std::ofstream(file) << "2 3\n1 0 2\n-4 0 0\n";
     const std::string png = dir.path().toStdString() + "/resim.png";
-    const CliRun r = lineer("--draw --picture '" + png + "' '" + file + "'", dir);
+    const test::CliResult r = lineer({"--draw", "--picture", png, file});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");  // nothing of the toolkit's own
     EXPECT_EQ(r.out, "Katsayılar matrisi\n \n1.0000    0.         2.0000   \n-4.0000    0.          0.         \n");
@@ -173,14 +155,14 @@ TEST(CommandLinePicture, ListingHeadingIsPrintedAndAPictureWithoutDrawIsBlank) {
     const std::string file = dir.path().toStdString() + "/m.txt";
     std::ofstream(file) << "1 1 5\n";
     const std::string png = dir.path().toStdString() + "/bos.png";
-    const CliRun r = lineer("--picture '" + png + "' '" + file + "'", dir);
+    const test::CliResult r = lineer({"--picture", png, file});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     QImage img(QString::fromStdString(png));
     ASSERT_EQ(img.size(), QSize(233, 217));
     EXPECT_EQ(inked(img, img.rect()), 0);
     // A folder cannot be written as a picture: said on stderr, status 2.
-    const CliRun bad = lineer("--draw --picture '" + dir.path().toStdString() + "' '" + file + "'", dir);
+    const test::CliResult bad = lineer({"--draw", "--picture", dir.path().toStdString(), file});
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.err.find("Resim kaydedilemedi"), std::string::npos);
     EXPECT_EQ(bad.err.find("QImage"), std::string::npos);
@@ -196,7 +178,7 @@ TEST(CommandLinePicture, SorPlotsOneCirclePerIteration) {
     const std::string file = dir.path().toStdString() + "/m.txt";
     std::ofstream(file) << "2 3\n10 1 12\n2 10 22\n";
     const std::string png = dir.path().toStdString() + "/sor.png";
-    const CliRun r = lineer("--method sor --max-iter 100 --w 1 --picture '" + png + "' '" + file + "'", dir);
+    const test::CliResult r = lineer({"--method", "sor", "--max-iter", "100", "--w", "1", "--picture", png, file});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("5 iterasyon adımı sonucunda"), std::string::npos);
     QImage img(QString::fromStdString(png));

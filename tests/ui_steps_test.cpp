@@ -18,15 +18,9 @@ TEST_F(StepsSwitch, StartsOffAddsTheExplanationsAndIsRemembered) {
     EXPECT_FALSE(steps->isChecked());
 
     goTo(writeFile("uc.txt", kThreeEquations));
-    auto gauss = [&] {
-        clickFile("uc.txt");
-        select(Option::LesGauss);
-        press("Command_Hesapla");
-        return lines();
-    };
-    const std::vector<std::string> plain = gauss();
+    const std::vector<std::string> plain = calculate("uc.txt", Option::LesGauss);
     steps->trigger();
-    std::vector<std::string> explained = gauss();
+    std::vector<std::string> explained = calculate("uc.txt", Option::LesGauss);
     // Two groups, each set apart from the matrix above it.
     ASSERT_EQ(explained.size(), plain.size() + 10);
     EXPECT_EQ(explained[5], " ");
