@@ -136,11 +136,16 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    // The controls, in the order the form creates them.
     void build();
     void buildMenus();
+    void buildMethodFrame();
+    void buildFileFrame();
+    void setKeyboardOrder();
+    // The file controls start in the process's current folder.
+    void startInCurrentFolder();
+    void connectControls();
     QString askPath(const QString& title, const QString& start, const QString& filter, bool save);
-    void chooseFonts();
-    void widenBoxes();
     void setParameterRows(bool maxIter, bool w);
     void showInPickers(const QString& path);
     void loadPath(const QString& path);
