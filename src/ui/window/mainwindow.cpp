@@ -4,11 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -50,22 +48,10 @@ struct BusyCursor {
 
 const QColor kRed(255, 0, 0);
 
-// A short message would make the box narrower than its title, which the
-// window manager then cuts: the box takes the width of the title in bold,
-// with room for the title bar's buttons.
-void fitTitle(QMessageBox& box) {
-    QFont bold = box.font();
-    bold.setBold(true);
-    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 160;
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
-                      grid->columnCount());
-}
-
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), session_(*this, systemDecimalSymbol()) {
+MainWindow::MainWindow(UserDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs ? *dialogs : modal_), session_(*this, systemDecimalSymbol()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(appIcon());
     build();
@@ -282,7 +268,7 @@ MatrixEditor* MainWindow::editMatrix(bool fromLoaded) {
     if (monitor_.running()) return nullptr;
     auto* editor = new MatrixEditor(QString::fromStdString(session_.context().decimal), this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
-    editor->messageHook = messageHook;
+    dialogs_.editorOpened(*editor);
     QString name;
     // Before any load there is nothing to edit: a new matrix then.
     if (fromLoaded && !loadedPath_.isEmpty()) {
@@ -422,17 +408,7 @@ void MainWindow::message(const std::string& text) {
     monitor_.stop();
     // What the method wrote so far shows behind the box.
     list_->results()->flush();
-    if (messageHook) {
-        messageHook(t);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(), t, QMessageBox::Ok, this);
-    fitTitle(box);
-    // No wait cursor over the box while the user reads it.
-    const bool busy = QApplication::overrideCursor() != nullptr;
-    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
-    if (busy) QApplication::restoreOverrideCursor();
+    dialogs_.message(this, t);
 }
 
 std::string MainWindow::textMaxIter() const { return maxIter_->text().toStdString(); }

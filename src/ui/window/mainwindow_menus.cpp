@@ -3,14 +3,13 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
 #include <QShortcut>
 
-#include <optional>
+#include <functional>
 
 #include "handoutdialogs.h"
 #include "lastfolders.h"
@@ -74,15 +73,13 @@ void MainWindow::buildMenus() {
     connect(f10, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
-QString MainWindow::askPath(const QString& title, const QString& start, const QString& filter, bool save) {
-    if (pathHook) return pathHook(title, start);
-    return save ? QFileDialog::getSaveFileName(this, title, start, filter)
-                : QFileDialog::getOpenFileName(this, title, start, filter);
+QString MainWindow::askSavePath(const QString& title, const QString& start, const QString& filter) {
+    return dialogs_.path(this, title, start, filter, true);
 }
 
 void MainWindow::openDialog() {
-    const QString path = askPath(uiText(Text::OpenTitle), lastFolder(FolderKind::Coefficients, dir_->path()),
-                                 uiText(Text::TextFilesFilter), false);
+    const QString path = dialogs_.path(this, uiText(Text::OpenTitle), lastFolder(FolderKind::Coefficients, dir_->path()),
+                                       uiText(Text::TextFilesFilter), false);
     if (path.isEmpty()) return;
     rememberFolder(FolderKind::Coefficients, path);
     openFile(path);
@@ -90,21 +87,15 @@ void MainWindow::openDialog() {
 
 void MainWindow::saveResultsDialog() {
     const QString failed = saveResultsAsked(*list_->results(), loadedPath_, dir_->path(),
-                                            [this](const QString& t, const QString& s, const QString& f) {
-                                                return askPath(t, s, f, true);
-                                            });
+                                            std::bind_front(&MainWindow::askSavePath, this));
     if (!failed.isEmpty()) message(failed.toStdString());
 }
 
 void MainWindow::savePictureDialog() {
     const QString failed = savePictureAsked(
         picture_->canvas(), session_.context().decimal, loadedPath_, dir_->path(),
-        [this](const QString& t, const QString& s, const QString& f) { return askPath(t, s, f, true); },
-        [this](QSize box, bool svg) -> std::optional<QSize> {
-            if (pictureSizeHook) return pictureSizeHook(svg);
-            if (!pathHook) return choosePictureSize(this, box, svg);
-            return svg ? box * 2 : box;
-        });
+        std::bind_front(&MainWindow::askSavePath, this),
+        [this](QSize box, bool svg) { return dialogs_.pictureSize(this, box, svg); });
     if (!failed.isEmpty()) message(failed.toStdString());
 }
 
@@ -133,15 +124,14 @@ void MainWindow::printDialog() {
 
 void MainWindow::printTo(QPrinter& printer) {
     useHandoutMargins(printer);
-    const std::string failed = printConfirmed(handout(), printer, [this](const QString& q) {
-        return questionHook ? questionHook(q) : confirmLongPrint(this, q);
-    });
+    const std::string failed =
+        printConfirmed(handout(), printer, [this](const QString& q) { return dialogs_.question(this, q); });
     if (!failed.empty()) message(failed);
 }
 
 void MainWindow::exportDialog() {
-    const QString path = askPath(uiText(Text::ExportTitle), proposedExportPath(loadedPath_, dir_->path()),
-                                 uiText(Text::ExportFilter), true);
+    const QString path = askSavePath(uiText(Text::ExportTitle), proposedExportPath(loadedPath_, dir_->path()),
+                                     uiText(Text::ExportFilter));
     if (!path.isEmpty()) exportTo(path);
 }
 
