@@ -243,18 +243,17 @@ void MainWindow::onFileChosen() {
 void MainWindow::loadPath(const QString& path) {
     BusyCursor busy;
     loading_ = path;
-    if (session_.loadFile(path.toStdString())) {
-        loadedPath_ = path;
-        methodName_.clear();
-    }
+    session_.loadFile(path.toStdString());
     loading_.clear();
     // The new listing from its first line and column.
     list_->flushAndShowFrom(0);
 }
 
+QString MainWindow::loadedPath() const { return QString::fromStdString(session_.loadedPath()); }
+
 void MainWindow::reloadAndRun() {
     if (monitor_.running()) return;
-    const QString path = file_->fileName().isEmpty() ? loadedPath_ : file_->filePath();
+    const QString path = file_->fileName().isEmpty() ? loadedPath() : file_->filePath();
     // Nothing to load: "Hesapla" says what is missing. A failed load has
     // said why, and "Hesapla" would only ask for a file again.
     if (!path.isEmpty()) {
@@ -271,14 +270,14 @@ MatrixEditor* MainWindow::editMatrix(bool fromLoaded) {
     dialogs_.editorOpened(*editor);
     QString name;
     // Before any load there is nothing to edit: a new matrix then.
-    if (fromLoaded && !loadedPath_.isEmpty()) {
+    if (fromLoaded && !loadedPath().isEmpty()) {
         const Workspace& loaded = session_.asLoaded();
         std::vector<double> values;
         for (int i = 1; i <= loaded.n; ++i)
             for (int j = 1; j <= loaded.m; ++j) values.push_back(loaded.A(i, j));
         editor->setMatrix(loaded.n, loaded.m, values);
         editor->setTitle(Text::EditMatrixTitle);
-        name = QFileInfo(loadedPath_).fileName();
+        name = QFileInfo(loadedPath()).fileName();
     }
     // An edited file is proposed where it was; a new one where the last
     // coefficient file was chosen.
@@ -351,9 +350,7 @@ void MainWindow::onHesapla() {
     const RunRequest run = request();
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
     monitor_.setLimit(counted ? boxNumber(run.params.maxIterText, session_.context().decimal) : 0);
-    const bool loaded = session_.loaded();
     session_.hesapla(run);
-    if (loaded && run.option) methodName_ = QString::fromUtf8(methodRow(*run.option).caption.now()).trimmed();
     // The run's first line at the top, and its result in view.
     list_->flushAndShowRun(before);
 }

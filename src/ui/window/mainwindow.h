@@ -135,6 +135,7 @@ private:
     void startInCurrentFolder();
     void connectControls();
     QString askSavePath(const QString& title, const QString& start, const QString& filter);
+    QString loadedPath() const;
     void setParameterRows(bool maxIter, bool w);
     void showInPickers(const QString& path);
     void loadPath(const QString& path);
@@ -168,11 +169,9 @@ private:
     std::array<QRadioButton*, kOptionCount> options_{};
     Menus menus_;
     QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
-    QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;
     QPointer<PictureWindow> pictureWindow_;
-    QString loadedPath_;  // the last file loaded
-    QString loading_;     // the file being loaded, while its load runs
+    QString loading_;  // the file being loaded, while its load runs
     bool driveWaits_ = false, folderWaits_ = false;  // changes seen during a run
 };
 

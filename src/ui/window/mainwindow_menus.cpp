@@ -86,14 +86,14 @@ void MainWindow::openDialog() {
 }
 
 void MainWindow::saveResultsDialog() {
-    const QString failed = saveResultsAsked(*list_->results(), loadedPath_, dir_->path(),
+    const QString failed = saveResultsAsked(*list_->results(), loadedPath(), dir_->path(),
                                             std::bind_front(&MainWindow::askSavePath, this));
     if (!failed.isEmpty()) message(failed.toStdString());
 }
 
 void MainWindow::savePictureDialog() {
     const QString failed = savePictureAsked(
-        picture_->canvas(), session_.context().decimal, loadedPath_, dir_->path(),
+        picture_->canvas(), session_.context().decimal, loadedPath(), dir_->path(),
         std::bind_front(&MainWindow::askSavePath, this),
         [this](QSize box, bool svg) { return dialogs_.pictureSize(this, box, svg); });
     if (!failed.isEmpty()) message(failed.toStdString());
@@ -110,7 +110,9 @@ PictureWindow* MainWindow::showPictureWindow() {
     return pictureWindow_;
 }
 
-QString MainWindow::printHeading() const { return handoutHeading(loadedPath_, methodName_); }
+QString MainWindow::printHeading() const {
+    return handoutHeading(loadedPath(), QString::fromStdString(session_.methodRun()).trimmed());
+}
 
 Handout MainWindow::handout() const {
     list_->results()->flush();
@@ -130,7 +132,7 @@ void MainWindow::printTo(QPrinter& printer) {
 }
 
 void MainWindow::exportDialog() {
-    const QString path = askSavePath(uiText(Text::ExportTitle), proposedExportPath(loadedPath_, dir_->path()),
+    const QString path = askSavePath(uiText(Text::ExportTitle), proposedExportPath(loadedPath(), dir_->path()),
                                      uiText(Text::ExportFilter));
     if (!path.isEmpty()) exportTo(path);
 }
