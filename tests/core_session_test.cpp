@@ -69,6 +69,25 @@ TEST(Hesapla, AfterAFailedLoadRefuses) {
     EXPECT_EQ(h.messages.back(), kNoFileMessage);
 }
 
+// What the printed pages are headed with: the file of the last load that
+// succeeded, and the method run on it since.
+TEST(Session, RemembersTheLoadedFileAndTheMethodRunOnIt) {
+    TestHost h;
+    Session s(h);
+    const std::string file = tempFile(kFile);
+    ASSERT_TRUE(s.loadFile(file));
+    s.hesapla(h.request());  // no method: nothing has run
+    EXPECT_EQ(s.methodRun(), "");
+    h.selected = Option::LesGauss;
+    s.hesapla(h.request());
+    EXPECT_EQ(s.methodRun(), "Gauss Eliminasyon yöntemi");
+    EXPECT_FALSE(s.loadFile(tempFile("2 3 1", "kesik.txt")));
+    EXPECT_EQ(s.loadedPath(), file);
+    EXPECT_EQ(s.methodRun(), "Gauss Eliminasyon yöntemi");
+    ASSERT_TRUE(s.loadFile(file));
+    EXPECT_EQ(s.methodRun(), "");
+}
+
 // Values too large for a double stop the method with the overflow message;
 // what was listed before stays.
 TEST(Hesapla, OverflowEndsTheMethodWithItsMessage) {

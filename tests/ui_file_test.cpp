@@ -68,7 +68,7 @@ TEST_F(FileTest, SavedResultsAndPictureEqualTheCommandLine) {
         if (c.draw) press("Command1");
         const QString txt = dir.filePath(QStringLiteral("pencere.txt"));
         const QString shot = dir.filePath(QStringLiteral("pencere.png"));
-        w->pathHook = [&](const QString& title, const QString&) { return title.startsWith(QStringLiteral("Resmi")) ? shot : txt; };
+        dialogs.pathHook = [&](const QString& title, const QString&) { return title.startsWith(QStringLiteral("Resmi")) ? shot : txt; };
         w->saveResultsDialog();
         w->savePictureDialog();
         EXPECT_TRUE(messages.empty());
@@ -86,7 +86,7 @@ TEST_F(FileTest, SavedResultsStayApartFromCoefficientFiles) {
     QStringList proposed;
     QString answer = dir.filePath(QStringLiteral("sonuclar/uc-sonuc.txt"));
     QDir(dir.path()).mkdir(QStringLiteral("sonuclar"));
-    w->pathHook = [&](const QString&, const QString& start) {
+    dialogs.pathHook = [&](const QString&, const QString& start) {
         proposed << start;
         return answer;
     };
@@ -121,7 +121,7 @@ TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
         SCOPED_TRACE(c.target);
         messages.clear();
         const QString path = dir.filePath(QString::fromUtf8(c.target));
-        w->pathHook = [&](const QString&, const QString&) { return path; };
+        dialogs.pathHook = [&](const QString&, const QString&) { return path; };
         w->saveResultsDialog();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0], "Dosya kaydedilemedi: " + str(path) + " (" + c.reason + ")");
@@ -219,7 +219,7 @@ TEST_F(FileTest, SmallFixesANewUserNeeds) {
     }
     // The menu's shortcuts work from anywhere in the window.
     const QString saved = dir.filePath(QStringLiteral("kisayol.txt"));
-    w->pathHook = [&](const QString&, const QString&) { return saved; };
+    dialogs.pathHook = [&](const QString&, const QString&) { return saved; };
     QTest::keyClick(w->fileList(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(QFileInfo::exists(saved));
     // Every option's circle fits its button.

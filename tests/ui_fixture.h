@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,7 +27,9 @@
 #include "pickers.h"
 #include "mainwindow.h"
 #include "picturebox.h"
+#include "matrixeditor.h"
 #include "resultslist.h"
+#include "userdialogs.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -36,15 +39,47 @@ namespace lineer::uitest {
 
 inline std::string str(const QString& s) { return s.toStdString(); }
 
+// The window's dialogs, answered by whichever hook a test has set; the
+// modal ones where none is.
+struct TestDialogs : ui::ModalDialogs {
+    // Message texts, instead of the box.
+    std::function<void(const QString&)> messageHook;
+    // The file dialogs' answer, given the title and the proposed path (an
+    // empty answer cancels); a picture is then saved at the box's size,
+    // SVG at twice that.
+    std::function<QString(const QString& title, const QString& start)> pathHook;
+    // The question before a long print (true prints).
+    std::function<bool(const QString&)> questionHook;
+
+    void message(QWidget* window, const QString& text) override {
+        if (messageHook) return messageHook(text);
+        ModalDialogs::message(window, text);
+    }
+    QString path(QWidget* window, const QString& title, const QString& start, const QString& filter,
+                 bool save) override {
+        return pathHook ? pathHook(title, start) : ModalDialogs::path(window, title, start, filter, save);
+    }
+    bool question(QWidget* window, const QString& q) override {
+        return questionHook ? questionHook(q) : ModalDialogs::question(window, q);
+    }
+    std::optional<QSize> pictureSize(QWidget* window, QSize box, bool svg) override {
+        if (pathHook) return svg ? box * 2 : box;
+        return ModalDialogs::pictureSize(window, box, svg);
+    }
+    // The editor's messages go where the window's go.
+    void editorOpened(ui::MatrixEditor& editor) override { editor.messageHook = messageHook; }
+};
+
 struct WindowTest : ::testing::Test {
     QTemporaryDir dir;
+    TestDialogs dialogs;  // outlives the window
     std::unique_ptr<ui::MainWindow> w;
     std::vector<std::string> messages;
 
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        w = std::make_unique<ui::MainWindow>();
-        w->messageHook = [this](const QString& t) { messages.push_back(str(t)); };
+        dialogs.messageHook = [this](const QString& t) { messages.push_back(str(t)); };
+        w = std::make_unique<ui::MainWindow>(&dialogs);
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }

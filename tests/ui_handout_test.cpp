@@ -160,7 +160,7 @@ TEST_F(HandoutWindowTest, AsksBeforePrintingMoreThanFiftyPages) {
     select(Option::LesGaussJordan);
     press("Command_Hesapla");
     std::vector<QString> questions;
-    w->questionHook = [&](const QString& q) {
+    dialogs.questionHook = [&](const QString& q) {
         questions.push_back(q);
         return false;
     };

@@ -333,7 +333,7 @@ TEST_F(WindowBehaviour, ThomasRemarkComesAfterTheRoots) {
     goTo(writeFile("uc.txt", kThreeEquations));
     clickFile("uc.txt");
     std::string lastLine;
-    w->messageHook = [&](const QString& t) {
+    dialogs.messageHook = [&](const QString& t) {
         messages.push_back(str(t));
         lastLine = lines().back();
     };
@@ -578,7 +578,7 @@ TEST_F(WindowBehaviour, BusyCursorWhileAMethodRuns) {
     goTo(writeFile("uc.txt", kThreeEquations));
     clickFile("uc.txt");
     std::vector<int> shapes;
-    w->messageHook = [&](const QString&) {
+    dialogs.messageHook = [&](const QString&) {
         const QCursor* c = QApplication::overrideCursor();
         shapes.push_back(c ? c->shape() : -1);
     };
@@ -588,7 +588,7 @@ TEST_F(WindowBehaviour, BusyCursorWhileAMethodRuns) {
 }
 
 TEST_F(WindowBehaviour, MessageBoxHasOnlyOkNoIconAndTheCaption) {
-    w->messageHook = nullptr;
+    dialogs.messageHook = nullptr;
     QString title, text;
     int buttons = 0;
     QMessageBox::Icon icon = QMessageBox::Warning;

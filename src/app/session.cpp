@@ -26,6 +26,8 @@ bool Session::loadFile(const std::string& path) {
     asLoaded_ = ws_;
     loaded_ = true;
     haveFile_ = true;
+    loadedPath_ = path;
+    methodRun_.clear();
     return true;
 }
 
@@ -100,6 +102,7 @@ void Session::hesapla(const RunRequest& request) {
     }
     ctx_.params = request.params;
     runMethod(ctx_, *request.option);
+    methodRun_ = methodRow(*request.option).caption.now();
     loaded_ = false;
 }
 

@@ -36,6 +36,11 @@ public:
     // The matrix as the last successful load read it (n = m = 0 before
     // any); the methods change the workspace, never this copy.
     const Workspace& asLoaded() const { return asLoaded_; }
+    // The file of the last load that reached its end ("" before any).
+    const std::string& loadedPath() const { return loadedPath_; }
+    // The caption of the method run on that file since it was loaded, in
+    // the language of the run; "" while none has run.
+    const std::string& methodRun() const { return methodRun_; }
 
     // A click on a file name. Returns whether the load reached its end; a
     // failed load shows its reason and changes nothing but the loaded flag.
@@ -63,6 +68,8 @@ private:
     Context ctx_;
     bool loaded_ = false;
     bool haveFile_ = false;  // a load has succeeded since the start
+    std::string loadedPath_;
+    std::string methodRun_;
 };
 
 // Runs the method of one option on the context, with the context's run

@@ -149,7 +149,31 @@ private:
 MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("MatrixEditor"));
     grid_ = new MatrixGrid(decimal, this);
+    // Made in the order of the keyboard: the sizes, the grid, the buttons.
+    QHBoxLayout* sizes = buildSizeBoxes();
+    buildView();
+    QHBoxLayout* buttons = buildButtons();
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sizes);
+    layout->addWidget(view_, 1);
+    layout->addWidget(hint_);
+    layout->addLayout(buttons);
+    addUndoActions();
+
+    connect(grid_, &MatrixGrid::sizeChanged, this, [this](int n, int m) {
+        const QSignalBlocker b1(rows_), b2(cols_);
+        rows_->setValue(n);
+        cols_->setValue(m);
+    });
+    connect(grid_, &MatrixGrid::cellsChanged, this, &MatrixEditor::updateState);
+
+    retranslate();
+    resize(640, 420);
+    setMatrix(3, 4, std::vector<double>(12, 0.0));
+}
+
+QHBoxLayout* MatrixEditor::buildSizeBoxes() {
     rows_ = new QSpinBox(this);
     cols_ = new QSpinBox(this);
     for (QSpinBox* box : {rows_, cols_}) {
@@ -169,7 +193,10 @@ MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(pa
     sizes->addWidget(colsLabel_);
     sizes->addWidget(cols_);
     sizes->addStretch();
+    return sizes;
+}
 
+void MatrixEditor::buildView() {
     auto* view = new GridView(this, this);
     view_ = view;
     view_->setModel(grid_);
@@ -179,7 +206,9 @@ MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(pa
                            QAbstractItemView::EditKeyPressed);
     view_->horizontalHeader()->setDefaultSectionSize(84);
     view_->horizontalHeader()->setMinimumSectionSize(40);
+}
 
+QHBoxLayout* MatrixEditor::buildButtons() {
     problem_ = new QLabel(this);
     problem_->setTextFormat(Qt::PlainText);
     QPalette red = problem_->palette();
@@ -201,13 +230,10 @@ MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(pa
     buttons->addWidget(problem_, 1);
     buttons->addWidget(save_);
     buttons->addWidget(cancel_);
+    return buttons;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(sizes);
-    layout->addWidget(view_, 1);
-    layout->addWidget(hint_);
-    layout->addLayout(buttons);
-
+void MatrixEditor::addUndoActions() {
     // Plain actions rather than the undo stack's own, whose captions could
     // not be set again.
     QUndoStack* history = grid_->undoStack();
@@ -223,17 +249,6 @@ MatrixEditor::MatrixEditor(const QString& decimal, QWidget* parent) : QDialog(pa
     connect(history, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
     addAction(undo_);
     addAction(redo_);
-
-    connect(grid_, &MatrixGrid::sizeChanged, this, [this](int n, int m) {
-        const QSignalBlocker b1(rows_), b2(cols_);
-        rows_->setValue(n);
-        cols_->setValue(m);
-    });
-    connect(grid_, &MatrixGrid::cellsChanged, this, &MatrixEditor::updateState);
-
-    retranslate();
-    resize(640, 420);
-    setMatrix(3, 4, std::vector<double>(12, 0.0));
 }
 
 void MatrixEditor::retranslate() {

@@ -10,6 +10,7 @@
 #include "texts.h"
 
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -64,6 +65,15 @@ public slots:
     void reject() override;
 
 private:
+    // The parts of the dialog, made by the constructor in this order: the
+    // size boxes, the grid, then the hint and the row of the problem line
+    // and the buttons.
+    QHBoxLayout* buildSizeBoxes();
+    void buildView();
+    QHBoxLayout* buildButtons();
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) on the grid's history.
+    void addUndoActions();
+
     void message(const QString& text);
     bool askYes(const QString& text, const QString& yes, const QString& no);
     QString askFileName();

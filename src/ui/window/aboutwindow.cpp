@@ -29,6 +29,48 @@ struct LabelDef {
     bool centred;
 };
 
+// One text of the window, on the window's own background.
+QLabel* aboutLabel(QWidget* window, const LabelDef& s) {
+    auto* l = new QLabel(s.text, window);
+    l->setObjectName(QLatin1String(s.name));
+    l->setTextFormat(Qt::PlainText);
+    l->setTextInteractionFlags(Qt::NoTextInteraction);
+    l->setGeometry(twips(s.left), twips(s.top), twips(s.width), twips(s.height));
+    if (s.centred) {
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setWordWrap(true);
+    } else {
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    QPalette lp = l->palette();
+    lp.setColor(QPalette::Window, QColor(255, 255, 192));
+    if (s.colour.isValid()) lp.setColor(QPalette::WindowText, s.colour);
+    l->setPalette(lp);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+// Sets the labels' fonts; `points` holds each label's size in points.
+void fitFonts(const QList<QLabel*>& labels, const QList<double>& points) {
+    // Verdana where it is present, else the nearest sans serif; the sizes
+    // shrink together until every text fits its label.
+    const QStringList families{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                               QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Sans Serif")};
+    // Counted in whole steps: 1.0 less 0.05 eight times in a row ends just
+    // below 0.6 and would never try it.
+    for (int step = 0; step <= 8; ++step) {
+        const double factor = (20 - step) / 20.0;
+        for (int i = 0; i < labels.size(); ++i) {
+            QFont f;
+            f.setFamilies(families);
+            f.setWeight(QFont::Normal);
+            f.setPointSizeF(points[i] * factor);
+            labels[i]->setFont(f);
+        }
+        if (std::all_of(labels.begin(), labels.end(), [](QWidget* w) { return textFits(w); })) break;
+    }
+}
+
 }  // namespace
 
 AboutWindow::AboutWindow() : QWidget(nullptr) {
@@ -55,42 +97,10 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
     QList<QLabel*> labels;
     QList<double> points;
     for (const LabelDef& s : texts) {
-        auto* l = new QLabel(s.text, this);
-        l->setObjectName(QLatin1String(s.name));
-        l->setTextFormat(Qt::PlainText);
-        l->setTextInteractionFlags(Qt::NoTextInteraction);
-        l->setGeometry(twips(s.left), twips(s.top), twips(s.width), twips(s.height));
-        if (s.centred) {
-            l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            l->setWordWrap(true);
-        } else {
-            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        }
-        QPalette lp = l->palette();
-        lp.setColor(QPalette::Window, QColor(255, 255, 192));
-        if (s.colour.isValid()) lp.setColor(QPalette::WindowText, s.colour);
-        l->setPalette(lp);
-        l->setAutoFillBackground(true);
-        labels << l;
+        labels << aboutLabel(this, s);
         points << s.points;
     }
-    // Verdana where it is present, else the nearest sans serif; the sizes
-    // shrink together until every text fits its label.
-    const QStringList families{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                               QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Sans Serif")};
-    // Counted in whole steps: 1.0 less 0.05 eight times in a row ends just
-    // below 0.6 and would never try it.
-    for (int step = 0; step <= 8; ++step) {
-        const double factor = (20 - step) / 20.0;
-        for (int i = 0; i < labels.size(); ++i) {
-            QFont f;
-            f.setFamilies(families);
-            f.setWeight(QFont::Normal);
-            f.setPointSizeF(points[i] * factor);
-            labels[i]->setFont(f);
-        }
-        if (std::all_of(labels.begin(), labels.end(), [](QWidget* w) { return textFits(w); })) break;
-    }
+    fitFonts(labels, points);
 }
 
 void AboutWindow::changeEvent(QEvent* e) {

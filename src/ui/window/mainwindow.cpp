@@ -4,14 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QEvent>
-#include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QProxyStyle>
 #include <QRadioButton>
 #include <QShortcut>
 
@@ -22,6 +18,7 @@
 
 #include "aboutwindow.h"
 #include "appicon.h"
+#include "formbuild.h"
 #include "lastfolders.h"
 #include "pickers.h"
 #include "saving.h"
@@ -49,52 +46,12 @@ struct BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
-}
-
-void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    p.setColor(QPalette::Text, c);
-    w->setPalette(p);
-}
-
 const QColor kRed(255, 0, 0);
-
-// A short message would make the box narrower than its title, which the
-// window manager then cuts: the box takes the width of the title in bold,
-// with room for the title bar's buttons.
-void fitTitle(QMessageBox& box) {
-    QFont bold = box.font();
-    bold.setBold(true);
-    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 160;
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
-                      grid->columnCount());
-}
-
-// The table gives some option buttons a height below the style's circle:
-// every circle shrinks to fit the lowest button, instead of being cut off
-// there.
-class FittingIndicator : public QProxyStyle {
-public:
-    explicit FittingIndicator(int largest) : largest_(largest) {}
-    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
-        const int v = QProxyStyle::pixelMetric(m, o, w);
-        if (m == PM_ExclusiveIndicatorHeight || m == PM_ExclusiveIndicatorWidth) return std::min(v, largest_);
-        return v;
-    }
-
-private:
-    int largest_;
-};
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), session_(*this, systemDecimalSymbol()) {
+MainWindow::MainWindow(UserDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs ? *dialogs : modal_), session_(*this, systemDecimalSymbol()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(appIcon());
     build();
@@ -125,33 +82,23 @@ void MainWindow::build() {
     form_ = form;
     setCentralWidget(form_);
 
-    picture_ = new PictureBox(form_);
-    picture_->setObjectName(QStringLiteral("Picture1"));
-    connect(picture_, &PictureBox::doubleClicked, this, [this] { showPictureWindow(); });
-    place(picture_, 120, 2760, 3495, 3255);
-
-    list_ = new ResultsView(form_);
-    list_->setObjectName(QStringLiteral("List1"));
-    place(list_, 120, 6120, 8175, 2205);
+    picture_ = placed<PictureBox>(form_, "Picture1", 120, 2760, 3495, 3255);
+    list_ = placed<ResultsView>(form_, "List1", 120, 6120, 8175, 2205);
     form->setStretching(list_);
+    hesapla_ = placed<QPushButton>(form_, "Command_Hesapla", 3840, 4680, 1215, 375);
+    buildMethodFrame();
+    listele_ = placed<QPushButton>(form_, "Command3", 3840, 3000, 1215, 375);
+    buildFileFrame();
+    goster_ = placed<QPushButton>(form_, "Command1", 3840, 3840, 1215, 375);
 
-    hesapla_ = new QPushButton(form_);
-    hesapla_->setObjectName(QStringLiteral("Command_Hesapla"));
-    place(hesapla_, 3840, 4680, 1215, 375);
+    setKeyboardOrder();
+    startInCurrentFolder();
+    connectControls();
+    setAcceptDrops(true);
+}
 
-    frame2_ = new QGroupBox(form_);
-    frame2_->setObjectName(QStringLiteral("Frame2"));
-    place(frame2_, 5160, 240, 3375, 5775);
-
-    auto label = [this](const char* name, int left, int top, int width, int height) {
-        auto* l = new QLabel(frame2_);
-        l->setObjectName(QLatin1String(name));
-        l->setTextFormat(Qt::PlainText);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        place(l, left, top, width, height);
-        return l;
-    };
-
+void MainWindow::buildMethodFrame() {
+    frame2_ = placed<QGroupBox>(form_, "Frame2", 5160, 240, 3375, 5775);
     auto* fitting = new FittingIndicator(twips(195) - 1);
     fitting->setParent(this);
     for (const MethodRow& row : kMethods) {
@@ -168,35 +115,22 @@ void MainWindow::build() {
     w_ = new QLineEdit(QStringLiteral("1"), frame2_);
     w_->setObjectName(QStringLiteral("Text_w"));
     place(w_, 2400, 5400, 495, 285);
-    label2_ = label("Label2", 240, 5040, 1935, 255);
-    label1_ = label("Label1", 240, 5400, 1695, 255);
-    headings_[2] = label("Label5", 240, 1560, 2775, 255);
-    headings_[1] = label("Label4", 240, 840, 2535, 255);
-    headings_[0] = label("Label3", 240, 120, 2655, 255);
+    label2_ = placedLabel(frame2_, "Label2", 240, 5040, 1935, 255);
+    label1_ = placedLabel(frame2_, "Label1", 240, 5400, 1695, 255);
+    headings_[2] = placedLabel(frame2_, "Label5", 240, 1560, 2775, 255);
+    headings_[1] = placedLabel(frame2_, "Label4", 240, 840, 2535, 255);
+    headings_[0] = placedLabel(frame2_, "Label3", 240, 120, 2655, 255);
     for (QLabel* h : headings_) setTextColour(h, kRed);
+}
 
-    listele_ = new QPushButton(form_);
-    listele_->setObjectName(QStringLiteral("Command3"));
-    place(listele_, 3840, 3000, 1215, 375);
+void MainWindow::buildFileFrame() {
+    frame1_ = placed<QGroupBox>(form_, "Frame1", 120, 120, 4815, 2535);
+    dir_ = placed<DirectoryList>(frame1_, "Dir1", 120, 600, 1935, 1665);
+    file_ = placed<FileList>(frame1_, "File1", 2040, 240, 2655, 2040);
+    drive_ = placed<DriveList>(frame1_, "Drive1", 120, 240, 1935, 315);
+}
 
-    frame1_ = new QGroupBox(form_);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    place(frame1_, 120, 120, 4815, 2535);
-
-    dir_ = new DirectoryList(frame1_);
-    dir_->setObjectName(QStringLiteral("Dir1"));
-    place(dir_, 120, 600, 1935, 1665);
-    file_ = new FileList(frame1_);
-    file_->setObjectName(QStringLiteral("File1"));
-    place(file_, 2040, 240, 2655, 2040);
-    drive_ = new DriveList(frame1_);
-    drive_->setObjectName(QStringLiteral("Drive1"));
-    place(drive_, 120, 240, 1935, 315);
-
-    goster_ = new QPushButton(form_);
-    goster_->setObjectName(QStringLiteral("Command1"));
-    place(goster_, 3840, 3840, 1215, 375);
-
+void MainWindow::setKeyboardOrder() {
     // The keyboard order of the controls that take the focus: the options
     // and the two boxes in the order of their keys come between "Hesapla"
     // and the results list.
@@ -207,14 +141,18 @@ void MainWindow::build() {
     for (const auto& k : keyed) order << k.second;
     order << list_;
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
 
-    // The file controls start in the process's current folder.
+void MainWindow::startInCurrentFolder() {
     const QString start = QDir::currentPath();
     drive_->showDriveOf(start);
     dir_->setPath(start);
     file_->setPath(dir_->path());
     dirOfDrive_[DriveList::driveOf(start)] = dir_->path();
+}
 
+void MainWindow::connectControls() {
+    connect(picture_, &PictureBox::doubleClicked, this, [this] { showPictureWindow(); });
     connect(drive_, &DriveList::driveChanged, this, &MainWindow::onDriveChanged);
     connect(dir_, &DirectoryList::pathChanged, this, &MainWindow::onDirectoryChanged);
     connect(dir_, &DirectoryList::refused, this, [this](const QString& path) {
@@ -237,7 +175,6 @@ void MainWindow::build() {
         dir_->refresh();
         file_->refresh();
     });
-    setAcceptDrops(true);
 }
 
 void MainWindow::retranslate() {
@@ -253,70 +190,15 @@ void MainWindow::retranslate() {
     for (const MethodRow& row : kMethods) option(row.option)->setText(QString::fromUtf8(row.caption.now()));
     menus_.setTexts();
     if (pictureWindow_) pictureWindow_->retranslate();
-    chooseFonts();
+    chooseFormFont(form_, headings_);
+    widenBoxes({maxIter_, w_}, frame2_);
+    list_->setFont(monospaceFont(12));
+    list_->results()->setFont(list_->font());
 }
 
 void MainWindow::changeEvent(QEvent* e) {
     if (e->type() == QEvent::LanguageChange) retranslate();
     QMainWindow::changeEvent(e);
-}
-
-void MainWindow::chooseFonts() {
-    // The captions were sized for a narrow 8-point font: take the largest
-    // size at which every caption fits its box, in a condensed face where
-    // one is installed, else in the default family.
-    QList<QWidget*> captions;
-    for (QWidget* w : form_->findChildren<QWidget*>())
-        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
-            captions << w;
-    auto apply = [this](const QFont& f) {
-        form_->setFont(f);
-        QFont heading = f;
-        heading.setBold(true);
-        heading.setUnderline(true);
-        for (QLabel* h : headings_) h->setFont(heading);
-    };
-    auto largestFitting = [&](QFont f) {
-        for (int px = 12; px > 8; --px) {
-            f.setPixelSize(px);
-            apply(f);
-            if (std::all_of(captions.begin(), captions.end(), [](QWidget* w) { return textFits(w); })) return px;
-        }
-        return 8;
-    };
-    QList<QFont> faces;
-    if (QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans Condensed"))) {
-        QFont condensed;
-        condensed.setFamily(QStringLiteral("DejaVu Sans Condensed"));
-        faces << condensed;
-    }
-    faces << QApplication::font();
-    QFont best;
-    int bestPx = 0;
-    for (const QFont& face : faces) {
-        const int px = largestFitting(face);
-        if (px > bestPx) {
-            bestPx = px;
-            best = face;
-        }
-    }
-    best.setPixelSize(bestPx);
-    apply(best);
-    widenBoxes();
-    list_->setFont(monospaceFont(12));
-    list_->results()->setFont(list_->font());
-}
-
-void MainWindow::widenBoxes() {
-    // The two boxes take ten digits: they keep their top and height and
-    // grow to the left, into the room their labels leave, up to a small
-    // margin inside the frame.
-    for (QLineEdit* box : {maxIter_, w_}) {
-        const QFontMetrics fm(box->font());
-        const int width = fm.horizontalAdvance(QStringLiteral("0000000000")) + 10;
-        const int right = std::max(box->geometry().right(), frame2_->width() - 6);
-        box->setGeometry(right - width + 1, box->y(), width, box->height());
-    }
 }
 
 void MainWindow::setParameterRows(bool maxIterShown, bool wShown) {
@@ -361,18 +243,17 @@ void MainWindow::onFileChosen() {
 void MainWindow::loadPath(const QString& path) {
     BusyCursor busy;
     loading_ = path;
-    if (session_.loadFile(path.toStdString())) {
-        loadedPath_ = path;
-        methodName_.clear();
-    }
+    session_.loadFile(path.toStdString());
     loading_.clear();
     // The new listing from its first line and column.
     list_->flushAndShowFrom(0);
 }
 
+QString MainWindow::loadedPath() const { return QString::fromStdString(session_.loadedPath()); }
+
 void MainWindow::reloadAndRun() {
     if (monitor_.running()) return;
-    const QString path = file_->fileName().isEmpty() ? loadedPath_ : file_->filePath();
+    const QString path = file_->fileName().isEmpty() ? loadedPath() : file_->filePath();
     // Nothing to load: "Hesapla" says what is missing. A failed load has
     // said why, and "Hesapla" would only ask for a file again.
     if (!path.isEmpty()) {
@@ -386,17 +267,17 @@ MatrixEditor* MainWindow::editMatrix(bool fromLoaded) {
     if (monitor_.running()) return nullptr;
     auto* editor = new MatrixEditor(QString::fromStdString(session_.context().decimal), this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
-    editor->messageHook = messageHook;
+    dialogs_.editorOpened(*editor);
     QString name;
     // Before any load there is nothing to edit: a new matrix then.
-    if (fromLoaded && !loadedPath_.isEmpty()) {
+    if (fromLoaded && !loadedPath().isEmpty()) {
         const Workspace& loaded = session_.asLoaded();
         std::vector<double> values;
         for (int i = 1; i <= loaded.n; ++i)
             for (int j = 1; j <= loaded.m; ++j) values.push_back(loaded.A(i, j));
         editor->setMatrix(loaded.n, loaded.m, values);
         editor->setTitle(Text::EditMatrixTitle);
-        name = QFileInfo(loadedPath_).fileName();
+        name = QFileInfo(loadedPath()).fileName();
     }
     // An edited file is proposed where it was; a new one where the last
     // coefficient file was chosen.
@@ -469,9 +350,7 @@ void MainWindow::onHesapla() {
     const RunRequest run = request();
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
     monitor_.setLimit(counted ? boxNumber(run.params.maxIterText, session_.context().decimal) : 0);
-    const bool loaded = session_.loaded();
     session_.hesapla(run);
-    if (loaded && run.option) methodName_ = QString::fromUtf8(methodRow(*run.option).caption.now()).trimmed();
     // The run's first line at the top, and its result in view.
     list_->flushAndShowRun(before);
 }
@@ -526,17 +405,7 @@ void MainWindow::message(const std::string& text) {
     monitor_.stop();
     // What the method wrote so far shows behind the box.
     list_->results()->flush();
-    if (messageHook) {
-        messageHook(t);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(), t, QMessageBox::Ok, this);
-    fitTitle(box);
-    // No wait cursor over the box while the user reads it.
-    const bool busy = QApplication::overrideCursor() != nullptr;
-    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
-    if (busy) QApplication::restoreOverrideCursor();
+    dialogs_.message(this, t);
 }
 
 std::string MainWindow::textMaxIter() const { return maxIter_->text().toStdString(); }

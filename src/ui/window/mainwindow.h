@@ -8,7 +8,6 @@
 #include <QPointer>
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "aboutwindow.h"
@@ -16,9 +15,9 @@
 #include "menus.h"
 #include "runprogress.h"
 #include "session.h"
+#include "userdialogs.h"
 #include "viewmenu.h"
 
-class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -39,17 +38,10 @@ class ResultsView;
 class MainWindow : public QMainWindow, public Host {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Every box, file dialog and question goes to `dialogs`, which must
+    // outlive the window; none: the modal ones.
+    explicit MainWindow(UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    // When set, message box texts go here instead of a modal box.
-    std::function<void(const QString&)> messageHook;
-    // When set, the file dialogs ask this instead (given the dialog's
-    // title and the path it proposes; an empty answer cancels).
-    std::function<QString(const QString& title, const QString& start)> pathHook;
-    // When set, questions go here instead of a modal box (given the
-    // question; true is yes).
-    std::function<bool(const QString&)> questionHook;
 
     Session& session() { return session_; }
     PictureBox* pictureBox() const { return picture_; }
@@ -98,13 +90,10 @@ public:
     // The rest of the "Dosya" menu.
     void openDialog();
     void saveResultsDialog();
+    // "Resmi kaydet...": the size is asked of the dialogs.
     void savePictureDialog();
     // The picture window, opened or brought to the front.
     PictureWindow* showPictureWindow();
-    // When set, "Resmi kaydet..." asks this for the size instead (given
-    // whether the file is SVG); otherwise a file named by pathHook is the
-    // box as it is.
-    std::function<QSize(bool)> pictureSizeHook;
     void printDialog();
     // Prints on a printer already set up, asking first above 50 pages.
     void printTo(QPrinter& printer);
@@ -136,11 +125,17 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    // The controls, in the order the form creates them.
     void build();
     void buildMenus();
-    QString askPath(const QString& title, const QString& start, const QString& filter, bool save);
-    void chooseFonts();
-    void widenBoxes();
+    void buildMethodFrame();
+    void buildFileFrame();
+    void setKeyboardOrder();
+    // The file controls start in the process's current folder.
+    void startInCurrentFolder();
+    void connectControls();
+    QString askSavePath(const QString& title, const QString& start, const QString& filter);
+    QString loadedPath() const;
     void setParameterRows(bool maxIter, bool w);
     void showInPickers(const QString& path);
     void loadPath(const QString& path);
@@ -150,6 +145,8 @@ private:
     void runEnded();
     struct RunScope;  // runBegins() to runEnded()
 
+    ModalDialogs modal_;
+    UserDialogs& dialogs_;
     Session session_;
     RunMonitor monitor_{this};
     QWidget* form_ = nullptr;
@@ -172,11 +169,9 @@ private:
     std::array<QRadioButton*, kOptionCount> options_{};
     Menus menus_;
     QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
-    QString methodName_;                 // the method run on the last load since
     QPointer<AboutWindow> about_;
     QPointer<PictureWindow> pictureWindow_;
-    QString loadedPath_;  // the last file loaded
-    QString loading_;     // the file being loaded, while its load runs
+    QString loading_;  // the file being loaded, while its load runs
     bool driveWaits_ = false, folderWaits_ = false;  // changes seen during a run
 };
 
