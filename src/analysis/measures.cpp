@@ -303,6 +303,9 @@ int nilpotentIndex(const Matrix& A, int n, Iteration it, double w) {
     for (int k = 1; k <= n; ++k) {
         if (!P.allFinite()) return 0;
         if ((P.array() == 0).all()) return k;
+        // Every power of a nilpotent matrix has trace 0: most matrices end
+        // here after a product or two.
+        if (P.trace() != 0) return 0;
         if (k < n) P = P * T;
     }
     return 0;
