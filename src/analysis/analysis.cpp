@@ -164,10 +164,10 @@ std::string omegaText(const Context& ctx, const Optimum& best) {
 // The best ω of a SOR, or why there is none worth the name.
 void optimumLine(Context& ctx, const Optimum& best, Text found) {
     const std::string rho = againstOne(best.rho, ctx.decimal), w = omegaText(ctx, best);
-    if (best.atEdge)
-        line(ctx, format(Text::OptimumAtEdge, rho, w));
-    else if (best.rho >= 1)
+    if (best.rho >= 1)
         line(ctx, format(Text::NoOmegaConverges, rho, w));
+    else if (best.atEdge)
+        line(ctx, format(Text::OptimumAtEdge, rho, w));
     else if (found == Text::SorOptimumLine)
         line(ctx, format(Text::SorOptimumLine, w, rho));
     else
