@@ -1,10 +1,14 @@
 #include "measures.h"
 
+#include "numformat.h"
+
 #include <Eigen/Dense>
 #include <Eigen/Eigenvalues>
 
 #include <cmath>
 #include <complex>
+#include <algorithm>
+#include <charconv>
 #include <functional>
 #include <limits>
 
@@ -15,8 +19,6 @@ namespace {
 using Real = long double;
 using MatrixL = Eigen::Matrix<Real, Eigen::Dynamic, Eigen::Dynamic>;
 using MatrixD = Eigen::MatrixXd;
-
-constexpr double kUnitRoundoff = 1.0 / 9007199254740992.0;  // 2^-53
 
 MatrixD block(const Matrix& A, int n) {
     MatrixD M(n, n);
@@ -150,17 +152,24 @@ double normInf(const Matrix& A, int n) {
 
 std::optional<Residual> residual(const Matrix& A, int n, int rhs, const double* x) {
     double largest = 0, normX = 0, normB = 0;
+    Real componentwise = 0;
     for (int i = 1; i <= n; ++i) {
         const double r = std::fabs(compensatedResidual(A.a[i], n, A(i, rhs), x));
         largest = std::max(largest, r);
         normX = std::max(normX, std::fabs(x[i]));
         normB = std::max(normB, std::fabs(A(i, rhs)));
+        Real size = std::fabs(static_cast<Real>(A(i, rhs)));
+        for (int j = 1; j <= n; ++j) size += std::fabs(static_cast<Real>(A(i, j)) * x[j]);
+        // A row of zeros with a zero right-hand side leaves r(i) = 0 exactly.
+        if (r != 0) componentwise = std::max(componentwise, size > 0 ? r / size : Real(1));
     }
     const Real scale = static_cast<Real>(normInf(A, n)) * normX + normB;
     Residual out;
     out.largest = largest;
     out.relative = scale > 0 ? static_cast<double>(largest / scale) : 0;
-    if (!std::isfinite(out.largest) || !std::isfinite(out.relative)) return std::nullopt;
+    out.componentwise = static_cast<double>(componentwise);
+    if (!std::isfinite(out.largest) || !std::isfinite(out.relative) || !std::isfinite(out.componentwise))
+        return std::nullopt;
     return out;
 }
 
@@ -183,16 +192,20 @@ Condition condition(const Matrix& A, int n) {
     Real normInverse = 0;
     for (int i = 0; i < n; ++i) normInverse = std::max(normInverse, inverse.row(i).cwiseAbs().sum());
     const Real kappa = static_cast<Real>(normInf(A, n)) * normInverse;
-    if (!std::isfinite(static_cast<double>(kappa))) {
-        c.singular = true;
-        return c;
-    }
-    c.kappa = static_cast<double>(kappa);
-    c.singular = c.kappa * kUnitRoundoff >= 1;
+    const Real skeel = (inverse.cwiseAbs() * M.cwiseAbs()).rowwise().sum().maxCoeff();
+    if (std::isfinite(static_cast<double>(kappa))) c.kappa = static_cast<double>(kappa);
+    if (std::isfinite(static_cast<double>(skeel))) c.skeel = static_cast<double>(skeel);
+    c.singular = !(c.skeel > 0) || c.skeel * kUnitRoundoff >= 1;
     return c;
 }
 
-double trustedDigits(double kappa) { return -std::log10(kappa * kUnitRoundoff); }
+double trustedDigits(double bound) { return -std::log10(bound); }
+
+double forwardErrorBound(double skeel, double backward) { return skeel * std::max(backward, kUnitRoundoff); }
+
+// Partial pivoting leaves a backward error of a few n·ε and rarely more;
+// a thousand times that is the mark of an elimination that went wrong.
+bool unstable(double backward, int n) { return backward > 1000.0 * std::max(n, 1) * kUnitRoundoff; }
 
 std::optional<double> inverseDefect(const Matrix& A, const Matrix& B, int n) {
     Real largest = 0;
@@ -240,6 +253,205 @@ std::optional<double> spectralRadius(const Matrix& A, int n, Iteration it, doubl
     return largestModulus(*values);
 }
 
+namespace {
+
+// The block with each row scaled by a power of two (exactly) to a largest
+// element in [1, 2); rows of zeros stay.
+MatrixD equilibrated(const Matrix& A, int n, int cols) {
+    MatrixD M(n, cols);
+    for (int i = 0; i < n; ++i) {
+        double largest = 0;
+        for (int j = 0; j < cols; ++j) largest = std::max(largest, std::fabs(A(i + 1, j + 1)));
+        int e = 0;
+        if (largest > 0 && std::isfinite(largest)) std::frexp(largest, &e);
+        for (int j = 0; j < cols; ++j) M(i, j) = std::ldexp(A(i + 1, j + 1), 1 - e);
+    }
+    return M;
+}
+
+// The k ≤ n with T^k = 0, by powers in long double: T from the loaded
+// doubles in long double too (exact where the diagonal divides exactly, as
+// with small integers), and only an exactly zero power counts, since in
+// floating point a power of a matrix whose eigenvalues are small but not 0
+// looks like 0 long before k = n.
+int nilpotentIndex(const Matrix& A, int n, Iteration it, double w) {
+    MatrixL M(n, n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) M(i, j) = A(i + 1, j + 1);
+    const MatrixL lower = M.triangularView<Eigen::StrictlyLower>();
+    const MatrixL upper = M.triangularView<Eigen::StrictlyUpper>();
+    const MatrixL diag = M.diagonal().asDiagonal();
+    const Real wl = w;
+    MatrixL T;
+    switch (it) {
+        case Iteration::Jacobi:
+            T = -(diag.diagonal().cwiseInverse().asDiagonal() * (lower + upper));
+            break;
+        case Iteration::GaussSeidel:
+            T = -MatrixL((diag + lower).triangularView<Eigen::Lower>().solve(upper));
+            break;
+        case Iteration::Sor:
+            T = wl * MatrixL(-(diag + lower).triangularView<Eigen::Lower>().solve(upper)) +
+                (1 - wl) * MatrixL::Identity(n, n);
+            break;
+        case Iteration::SorTextbook:
+            T = MatrixL(diag + wl * lower).triangularView<Eigen::Lower>().solve(MatrixL((1 - wl) * diag - wl * upper));
+            break;
+    }
+    if (!T.allFinite()) return 0;
+    MatrixL P = T;
+    for (int k = 1; k <= n; ++k) {
+        if (!P.allFinite()) return 0;
+        if ((P.array() == 0).all()) return k;
+        // Every power of a nilpotent matrix has trace 0: most matrices end
+        // here after a product or two.
+        if (P.trace() != 0) return 0;
+        if (k < n) P = P * T;
+    }
+    return 0;
+}
+
+}  // namespace
+
+double rcondEstimate(const Matrix& A, int n) {
+    if (n < 1) return 0;
+    const MatrixD M = equilibrated(A, n, n);
+    if (!M.allFinite()) return 0;
+    Eigen::PartialPivLU<MatrixD> lu(M);
+    for (int k = 0; k < n; ++k)
+        if (lu.matrixLU()(k, k) == 0) return 0;
+    const double r = lu.rcond();
+    return std::isfinite(r) ? r : 0;
+}
+
+int numericalRank(const Matrix& A, int n, int cols) {
+    if (n < 1 || cols < 1) return 0;
+    const MatrixD M = equilibrated(A, n, cols);
+    if (!M.allFinite()) return 0;
+    Eigen::BDCSVD<MatrixD> svd(M);
+    const auto& sigma = svd.singularValues();
+    if (sigma.size() == 0 || !(sigma(0) > 0)) return 0;
+    const double tolerance = std::max(n, cols) * std::numeric_limits<double>::epsilon() * sigma(0);
+    int rank = 0;
+    for (Eigen::Index k = 0; k < sigma.size(); ++k)
+        if (sigma(k) > tolerance) ++rank;
+    return rank;
+}
+
+std::optional<Radius> radius(const Matrix& A, int n, Iteration it, double w) {
+    if (n < 1 || !std::isfinite(w)) return std::nullopt;
+    Radius r;
+    r.nilpotent = nilpotentIndex(A, n, it, w);
+    if (r.nilpotent > 0) return r;
+    const auto value = spectralRadius(A, n, it, w);
+    if (!value) return std::nullopt;
+    r.value = *value;
+    // I − T = M⁻¹A for the splitting's M (times ω for this program's SOR).
+    const bool relaxes = it == Iteration::Sor || it == Iteration::SorTextbook;
+    if ((!relaxes || w != 0) && rcondEstimate(A, n) < kMaySingular && numericalRank(A, n, n) < n) {
+        r.singularMatrix = true;
+        r.value = std::max(r.value, 1.0);
+    }
+    return r;
+}
+
+namespace {
+
+// ρ(ω) of the textbook SOR on a consistently ordered matrix from Jacobi's
+// eigenvalues μ: the square roots t of its eigenvalues solve
+// t² − ωμ·t + (ω − 1) = 0.
+long double youngRadius(const std::vector<std::complex<double>>& mus, long double w) {
+    using C = std::complex<long double>;
+    long double rho = std::fabs(w - 1);
+    for (const auto& m : mus) {
+        const C mu(m.real(), m.imag());
+        const C root = std::sqrt(w * w * mu * mu - 4 * (w - 1));
+        const C t1 = (w * mu + root) / 2.0L, t2 = (w * mu - root) / 2.0L;
+        rho = std::max({rho, std::norm(t1), std::norm(t2)});
+    }
+    return rho;
+}
+
+// v rounded to `digits` significant digits: down, to nearest or up.
+double roundTo(double v, int digits, int direction) {
+    const double scale = std::pow(10.0, digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(v)))));
+    const double s = v * scale;
+    const double r = direction < 0 ? std::floor(s) : direction > 0 ? std::ceil(s) : std::nearbyint(s);
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, r / scale, std::chars_format::general, digits);
+    double out = 0;
+    std::from_chars(buf, res.ptr, out);
+    return out;
+}
+
+// The fewest significant digits (three at least) for ω such that the ω
+// shown converges at 99% of the best rate at least (log ρ within 1% of the
+// least); the side of the minimum the rounding goes to matters where ρ(ω)
+// has a cusp, as at Young's ω. The ρ shown is the one at the ω shown.
+void showableW(Optimum& best, double w, double rhoBest, const std::function<double(double)>& rho) {
+    auto nearBest = [&](double r) {
+        if (rhoBest >= 1) return r <= rhoBest;
+        if (rhoBest <= 0) return r <= 0;
+        return r < 1 && std::log(r) <= 0.99 * std::log(rhoBest);
+    };
+    for (int digits = 3; digits <= 15; ++digits) {
+        double bestW = w, bestR = std::numeric_limits<double>::infinity();
+        for (int direction : {0, -1, 1}) {
+            const double c = roundTo(w, digits, direction);
+            if (!(c > 0 && c < 2)) continue;
+            const double r = rho(c);
+            if (r < bestR) {
+                bestR = r;
+                bestW = c;
+            }
+        }
+        if (nearBest(bestR) || digits == 15) {
+            best.w = bestW;
+            best.digits = digits;
+            best.rho = bestR;
+            return;
+        }
+    }
+}
+
+// The least value of rho on (0, 2): a grid of `points`, then golden sections
+// around the `keep` least grid values that are local minima. Sets atEdge
+// when the least value is at an end of the grid.
+double searchW(const std::function<double(double)>& rho, int points, int keep, double tolerance, bool& atEdge) {
+    const double h = 2.0 / (points + 1);
+    std::vector<double> values(static_cast<std::size_t>(points));
+    for (int k = 0; k < points; ++k) values[static_cast<std::size_t>(k)] = rho(h * (k + 1));
+    std::vector<int> minima;
+    for (int k = 0; k < points; ++k) {
+        const double v = values[static_cast<std::size_t>(k)];
+        const bool left = k == 0 || v <= values[static_cast<std::size_t>(k - 1)];
+        const bool right = k == points - 1 || v <= values[static_cast<std::size_t>(k + 1)];
+        if (left && right) minima.push_back(k);
+    }
+    std::sort(minima.begin(), minima.end(), [&](int a, int b) {
+        return values[static_cast<std::size_t>(a)] < values[static_cast<std::size_t>(b)];
+    });
+    if (minima.size() > static_cast<std::size_t>(keep)) minima.resize(static_cast<std::size_t>(keep));
+    double bestW = h, bestRho = std::numeric_limits<double>::infinity();
+    for (int k : minima) {
+        const double a = k == 0 ? h * 1e-3 : h * k, b = k == points - 1 ? 2 - h * 1e-3 : h * (k + 2);
+        double w = goldenMinimum(rho, a, b, tolerance);
+        double r = rho(w);
+        if (values[static_cast<std::size_t>(k)] < r) {
+            w = h * (k + 1);
+            r = values[static_cast<std::size_t>(k)];
+        }
+        if (r < bestRho) {
+            bestRho = r;
+            bestW = w;
+        }
+    }
+    atEdge = bestW <= h || bestW >= 2 - h;
+    return bestW;
+}
+
+}  // namespace
+
 std::optional<Optimum> optimalW(const Matrix& A, int n, Iteration sor) {
     if (n < 1) return std::nullopt;
     Optimum best;
@@ -254,45 +466,56 @@ std::optional<Optimum> optimalW(const Matrix& A, int n, Iteration sor) {
             for (const auto& l : *values) r = std::max(r, std::abs(w * l + (1 - w)));
             return r;
         };
-        best.w = goldenMinimum(rho, kLowestW, kHighestW, 1e-6);
-        best.rho = rho(best.w);
+        const double w = goldenMinimum(rho, kLowestW, kHighestW, 1e-9);
+        best.atEdge = w <= 2 * kLowestW || w >= kHighestW - kLowestW;
+        showableW(best, w, rho(w), rho);
         return best;
     }
-    const auto rhoJ = spectralRadius(A, n, Iteration::Jacobi);
-    if (!rhoJ) return std::nullopt;
-    if (offTridiagonal(A, n) == 0 && *rhoJ < 1) {
-        best.w = 2 / (1 + std::sqrt(1 - *rhoJ * *rhoJ));
-        best.classical = true;
-        // At this ω the eigenvalues meet (a defective matrix, whose computed
-        // eigenvalues are unreliable); the theory gives ρ = ω − 1 there.
-        best.rho = best.w - 1;
+    const auto jacobi = iterationMatrix(A, n, Iteration::Jacobi, 1);
+    if (!jacobi) return std::nullopt;
+    const auto mus = eigenvalues(*jacobi);
+    if (!mus) return std::nullopt;
+    best.rhoJ = largestModulus(*mus);
+    if (offTridiagonal(A, n) == 0) {
+        auto rho = [&](double w) { return static_cast<double>(youngRadius(*mus, w)); };
+        // The eigenvalues of a 2-cyclic matrix come in pairs ±μ, so a real
+        // or an imaginary set shows only rounding in the other part.
+        const double noise = 1e-9 * std::max(best.rhoJ, 1e-300);
+        bool real = true, imaginary = true;
+        for (const auto& m : *mus) {
+            real = real && std::fabs(m.imag()) <= noise;
+            imaginary = imaginary && std::fabs(m.real()) <= noise;
+        }
+        if (real && best.rhoJ < 1) {
+            best.how = Optimum::How::Young;
+            const double w = 2 / (1 + std::sqrt(1 - best.rhoJ * best.rhoJ));
+            showableW(best, w, w - 1, rho);
+        } else if (imaginary && !real) {
+            best.how = Optimum::How::Imaginary;
+            const double w = 2 / (1 + std::sqrt(1 + best.rhoJ * best.rhoJ));
+            showableW(best, w, 1 - w, rho);
+        } else {
+            best.why = real ? Optimum::NoFormula::RhoJAtLeastOne : Optimum::NoFormula::ComplexEigenvalues;
+            const double w = searchW(rho, 4000, 3, 1e-12, best.atEdge);
+            showableW(best, w, rho(w), rho);
+        }
+        best.classical = best.how != Optimum::How::Searched;
         return best;
     }
+    best.why = Optimum::NoFormula::NotTridiagonal;
     bool failed = false;
     auto rho = [&](double w) {
         const auto r = spectralRadius(A, n, Iteration::SorTextbook, w);
         if (!r) failed = true;
         return r ? *r : std::numeric_limits<double>::max();
     };
-    // ρ(ω) of the textbook SOR need not be unimodal: the best of a coarse
-    // grid, then golden sections around it. Every value costs an eigenvalue
-    // problem, so the search stops at a width of 10^-3.
-    double bestGrid = 1, bestRho = rho(1);
-    for (int k = 1; k <= 7; ++k) {
-        const double w = 0.25 * k;
-        const double r = rho(w);
-        if (r < bestRho) {
-            bestRho = r;
-            bestGrid = w;
-        }
-    }
+    // Every value costs an eigenvalue problem: a grid as fine as the size
+    // allows (400 points up to 10 × 10, 40 at 100 × 100), then golden
+    // sections around its least values.
+    const int points = std::clamp(static_cast<int>(400000.0 / (static_cast<double>(n) * n * n)), 40, 400);
+    const double w = searchW(rho, points, n <= 20 ? 3 : 1, 1e-7, best.atEdge);
     if (failed) return std::nullopt;
-    best.w = goldenMinimum(rho, std::max(kLowestW, bestGrid - 0.25), std::min(kHighestW, bestGrid + 0.25), 1e-3);
-    best.rho = rho(best.w);
-    if (bestRho < best.rho) {
-        best.w = bestGrid;
-        best.rho = bestRho;
-    }
+    showableW(best, w, rho(w), rho);
     if (failed) return std::nullopt;
     return best;
 }

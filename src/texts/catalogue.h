@@ -89,6 +89,38 @@ enum class Text : int {
     TextbookOptimumClassical,
     TextbookOptimumSearched,
     OptimumUnknown,
+    SkeelConditionLine,
+    ComponentwiseBackwardLine,
+    ForwardBoundLine,
+    NoTrustedDigits,
+    UnstableSolver,
+    UnstableGaussJordan,
+    NilpotentLine,
+    SingularIterationLine,
+    TextbookOptimumImaginary,
+    YoungNotTridiagonal,
+    YoungComplexEigenvalues,
+    YoungRhoJAtLeastOne,
+    NoOmegaConverges,
+    OptimumAtEdge,
+    ErrorBoundLine,
+
+    // Remarks: what is true of a run whatever its lines show. Shown apart
+    // from the results (after the transcript, in the window's remarks).
+    RemarkNoSolution,
+    RemarkInfiniteSolutions,
+    RemarkSingularSquare,
+    RemarkSingularDeterminant,
+    RemarkSingularInverse,
+    RemarkZeroPivotRegular,
+    RemarkZeroPivotRegularMatrix,
+    RemarkMaxPivotZeroPivot,
+    RemarkDeterminantInFull,
+    RemarkNotConverged,
+    RemarkDivergesGrowing,
+    RemarkDivergesRadius,
+    RemarkNoSweep,
+    RemarkOmegaZero,
     CompareHeading,
     CompareMethod,
     CompareOutcome,
@@ -431,6 +463,131 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::TextbookOptimumSearched, "Ders kitabındaki SOR'un en iyi \u03c9 değeri {0} (\u03c1 = {1}), (0, 2) aralığında aranarak",
      "Textbook SOR's best \u03c9 is {0} (\u03c1 = {1}), searched over (0, 2)"},
     {Text::OptimumUnknown, "En iyi \u03c9 hesaplanamadı", "The best \u03c9 could not be computed"},
+    {Text::SkeelConditionLine,
+     "Skeel koşul sayısı cond(A) = \u2016|A\u207b\u00b9|·|A|\u2016\u221e = {0} (denklemlerin ölçeğinden bağımsız)",
+     "Skeel's condition number cond(A) = \u2016|A\u207b\u00b9|·|A|\u2016\u221e = {0} (independent of the equations' scaling)"},
+    {Text::ComponentwiseBackwardLine,
+     "Bileşen bazında geriye doğru hata max |r(i)| / (|A|·|x| + |b|)(i) = {0}",
+     "Componentwise backward error max |r(i)| / (|A|·|x| + |b|)(i) = {0}"},
+    {Text::ForwardBoundLine, "İleri hata sınırı cond(A)·(geriye doğru hata) = {0}",
+     "Forward error bound cond(A)·(backward error) = {0}"},
+    {Text::NoTrustedDigits, "İleri hata sınırı 1'den küçük değil: sonucun hiçbir basamağına güvenilemez",
+     "The forward error bound is not below 1: no digit of the result can be trusted"},
+    {Text::UnstableSolver,
+     "Geriye doğru hata çalışma duyarlığının (\u03b5) çok üstünde: yöntem bu sistemde kararsız kaldı; satır değiştiren "
+     "Gauss-Jordan yöntemi (kısmi pivotlama) bu sistemi kararlı çözer",
+     "The backward error is far above the working precision \u03b5: the method was unstable on this system; Gauss-Jordan "
+     "elimination, which exchanges rows (partial pivoting), solves it stably"},
+    {Text::UnstableGaussJordan,
+     "Geriye doğru hata çalışma duyarlığının (\u03b5) çok üstünde: kısmi pivotlamada bile elemanlar büyüdü; pivotu her adımda "
+     "kalan bütün bloktan seçen tam pivotlama kararlıdır",
+     "The backward error is far above the working precision \u03b5: the elements grew even under partial pivoting; complete "
+     "pivoting, which takes each pivot from the whole remaining block, is stable"},
+    {Text::NilpotentLine,
+     "T^{0} = 0 (sıfırkuvvetli matris): \u03c1 = 0; iterasyon, yuvarlama hataları dışında, {0} adımda tam çözüme "
+     "ulaşır",
+     "T^{0} = 0 (a nilpotent matrix): \u03c1 = 0; apart from rounding, the iteration reaches the exact solution in "
+     "{0} sweeps"},
+    {Text::SingularIterationLine,
+     "Katsayılar matrisi tekil: I \u2212 T de tekildir, 1 iterasyon matrisinin bir özdeğeridir (\u03c1 \u2265 1)",
+     "The coefficient matrix is singular: so is I \u2212 T, and 1 is an eigenvalue of the iteration matrix "
+     "(\u03c1 \u2265 1)"},
+    {Text::TextbookOptimumImaginary,
+     "Ders kitabındaki SOR'un en iyi \u03c9 değeri {0} (\u03c1 = {1}), Jacobi özdeğerleri sanal olduğundan "
+     "2 / (1 + \u221a(1 + \u03c1_J\u00b2)) formülünden, \u03c1_J = {2}",
+     "Textbook SOR's best \u03c9 is {0} (\u03c1 = {1}), from 2 / (1 + \u221a(1 + \u03c1_J\u00b2)) since Jacobi's "
+     "eigenvalues are imaginary, with \u03c1_J = {2}"},
+    {Text::YoungNotTridiagonal,
+     "Matris üç köşegenli değil: Young'ın formülü 2 / (1 + \u221a(1 \u2212 \u03c1_J\u00b2)) geçerli değil, \u03c9 aranır",
+     "The matrix is not tridiagonal: Young's formula 2 / (1 + \u221a(1 \u2212 \u03c1_J\u00b2)) does not hold, \u03c9 "
+     "is searched"},
+    {Text::YoungComplexEigenvalues,
+     "Jacobi özdeğerleri ne hep gerçel ne hep sanal: Young'ın formülü geçerli değil, \u03c9 aranır",
+     "Jacobi's eigenvalues are neither all real nor all imaginary: Young's formula does not hold, \u03c9 is "
+     "searched"},
+    {Text::YoungRhoJAtLeastOne, "\u03c1_J = {0} \u2265 1: Young'ın formülü geçerli değil, \u03c9 aranır",
+     "\u03c1_J = {0} \u2265 1: Young's formula does not hold, \u03c9 is searched"},
+    {Text::NoOmegaConverges,
+     "Hiçbir \u03c9 için \u03c1 < 1 değil: (0, 2) aralığındaki en küçük \u03c1 = {0} (\u03c9 = {1}), aralığın "
+     "dışında \u03c1 \u2265 |\u03c9 \u2212 1| \u2265 1",
+     "No \u03c9 gives \u03c1 < 1: the least \u03c1 in (0, 2) is {0} (\u03c9 = {1}), and outside it "
+     "\u03c1 \u2265 |\u03c9 \u2212 1| \u2265 1"},
+    {Text::OptimumAtEdge,
+     "En küçük \u03c1 = {0}, (0, 2) aralığının ucunda (\u03c9 = {1}): \u03c1 \u2265 |\u03c9 \u2212 1| olduğundan "
+     "hiçbir \u03c9 iyi yakınsatmaz",
+     "The least \u03c1 = {0} lies at an end of (0, 2) (\u03c9 = {1}): since \u03c1 \u2265 |\u03c9 \u2212 1|, no "
+     "\u03c9 converges well"},
+    {Text::ErrorBoundLine, "Hata sınırı \u03c1 / (1 \u2212 \u03c1)·(son değişim) = {0}, \u03c1 = {1}",
+     "Error bound \u03c1 / (1 \u2212 \u03c1)·(last change) = {0}, \u03c1 = {1}"},
+
+    // Remarks. {0} and {1} of the singular ones are ranks, or the rank
+    // and the order of the matrix.
+    {Text::RemarkNoSolution,
+     "Katsayılar matrisi tekil: denklem takımının çözümü yok (A'nın rankı {0}, [A | b]'nin rankı {1}); "
+     "gösterilen köklere güvenilemez",
+     "The coefficient matrix is singular: the system has no solution (the rank of A is {0}, that of [A | b] {1}); "
+     "the roots shown cannot be trusted"},
+    {Text::RemarkInfiniteSolutions,
+     "Katsayılar matrisi tekil: sonsuz çözüm var, {1} serbest değişken (A'nın ve [A | b]'nin rankı {0}); "
+     "gösterilen köklere güvenilemez",
+     "The coefficient matrix is singular: there are infinitely many solutions, {1} free variables (the rank of A "
+     "and of [A | b] is {0}); the roots shown cannot be trusted"},
+    {Text::RemarkSingularSquare,
+     "Katsayılar matrisi tekil ya da çalışma duyarlığında tekil (rankı {0}, boyutu {1}): gösterilen köklere "
+     "güvenilemez",
+     "The coefficient matrix is singular or singular to working precision (rank {0}, order {1}): the roots shown "
+     "cannot be trusted"},
+    {Text::RemarkSingularDeterminant,
+     "Matris tekil ya da çalışma duyarlığında tekil (rankı {0}, boyutu {1}): determinantı 0'dır ya da 0'a "
+     "yuvarlama hatası kadar yakındır",
+     "The matrix is singular or singular to working precision (rank {0}, order {1}): its determinant is 0, or "
+     "as near 0 as rounding errors are"},
+    {Text::RemarkSingularInverse,
+     "Matris tekil ya da çalışma duyarlığında tekil (rankı {0}, boyutu {1}): tersi yoktur; gösterilen matris "
+     "bir ters değildir",
+     "The matrix is singular or singular to working precision (rank {0}, order {1}): it has no inverse; the "
+     "matrix shown is not one"},
+    {Text::RemarkZeroPivotRegular,
+     "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır değiştiren yöntemler (maksimum pivotlu "
+     "Gauss, Gauss-Jordan) bu sistemi çözer",
+     "A diagonal element came out 0, but the coefficient matrix is regular: the methods that exchange rows "
+     "(maximum-pivot Gauss, Gauss-Jordan) solve this system"},
+    {Text::RemarkZeroPivotRegularMatrix,
+     "Köşegende sıfır çıktı, ama matris tekil değil: bu yöntem satır değiştirmez; satır değiştiren bir "
+     "eliminasyon onu çözer",
+     "A diagonal element came out 0, but the matrix is regular: this method exchanges no rows; an elimination "
+     "that exchanges rows deals with it"},
+    {Text::RemarkMaxPivotZeroPivot,
+     "Katsayılar matrisi tekil değil: bu programın maksimum pivotlaması her pivotu eliminasyondan önce, yüklenen "
+     "matristen seçer ve eliminasyonun ortaya çıkardığı sıfırı göremez; pivotu her adımda kalan bloktan seçen tam "
+     "pivotlama ya da Gauss-Jordan bu sistemi çözer",
+     "The coefficient matrix is regular: this program's maximum pivoting chooses every pivot from the loaded "
+     "matrix before elimination and cannot see a zero that elimination brings about; complete pivoting, which "
+     "takes each pivot from the remaining block, or Gauss-Jordan solves this system"},
+    {Text::RemarkDeterminantInFull,
+     "Determinantın tam değeri {0}: dört ondalığa yuvarlanınca görünmüyor; küçük bir determinant tekillik "
+     "göstermez",
+     "The determinant in full is {0}: rounded to four decimals it does not show; a small determinant is no sign "
+     "of singularity"},
+    {Text::RemarkNotConverged,
+     "İterasyon {0} adımda yakınsamadı: son değişim {1}, {2} sınırının üstünde; gösterilen kökler çözüm değildir",
+     "The iteration did not converge in {0} sweeps: the last change {1} is above {2}; the roots shown are not "
+     "the solution"},
+    {Text::RemarkDivergesGrowing,
+     "İterasyon ıraksıyor: değişimler adım adım büyüyor (son değişim {0}); gösterilen kökler çözüm değildir",
+     "The iteration diverges: the changes grow from sweep to sweep (the last one is {0}); the roots shown are "
+     "not the solution"},
+    {Text::RemarkDivergesRadius,
+     "İterasyon ıraksıyor: iterasyon matrisinin spektral yarıçapı \u03c1 = {0} \u2265 1; gösterilen kökler çözüm "
+     "değildir",
+     "The iteration diverges: the spectral radius of its matrix is \u03c1 = {0} \u2265 1; the roots shown are "
+     "not the solution"},
+    {Text::RemarkNoSweep,
+     "Maksimum iterasyon sayısı 1'den küçük: hiç adım atılmadı, gösterilen kökler başlangıç vektörüdür",
+     "The maximum number of iterations is below 1: no sweep ran, the roots shown are the start vector"},
+    {Text::RemarkOmegaZero,
+     "\u03c9 = 0 ile her adım önceki vektörü geri getirir: gösterilen kökler başlangıç vektörüdür",
+     "With \u03c9 = 0 every sweep restores the previous vector: the roots shown are the start vector"},
 
     // Results list: the comparison of the methods. The column headings,
     // the outcomes, the rows of the SORs ({0} is ω), the line under the

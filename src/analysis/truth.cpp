@@ -1,0 +1,120 @@
+#include "truth.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <memory>
+#include <string_view>
+
+#include "numformat.h"
+#include "scaled.h"
+
+namespace lineer::analysis {
+
+namespace {
+
+// Elimination without exchanges in the arithmetic of Gauss elimination,
+// on the coefficient block alone: the first step whose pivot is exactly 0.
+int firstZeroPivot(const Matrix& loaded, int n) {
+    auto A = std::make_unique<Matrix>(loaded);
+    for (int k = 1; k <= n; ++k) {
+        if ((*A)(k, k) == 0) return k;
+        const double akk = (*A)(k, k);
+        for (int i = k + 1; i <= n; ++i) {
+            const double f = (*A)(i, k);
+            for (int j = k; j <= n; ++j) (*A)(i, j) = (*A)(i, j) - f * ((*A)(k, j) / akk);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+MatrixTruth matrixTruth(const Workspace& loaded) {
+    MatrixTruth t;
+    const int n = loaded.n, m = loaded.m;
+    if (n < 1 || m < n) return t;
+    t.n = n;
+    t.system = m == n + 1;
+    t.rcond = rcondEstimate(loaded.A, n);
+    t.rank = t.rcond < kMaySingular ? numericalRank(loaded.A, n, n) : n;
+    t.singular = t.rank < n;
+    t.rankAugmented = t.rank;
+    if (t.system && t.singular) {
+        // Rounding cannot make the augmented matrix's rank smaller than
+        // the coefficients' in truth; in figures it could, where b is far
+        // larger than the coefficients.
+        t.rankAugmented = std::max(t.rank, numericalRank(loaded.A, n, m));
+        t.solutions = t.rankAugmented > t.rank ? Solutions::None : Solutions::Infinite;
+        if (t.solutions == Solutions::Infinite) t.freeVariables = n - t.rank;
+    }
+    t.zeroPivotStep = firstZeroPivot(loaded.A, n);
+    return t;
+}
+
+DeterminantTruth determinantTruth(double value) {
+    DeterminantTruth d;
+    d.value = value;
+    if (value == 0 || !(std::fabs(value) < 0.001)) return d;
+    // Hidden unless the shortest decimal form of the value has no digit
+    // beyond the fourth decimal (0.0005 shows as it is).
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    const std::string_view digits(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t point = digits.find('.');
+    d.hidden = point != std::string_view::npos && digits.size() - point - 1 > 4;
+    return d;
+}
+
+DeterminantTruth determinantTruth(const Workspace& after) {
+    Scaled product(1.0);
+    for (int k = 1; k <= after.n; ++k) product = product * Scaled(after.A(k, k));
+    return determinantTruth(product.value());
+}
+
+void SweepHistory::add(std::int64_t k, double e) {
+    if (k == 1) first_ = e;
+    sweeps_ = k;
+    changes_[k % (kSpan + 1)] = e;
+}
+
+std::optional<SweepHistory::Rate> SweepHistory::rate() const {
+    const std::int64_t span = std::min<std::int64_t>(kSpan, sweeps_ - 1);
+    if (span < 1) return std::nullopt;
+    const double from = changes_[(sweeps_ - span) % (kSpan + 1)];
+    if (!(from > 0)) return std::nullopt;
+    const double factor = std::pow(last() / from, 1.0 / static_cast<double>(span));
+    if (!std::isfinite(factor)) return std::nullopt;
+    return Rate{factor, span};
+}
+
+IterationTruth iterationTruth(const Workspace& loaded, Iteration kind, double w, const SweepHistory& history,
+                              double tolerance, const double* x, bool bound) {
+    IterationTruth t;
+    t.sweeps = history.sweeps();
+    t.lastChange = history.last();
+    const int n = loaded.n, m = loaded.m;
+    const bool relaxes = kind == Iteration::Sor || kind == Iteration::SorTextbook;
+    if (t.sweeps == 0 || (relaxes && w == 0)) {
+        t.end = IterationEnd::StartVector;
+        return t;
+    }
+    const bool converged = t.lastChange < tolerance;
+    if (n >= 1 && m > n) t.residual = residual(loaded.A, n, m, x);
+    if (!converged || bound) t.rho = radius(loaded.A, n, kind, w);
+    if (converged) {
+        t.end = IterationEnd::Converged;
+    } else {
+        const auto rate = history.rate();
+        const bool growing = (rate && rate->factor > 1) || !std::isfinite(t.lastChange);
+        t.end = growing || (t.rho && t.rho->value >= 1) ? IterationEnd::Diverges : IterationEnd::NotConverged;
+    }
+    if (t.rho && t.rho->value < 1 && std::isfinite(t.lastChange)) {
+        const double rho = t.rho->value;
+        t.errorBound = rho / (1 - rho) * t.lastChange;
+        if (!std::isfinite(*t.errorBound)) t.errorBound.reset();
+    }
+    return t;
+}
+
+}  // namespace lineer::analysis
