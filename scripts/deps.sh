@@ -3,7 +3,7 @@
 # Installs the missing packages of the groups named as arguments (default:
 # program), through sudo when not root.
 #
-#   scripts/deps.sh [program] [tests] [bench] [deb] [package] [portable] [fuzz]
+#   scripts/deps.sh [program] [tests] [bench] [deb] [package] [portable] [fuzz] [web]
 set -euo pipefail
 
 declare -A groups=(
@@ -28,6 +28,10 @@ declare -A groups=(
   [portable]="clang libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine64 googletest"
   # The libFuzzer targets.
   [fuzz]="clang libclang-rt-14-dev"
+  # The core and its tests for WebAssembly (scripts/web.sh): emscripten,
+  # GoogleTest's sources to build with it, and {fmt}, which writes doubles
+  # where emscripten's library has no floating-point std::to_chars.
+  [web]="emscripten googletest libfmt-dev"
 )
 
 [ $# -gt 0 ] || set -- program

@@ -308,6 +308,9 @@ TEST(Loader, NoEquationsListsOnlyTheHeading) {
 
 // The file is read only as far as the matrix goes: a large tail costs nothing.
 TEST(Loader, ReadsOnlyAsFarAsTheMatrix) {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "emscripten's file system keeps only the low 32 bits of a length to truncate to";
+#endif
     std::string file = tempFile("1 1 5\n");
     // A sparse 4 GiB tail of NUL bytes: reading it would take seconds.
     std::filesystem::resize_file(file, 4ULL << 30);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "numparse.h"
+#include "platform_tochars.h"
 
 namespace lineer {
 namespace {
@@ -75,9 +76,9 @@ TEST(DecimalToDouble, AgreesOnRandomValues) {
         std::memcpy(&v, &bits, sizeof v);
         if (!std::isfinite(v)) continue;
         for (int form = 0; form < 3; ++form) {
-            auto r = form == 0   ? std::to_chars(buf, buf + sizeof buf, v)
-                     : form == 1 ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16)
-                                 : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 780);
+            auto r = form == 0   ? toChars(buf, buf + sizeof buf, v)
+                     : form == 1 ? toChars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16)
+                                 : toChars(buf, buf + sizeof buf, v, std::chars_format::scientific, 780);
             const std::string text(buf, r.ptr);
             ASSERT_TRUE(sameBits(decimalToDouble(text), v)) << text;
         }

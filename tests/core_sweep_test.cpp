@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <random>
 
+#include "bitcast.h"
 #include "iteration.h"
 
 namespace lineer {
@@ -54,7 +54,7 @@ TEST(JacobiSweep, BitIdenticalToTheWrittenOrderForEverySize) {
             jacobiSweep(A, n, m, x, p);
             referenceJacobi(A, n, m, want, p);
             for (int i = 0; i < kDim; ++i)
-                ASSERT_EQ(std::bit_cast<std::uint64_t>(x[i]), std::bit_cast<std::uint64_t>(want[i]))
+                ASSERT_EQ(bitCast<std::uint64_t>(x[i]), bitCast<std::uint64_t>(want[i]))
                     << "n=" << n << " m=" << m << " i=" << i;
         }
     }
@@ -75,7 +75,7 @@ TEST(JacobiSweep, CancellationKeepsTheWrittenOrder) {
         jacobiSweep(A, n, n, x, p);
         referenceJacobi(A, n, n, want, p);
         for (int i = 1; i <= n; ++i)
-            ASSERT_EQ(std::bit_cast<std::uint64_t>(x[i]), std::bit_cast<std::uint64_t>(want[i])) << n << " " << i;
+            ASSERT_EQ(bitCast<std::uint64_t>(x[i]), bitCast<std::uint64_t>(want[i])) << n << " " << i;
     }
 }
 

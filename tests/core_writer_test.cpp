@@ -6,7 +6,6 @@
 #endif
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +14,7 @@
 #include <random>
 #include <sstream>
 
+#include "bitcast.h"
 #include "loader.h"
 #include "replacefile.h"
 #include "testhost.h"
@@ -60,7 +60,7 @@ TEST(Writer, RandomMatricesReadBackBitForBit) {
                 case 0: v = specials[rng() % std::size(specials)]; break;
                 case 1: v = static_cast<double>(static_cast<std::int64_t>(rng() % 2001) - 1000); break;
                 default:
-                    do v = std::bit_cast<double>(rng());
+                    do v = bitCast<double>(rng());
                     while (!std::isfinite(v));
             }
             values.push_back(v);
@@ -74,7 +74,7 @@ TEST(Writer, RandomMatricesReadBackBitForBit) {
         for (int i = 1; i <= n; ++i)
             for (int j = 1; j <= m; ++j) {
                 const double want = values[static_cast<std::size_t>((i - 1) * m + j - 1)];
-                ASSERT_EQ(std::bit_cast<std::uint64_t>(ws.A(i, j)), std::bit_cast<std::uint64_t>(want))
+                ASSERT_EQ(bitCast<std::uint64_t>(ws.A(i, j)), bitCast<std::uint64_t>(want))
                     << i << "," << j << ": " << shortestText(want);
             }
     }

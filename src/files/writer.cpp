@@ -1,9 +1,9 @@
 #include "writer.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "loader.h"
+#include "platform_tochars.h"
 #include "replacefile.h"
 #include "texts.h"
 #include "workspace.h"
@@ -12,7 +12,7 @@ namespace lineer {
 
 std::string shortestText(double v) {
     char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    const auto r = toChars(buf, buf + sizeof buf, v);
     return std::string(buf, r.ptr);
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "numparse.h"
+#include "platform_tochars.h"
 
 namespace lineer {
 
@@ -22,7 +23,7 @@ struct Digits15 {
 
 Digits15 digits15(double mag) {
     char buf[40];
-    auto res = std::to_chars(buf, buf + sizeof buf, mag, std::chars_format::scientific, 14);
+    auto res = toChars(buf, buf + sizeof buf, mag, std::chars_format::scientific, 14);
     // Form: d.ddddddddddddddde[+-]XX[X]
     Digits15 r;
     r.d[0] = buf[0];
@@ -214,7 +215,7 @@ std::string formatFixed4(double v, std::string_view dec) {
 std::string formatRounded(double v, int decimals, std::string_view dec) {
     // Round on the exact binary value, ties to even.
     char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    auto res = toChars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
     double r = 0;
     r = decimalToDouble(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
     if (r == 0) return "0";
@@ -252,7 +253,7 @@ std::string formatRounded(double v, int decimals, std::string_view dec) {
 std::string formatSignificant(double v, int digits, std::string_view dec) {
     if (v == 0) return "0";
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
+    auto res = toChars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
     // Form: [-]d[.ddd]e[+-]XX[X]
     std::string_view t(buf, static_cast<std::size_t>(res.ptr - buf));
     std::string out;

@@ -4,12 +4,12 @@
 // the smallest normal double.
 
 #include <algorithm>
-#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
+#include "bitcast.h"
 #include "context.h"
 
 namespace lineer {
@@ -19,17 +19,17 @@ namespace detail {
 // std::frexp and std::ldexp without a library call where the numbers are
 // normal, which is nearly always (doubles are IEEE 754 binary64).
 inline double frexpNormal(double v, int& e) {
-    const auto bits = std::bit_cast<std::uint64_t>(v);
+    const auto bits = bitCast<std::uint64_t>(v);
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     if (biased == 0 || biased == 0x7FF) return std::frexp(v, &e);
     e = biased - 1022;
-    return std::bit_cast<double>((bits & ~(std::uint64_t(0x7FF) << 52)) | (std::uint64_t(1022) << 52));
+    return bitCast<double>((bits & ~(std::uint64_t(0x7FF) << 52)) | (std::uint64_t(1022) << 52));
 }
 
 // m × 2^e for m of magnitude in [0.5, 1), zero or not finite.
 inline double ldexpNormal(double m, int e) {
     // 2^e is a normal double and so is the product: exact.
-    if (e >= DBL_MIN_EXP && e < DBL_MAX_EXP) return m * std::bit_cast<double>(std::uint64_t(e + 1023) << 52);
+    if (e >= DBL_MIN_EXP && e < DBL_MAX_EXP) return m * bitCast<double>(std::uint64_t(e + 1023) << 52);
     return std::ldexp(m, e);
 }
 

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the numeric core and its tests for WebAssembly with Debian's
+# emscripten into build-web/ and runs the tests under node. GoogleTest is
+# built from Debian's sources with emscripten's compiler; {fmt} writes the
+# doubles where emscripten's libc++ has no floating-point std::to_chars. The
+# tests hold the whole transcripts, so passing them means the same output to
+# the last digit as the native builds.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/deps.sh" program web
+jobs="$(nproc)"
+build="$root/build-web"
+# emscripten's JavaScript optimiser finds its node modules (acorn) here.
+export NODE_PATH=/usr/share/nodejs
+args=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cmake" -DLINEER_CORE_ONLY=ON
+      -DLINEER_GTEST_SOURCE=/usr/src/googletest -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if command -v ccache >/dev/null; then args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache); fi
+
+step() { echo "== $1 ($(date +%T))"; }
+
+step "emscripten: configure"
+emcmake cmake -S "$root" -B "$build" "${args[@]}" >/dev/null
+step "emscripten: build core_tests"
+cmake --build "$build" -j"$jobs" --target core_tests
+step "core_tests under node"
+status=0
+(cd "$root/examples" && timeout -k 10 1200 node --no-experimental-fetch "$build/tests/core_tests.js" --gtest_brief=1) || status=1
+step "done, status $status"
+exit $status
