@@ -37,9 +37,9 @@ public:
     std::size_t lines = 0, bytes = 0;
     NoPicture surface;
 
-    void listAppend(std::string line) override {
+    void listAppend(ResultLine line) override {
         ++lines;
-        bytes += line.size();
+        bytes += line.text.size();
     }
     void listClear() override {}
     PictureSurface& picture() override { return surface; }
@@ -49,8 +49,8 @@ public:
 // Keeps every line, as the command line and the results list do.
 class VectorHost : public NullHost {
 public:
-    std::vector<std::string> kept;
-    void listAppend(std::string line) override { kept.push_back(std::move(line)); }
+    std::vector<ResultLine> kept;
+    void listAppend(ResultLine line) override { kept.push_back(std::move(line)); }
     void listClear() override { kept.clear(); }
 };
 

@@ -46,7 +46,7 @@ class CheckingHost : public Host {
 public:
     CheckingPicture surface;
 
-    void listAppend(std::string line) override { check(line); }
+    void listAppend(ResultLine line) override { check(line.text); }
     void listClear() override {}
     PictureSurface& picture() override { return surface; }
     void message(const std::string& text) override { check(text); }

@@ -96,7 +96,7 @@ class Recorder : public Host, public PictureSurface {
 public:
     std::vector<std::string> lines, messages, notes;
 
-    void listAppend(std::string line) override { lines.push_back(std::move(line)); }
+    void listAppend(ResultLine line) override { lines.push_back(std::move(line.text)); }
     void listClear() override { lines.clear(); }
     PictureSurface& picture() override { return *this; }
     void message(const std::string& text) override { messages.push_back(text); }

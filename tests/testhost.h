@@ -30,6 +30,7 @@ private:
 class TestHost : public Host {
 public:
     std::vector<std::string> lines;     // the results list
+    std::vector<ResultLine> results;    // the same lines with their kinds
     std::vector<std::size_t> explained; // which of `lines` are explained-steps lines
     std::vector<std::size_t> analysed;  // which of `lines` are analysis lines
     std::vector<std::string> messages;  // message box texts
@@ -51,17 +52,15 @@ public:
 
     RunRequest request() const { return {selected, {maxIter, w, steps, analysis}}; }
 
-    void listAppend(std::string line) override { lines.push_back(std::move(line)); }
-    void listExplain(std::string line) override {
-        explained.push_back(lines.size());
-        lines.push_back(std::move(line));
-    }
-    void listAnalysis(std::string line) override {
-        analysed.push_back(lines.size());
-        lines.push_back(std::move(line));
+    void listAppend(ResultLine line) override {
+        if (line.part == LinePart::Steps) explained.push_back(lines.size());
+        if (line.part == LinePart::Analysis) analysed.push_back(lines.size());
+        lines.push_back(line.text);
+        results.push_back(std::move(line));
     }
     void listClear() override {
         lines.clear();
+        results.clear();
         explained.clear();
         analysed.clear();
         ++listClears;

@@ -28,10 +28,9 @@ constexpr const char* kEpoch = "1765000000";
 // The results list of a run with each line's kind, and its picture.
 class HandoutHost : public Host {
 public:
-    std::vector<ui::ResultLine> lines;
+    std::vector<ResultLine> lines;
     ui::PictureCanvas canvas;
-    void listAppend(std::string line) override { lines.push_back({std::move(line), false}); }
-    void listRow(std::string line) override { lines.push_back({std::move(line), true}); }
+    void listAppend(ResultLine line) override { lines.push_back(std::move(line)); }
     void listClear() override { lines.clear(); }
     PictureSurface& picture() override { return canvas; }
     void message(const std::string&) override {}
@@ -59,9 +58,10 @@ std::unique_ptr<Run> runOn(const char* file, Option option, const char* w = "1",
 
 std::vector<QString> tableCells(const ui::Handout& h) {
     std::vector<QString> cells;
-    for (const ui::ResultLine& l : h.lines)
-        if (l.row)
-            for (const QString& c : ui::rowCells(l.text)) cells.push_back(c);
+    for (const ResultLine& l : h.lines)
+        if (exporting::numberTableRow(l))
+            for (std::size_t k = 0; k < l.cells.size(); ++k)
+                cells.push_back(QString::fromUtf8(l.cell(k).data(), static_cast<qsizetype>(l.cell(k).size())));
     return cells;
 }
 
@@ -95,7 +95,7 @@ TEST(PrintedPages, KeepEveryNumberWholeWithinThePageCountsExpected) {
 
         // Every token printed is a token of the list, and none is lost.
         std::multiset<QString> listed;
-        for (const ui::ResultLine& l : run->handout.lines)
+        for (const ResultLine& l : run->handout.lines)
             for (const QString& t : QString::fromStdString(l.text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
                 listed.insert(t);
         std::multiset<QString> printed;
@@ -112,7 +112,7 @@ TEST(PrintedPages, KeepEveryNumberWholeWithinThePageCountsExpected) {
 
 TEST(PrintedPages, WrapLongTextAtSpacesWithAnIndent) {
     ui::Handout h;
-    h.lines = {{"bir iki üç dört beş altı yedi", false}, {"sekiz", false}};
+    h.lines = {ResultLine("bir iki üç dört beş altı yedi"), ResultLine("sekiz")};
     const std::vector<ui::Page> pages = ui::layoutPages(h, 12, 10, 0);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].lines, (std::vector<QString>{QStringLiteral("bir iki üç"), QStringLiteral("    dört beş"),
@@ -220,7 +220,7 @@ TEST(Export, LatexCompilesWithPdflatexAndGivesBackTheNumbers) {
         std::vector<QString> cells, roots, listedRoots;
         latexNumbers(QString::fromUtf8(test::slurpFile(str(tex))), cells, roots);
         EXPECT_EQ(cells, tableCells(run->handout));
-        for (const ui::ResultLine& l : run->handout.lines)
+        for (const ResultLine& l : run->handout.lines)
             if (QString::fromStdString(l.text).startsWith(QStringLiteral(" x("))) listedRoots.push_back(QString::fromStdString(l.text));
         EXPECT_EQ(roots, listedRoots);
     }

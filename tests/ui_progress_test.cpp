@@ -252,7 +252,7 @@ public:
     ui::PictureCanvas canvas;
     std::string limit, factor;
     std::int64_t stopAt = 0;
-    void listAppend(std::string) override {}
+    void listAppend(ResultLine) override {}
     void listClear() override {}
     PictureSurface& picture() override { return canvas; }
     void message(const std::string&) override {}

@@ -419,7 +419,7 @@ TEST_F(WindowBehaviour, FileListShowsTextFilesAndLoadsByMouseAndKeyboard) {
     clickFile("a.txt");
     EXPECT_EQ(lines(), (std::vector<std::string>{"Katsayılar matrisi", " ", "5.0000   6.0000   "}));
     // The same file again is a whole new load.
-    w->listAppend("eski");
+    w->listAppend(ResultLine("eski"));
     clickFile("a.txt");
     EXPECT_EQ(lines(), (std::vector<std::string>{"Katsayılar matrisi", " ", "5.0000   6.0000   "}));
 

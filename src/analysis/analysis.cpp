@@ -18,10 +18,12 @@ namespace {
 std::string fig3(const Context& ctx, double v) { return formatSignificant(v, 3, ctx.decimal); }
 std::string fig4(const Context& ctx, double v) { return formatSignificant(v, 4, ctx.decimal); }
 
-// An explanation after it starts a group of its own.
-void line(Context& ctx, std::string text) {
-    ctx.explaining = false;
-    ctx.host.listAnalysis(std::move(text));
+// One line of the analysis.
+void line(Context& ctx, std::string text) { ctx.list(LinePart::Analysis, LineKind::Text, std::move(text)); }
+// The " " and the heading that set the analysis apart.
+void start(Context& ctx, PlainText heading) {
+    ctx.list(LinePart::Analysis, LineKind::Blank, " ");
+    ctx.list(LinePart::Analysis, LineKind::Heading, std::string(text(heading)));
 }
 
 // "2, 5, 7", the first twenty rows and "…" after them.
@@ -110,8 +112,7 @@ void appendDirect(Context& ctx, Direct kind, const Workspace& loaded) {
     const int m = loaded.m;
     if (n < 1 || m < n) return;
     const Matrix& A = loaded.A;
-    line(ctx, " ");
-    line(ctx, std::string(text(Text::AccuracyHeading)));
+    start(ctx, Text::AccuracyHeading);
     std::optional<Residual> r;
     std::optional<double> backward;
     std::optional<PlainText> unstableText = PlainText(Text::UnstableSolver);
@@ -212,8 +213,7 @@ void IterationAnalysis::beforeSweeps(Context& ctx) {
     if (n < 1) return;
     const double w = kind_ == Iteration::Sor || kind_ == Iteration::SorTextbook ? boxW(ctx) : 1;
     w_ = w;
-    line(ctx, " ");
-    line(ctx, std::string(text(Text::ConvergenceHeading)));
+    start(ctx, Text::ConvergenceHeading);
     const Dominance d = dominance(A, n);
     if (d.notStrict.empty())
         line(ctx, std::string(text(Text::DominanceStrict)));

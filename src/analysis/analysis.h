@@ -5,7 +5,7 @@
 // relaxation factor). Every figure is computed from the matrix as loaded,
 // never from what the method left in the workspace, and written with 3 or
 // 4 significant digits, so that it does not depend on the last bits.
-// The lines go through Host::listAnalysis; nothing here stops the run.
+// Its lines are of the analysis part; nothing here stops the run.
 
 #include <cstdint>
 

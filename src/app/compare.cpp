@@ -30,7 +30,7 @@ public:
     double lastChange = 0;
     bool stopped = false;
 
-    void listAppend(std::string) override {}
+    void listAppend(ResultLine) override {}
     void listClear() override {}
     PictureSurface& picture() override { return picture_; }
     void message(const std::string& text) override {
@@ -121,10 +121,13 @@ std::string padded(std::string s, std::size_t to) {
 
 void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& params) {
     const int n = loaded.n;
-    ctx.append(" ");
-    ctx.append(Text::CompareHeading);
+    const auto say = [&](LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
+        ctx.list(LinePart::Comparison, kind, std::move(line), std::move(cells));
+    };
+    say(LineKind::Blank, " ");
+    say(LineKind::Heading, std::string(text(Text::CompareHeading)));
     if (n < 1 || loaded.m != n + 1) {
-        ctx.append(Text::CompareNeedsSystem);
+        say(LineKind::Text, std::string(text(Text::CompareNeedsSystem)));
         return;
     }
     const bool tridiagonal = analysis::offTridiagonal(loaded.A, n) == 0;
@@ -175,18 +178,23 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
     std::vector<std::size_t> widths(cells[0].size(), 0);
     for (const auto& c : cells)
         for (std::size_t k = 0; k < c.size(); ++k) widths[k] = std::max(widths[k], width(c[k]));
-    ctx.append(" ");
+    say(LineKind::Blank, " ");
     for (const auto& c : cells) {
         std::string s;
-        for (std::size_t k = 0; k < c.size(); ++k) s += k + 1 < c.size() ? padded(c[k], widths[k] + 3) : c[k];
-        ctx.append(std::move(s));
+        std::vector<CellSpan> spans;
+        for (std::size_t k = 0; k < c.size(); ++k) {
+            const auto begin = static_cast<std::uint32_t>(s.size());
+            spans.push_back({begin, begin + static_cast<std::uint32_t>(c[k].size())});
+            s += k + 1 < c.size() ? padded(c[k], widths[k] + 3) : c[k];
+        }
+        say(&c == &cells.front() ? LineKind::TableHead : LineKind::TableRow, std::move(s), std::move(spans));
     }
-    ctx.append(" ");
+    say(LineKind::Blank, " ");
     if (reference)
-        ctx.append(format(Text::CompareReference, reference->name));
+        say(LineKind::Text, format(Text::CompareReference, reference->name));
     else
-        ctx.append(Text::CompareNoReference);
-    if (!tridiagonal) ctx.append(Text::CompareThomasSkipped);
+        say(LineKind::Text, std::string(text(Text::CompareNoReference)));
+    if (!tridiagonal) say(LineKind::Text, std::string(text(Text::CompareThomasSkipped)));
 }
 
 }  // namespace lineer

@@ -21,7 +21,7 @@ bool Session::loadFile(const std::string& path) {
         return false;
     }
     host_.listClear();
-    ctx_.append(Text::CoefficientsHeading);
+    ctx_.heading(Text::CoefficientsHeading);
     Listele(ctx_, ws_.m, ws_.n, ws_.A);
     asLoaded_ = ws_;
     loaded_ = true;

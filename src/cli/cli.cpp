@@ -147,16 +147,16 @@ public:
     bool inIteration = false;  // an iteration has begun: it ends the run itself
     // The lines with their kinds, kept for the pages and the export.
     bool keep = false;
-    std::vector<ui::ResultLine> kept;
+    std::vector<ResultLine> kept;
 
-    void listAppend(std::string line) override { add(std::move(line), false); }
-    void listRow(std::string line) override { add(std::move(line), true); }
-    // An explanation never ends the run: an iteration writes its table row
-    // before it asks whether to go on.
-    void listExplain(std::string line) override {
+    void listAppend(ResultLine line) override {
         holdOutput();
-        out.line(line);
-        if (keep) kept.push_back({std::move(line), false});
+        // An explanation or an analysis line never ends the run: an
+        // iteration writes its table row before it asks whether to go on.
+        const bool explains = line.part == LinePart::Steps || line.part == LinePart::Analysis;
+        if (!explains && !inIteration && stopRequested()) throw Interrupted();
+        out.line(line.text);
+        if (keep) kept.push_back(std::move(line));
     }
     void listClear() override {
         out.discard();
@@ -174,14 +174,6 @@ public:
     bool keepIterating(std::int64_t, double) override {
         inIteration = true;
         return !stopRequested();
-    }
-
-private:
-    void add(std::string line, bool row) {
-        holdOutput();
-        if (!inIteration && stopRequested()) throw Interrupted();
-        out.line(line);
-        if (keep) kept.push_back({std::move(line), row});
     }
 };
 
@@ -267,7 +259,7 @@ int run(const std::vector<std::string>& args) {
             if (r < 0 || pdf.empty()) return usage(format(Text::CliOutputNeedsName, "--pdf"));
         } else if ((r = value("--export", exported)) != 0) {
             if (r < 0 || exported.empty()) return usage(format(Text::CliOutputNeedsName, "--export"));
-            if (ui::exportKind(QString::fromStdString(exported)) == ui::ExportKind::None)
+            if (exporting::exportKind(exported) == exporting::ExportKind::None)
                 return usage(text(Text::ExportUnknownType));
         } else if (a == "--export-body") {
             exportBody = true;
@@ -342,7 +334,7 @@ int run(const std::vector<std::string>& args) {
         h.decimal = session.context().decimal;
         if (!pdf.empty() && !writeDocument(pdf, ui::handoutPdf(h))) return 2;
         if (!exported.empty() &&
-            !writeDocument(exported, ui::exportDocument(h, ui::exportKind(QString::fromStdString(exported)), exportBody)))
+            !writeDocument(exported, ui::exportDocument(h, exporting::exportKind(exported), exportBody)))
             return 2;
         if (stopRequested()) return 1;
     }

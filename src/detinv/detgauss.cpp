@@ -35,8 +35,8 @@ void Module_DetGauss(Context& ctx) {
         if (ctx.params.steps) explained.finish();
     }
 
-    ctx.append(" ");
-    ctx.append(Text::UpperTriangularHeading);
+    ctx.blank();
+    ctx.heading(Text::UpperTriangularHeading);
     Listele(ctx, m, n, A);
 
     if (ctx.params.steps) steps::diagonalProduct(ctx, A, n);
@@ -50,7 +50,7 @@ void Module_DetGauss(Context& ctx) {
     for (int k = 1; k <= n; ++k) product = product * Scaled(A(k, k));
     const double d = product.value();
     requireFinite(d);
-    ctx.append(" ");
+    ctx.blank();
     ctx.append(format(Text::DeterminantLine, formatRounded(d, 4, ctx.decimal)));
 }
 

@@ -45,8 +45,8 @@ void Module_InvScrobanski(Context& ctx) {
             if (ctx.params.steps) {
                 // Each step set apart, under its number, with what the
                 // formulas below name as the step finds it.
-                ctx.explain(" ");
-                ctx.explain(format(Text::StepBorderingStep, intText(k), intText(e)));
+                ctx.explain(LineKind::Blank, " ");
+                ctx.explain(LineKind::Heading, format(Text::StepBorderingStep, intText(k), intText(e)));
                 ctx.explain(format(Text::StepBlockDefined, intText(k)));
                 ctx.explain(format(Text::StepBorderRowDefined, intText(e), intText(k),
                                    steps::Line(ctx).vec(steps::rowOf(A, e), 1, k).text()));
@@ -108,8 +108,8 @@ void Module_InvScrobanski(Context& ctx) {
         }
     }
 
-    ctx.append(" ");
-    ctx.append(Text::InverseHeading);
+    ctx.blank();
+    ctx.heading(Text::InverseHeading);
     Listele(ctx, m, n, A);
 }
 

@@ -33,8 +33,8 @@ bool lesGauss(Context& ctx) {
         if (ctx.params.steps) explained.finish();
     }
 
-    ctx.append(" ");
-    ctx.append(Text::UpperTriangularHeading);
+    ctx.blank();
+    ctx.heading(Text::UpperTriangularHeading);
     Listele(ctx, m, n, A);
 
     // Back-solving divides by A(n, n), which elimination never tests; with
@@ -55,7 +55,7 @@ bool lesGauss(Context& ctx) {
                            A(k, k), x(k));
     }
 
-    ctx.append(" ");
+    ctx.blank();
     appendRootsBlock(ctx, Text::RootsHeading);
     return true;
 }

@@ -73,11 +73,11 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
         return;
     }
 
-    ctx.append(" ");
-    ctx.append(Text::LowerFactorHeading);
+    ctx.blank();
+    ctx.heading(Text::LowerFactorHeading);
     Listele(ctx, n, n, *L);
-    ctx.append(" ");
-    ctx.append(Text::UpperFactorHeading);
+    ctx.blank();
+    ctx.heading(Text::UpperFactorHeading);
     Listele(ctx, n, n, *U);
 
     // Without equations there is nothing to substitute (the first step
@@ -108,7 +108,7 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
         if (ctx.params.steps && !each) steps::vector(ctx, "x", entries(x.v), 1, n);
     }
 
-    ctx.append(" ");
+    ctx.blank();
     appendRootsBlock(ctx, Text::SortedRootsHeading);
 }
 

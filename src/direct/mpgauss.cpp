@@ -46,8 +46,8 @@ void Module_LesMPGauss(Context& ctx) {
         }
     }
 
-    ctx.append(" ");
-    ctx.append(Text::PivotedHeading);
+    ctx.blank();
+    ctx.heading(Text::PivotedHeading);
     Listele(ctx, m, n, A);
 
     // After an early end the root vector holds nothing of this run.
@@ -68,7 +68,7 @@ void Module_LesMPGauss(Context& ctx) {
                 if (ctx.params.steps && i != j) steps::rootExchange(ctx, i, j);
             }
 
-    ctx.append(" ");
+    ctx.blank();
     appendRootsBlock(ctx, Text::SortedRootsHeading);
 }
 

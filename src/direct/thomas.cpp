@@ -41,27 +41,34 @@ void Module_LesThomas(Context& ctx) {
         requireFinite(c(i));
         requireFinite(d(i));
     }
-    ctx.append(" ");
-    ctx.append(Text::ThomasTableHeading);
-    ctx.append(" ");
+    ctx.blank();
+    ctx.heading(Text::ThomasTableHeading);
+    ctx.blank();
     for (int i = 1; i <= n; ++i) {
         std::string line;
-        if (a(i) == 0) {
-            line += " 0.0000   ";
-        } else {
-            appendFixed4(line, a(i), ctx.decimal);
+        std::vector<CellSpan> cells;
+        cells.reserve(4);
+        const auto number = [&](double v) {
+            const auto begin = static_cast<std::uint32_t>(line.size());
+            appendFixed4(line, v, ctx.decimal);
+            cells.push_back({begin, static_cast<std::uint32_t>(line.size())});
+        };
+        // An exact zero in a band is "0.0000" with a period, moved right.
+        const auto band = [&](double v, std::string_view zeroIndent) {
+            if (v == 0) {
+                line += zeroIndent;
+                appendCell(line, cells, "0.0000");
+            } else {
+                number(v);
+            }
             line += "   ";
-        }
-        appendFixed4(line, b(i), ctx.decimal);
+        };
+        band(a(i), " ");
+        number(b(i));
         line += "   ";
-        if (c(i) == 0) {
-            line += "  0.0000   ";
-        } else {
-            appendFixed4(line, c(i), ctx.decimal);
-            line += "   ";
-        }
-        appendFixed4(line, d(i), ctx.decimal);
-        ctx.appendRow(std::move(line));
+        band(c(i), "  ");
+        number(d(i));
+        ctx.appendRow(LineKind::TableRow, std::move(line), std::move(cells));
     }
 
     // A beta or gamma that is not finite would be absorbed by a later step
@@ -86,7 +93,7 @@ void Module_LesThomas(Context& ctx) {
             steps::thomasRow(ctx, i, beta, gamma);
             return;
         }
-        if (i == 1) ctx.explain(std::string(text(Text::StepThomasSweep)));
+        if (i == 1) ctx.explain(LineKind::Heading, std::string(text(Text::StepThomasSweep)));
         steps::thomasFormula(ctx, "\u03b2", "b", "c", i, b(i), a(i), beforeBeta, betaBefore, beta);
         steps::thomasFormula(ctx, "\u03b3", "d", "\u03b3", i, d(i), a(i), beforeGamma, betaBefore, gamma);
     };
@@ -151,7 +158,7 @@ void Module_LesThomas(Context& ctx) {
         }
     }
 
-    ctx.append(" ");
+    ctx.blank();
     if (fault == Fault::Overflow) throw NumberOverflow();
     if (fault == Fault::Underflow) throw NumberUnderflow();
     appendRootsBlock(ctx, Text::RootsHeading);

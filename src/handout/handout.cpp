@@ -25,18 +25,4 @@ QString handoutHeading(const QString& path, const QString& method) {
     return method.isEmpty() ? name : uiFormat(Text::PrintHeading, name, method);
 }
 
-std::vector<QString> rowCells(const std::string& row) {
-    std::vector<QString> cells;
-    const QStringList parts = QString::fromStdString(row).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    cells.reserve(static_cast<std::size_t>(parts.size()));
-    for (const QString& p : parts) cells.push_back(p);
-    return cells;
-}
-
-TableSpan tableAt(const std::vector<ResultLine>& lines, std::size_t first) {
-    std::size_t end = first;
-    while (end < lines.size() && lines[end].row) ++end;
-    return {first, end};
-}
-
 }  // namespace lineer::ui

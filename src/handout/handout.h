@@ -9,13 +9,9 @@
 #include <vector>
 
 #include "picturerecord.h"
+#include "resultline.h"
 
 namespace lineer::ui {
-
-struct ResultLine {
-    std::string text;
-    bool row = false;  // a row of a table of numbers: cells separated by spaces
-};
 
 struct Handout {
     std::vector<ResultLine> lines;
@@ -35,15 +31,5 @@ QString handoutDate();
 // "FILE — METHOD", the file alone before a method has run, the window's
 // caption before a file is loaded. `path` may be a full path.
 QString handoutHeading(const QString& path, const QString& method);
-
-// The cells of a table row.
-std::vector<QString> rowCells(const std::string& row);
-
-// Consecutive table rows form one table: [first, end) of `lines`.
-struct TableSpan {
-    std::size_t first, end;
-};
-// The table that starts at `first`, which must be a row.
-TableSpan tableAt(const std::vector<ResultLine>& lines, std::size_t first);
 
 }  // namespace lineer::ui

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document.h"
 #include "uitext.h"
 
 namespace lineer::ui {
@@ -84,12 +85,15 @@ QString cellRow(const std::vector<std::vector<QString>>& cells, std::size_t r, s
 // A table: one printed row per row when it fits the width, otherwise in
 // blocks of whole columns, each under its heading, repeated when the
 // block goes on on the next page.
-void layoutTable(PageWriter& out, const std::vector<ResultLine>& lines, TableSpan span, int columns) {
+void layoutTable(PageWriter& out, const std::vector<ResultLine>& lines, exporting::TableSpan span, int columns) {
     std::vector<std::vector<QString>> cells;
     std::vector<int> widths;
     for (std::size_t i = span.first; i < span.end; ++i) {
-        cells.push_back(rowCells(lines[i].text));
-        const std::vector<QString>& row = cells.back();
+        std::vector<QString>& row = cells.emplace_back();
+        for (std::size_t k = 0; k < lines[i].cells.size(); ++k) {
+            const std::string_view c = lines[i].cell(k);
+            row.push_back(QString::fromUtf8(c.data(), static_cast<qsizetype>(c.size())));
+        }
         if (widths.size() < row.size()) widths.resize(row.size(), 0);
         for (std::size_t j = 0; j < row.size(); ++j) widths[j] = std::max(widths[j], static_cast<int>(row[j].size()));
     }
@@ -170,8 +174,8 @@ std::vector<Page> layoutPages(const Handout& h, int columns, int perPage, int pi
     PageWriter out(perPage, pages);
     columns = std::max(columns, kIndent + 1);
     for (std::size_t i = 0; i < h.lines.size();) {
-        if (h.lines[i].row) {
-            const TableSpan span = tableAt(h.lines, i);
+        if (exporting::numberTableRow(h.lines[i])) {
+            const exporting::TableSpan span = exporting::tableAt(h.lines, i);
             layoutTable(out, h.lines, span, columns);
             i = span.end;
         } else {

@@ -17,10 +17,10 @@ void appendIterationReport(Context& ctx, std::int64_t k, double e) {
     std::string count = format(Text::IterationCountLine, intText(k));
     std::string error = format(Text::MaxErrorLine, formatRounded(e, 6, ctx.decimal));
 
-    ctx.append(" ");
+    ctx.blank();
     ctx.append(std::move(count));
     appendRootsBlock(ctx, Text::RootsHeading);
-    ctx.append(" ");
+    ctx.blank();
     ctx.append(std::move(error));
 }
 

@@ -7,8 +7,11 @@
 
 namespace lineer {
 
-void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, const std::string& dec) {
+void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, const std::string& dec,
+                   std::vector<CellSpan>* cells) {
     if (cols <= 0) return;
+    if (cells) cells->reserve(cells->size() + static_cast<std::size_t>(cols));
+    const auto at = [&](const char* q) { return static_cast<std::uint32_t>(q - line.data()); };
     const double* row = matrix.a[i];
     // Room for every cell taking the fast path; a cell that needs the exact
     // conversion makes room for itself.
@@ -20,6 +23,7 @@ void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, con
         const double v = row[j];
         if (v == 0) {
             std::memcpy(p, kZeroText, 12);
+            if (cells) cells->push_back({at(p) + 1, at(p) + 3});
             p += 12;
             continue;
         }
@@ -34,6 +38,7 @@ void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, con
             std::memcpy(p, exact.data(), exact.size());
             e = p + exact.size();
         }
+        if (cells) cells->push_back({at(p), at(e)});
         std::memcpy(e, "   ", 3);
         p = e + 3;
     }
@@ -43,28 +48,31 @@ void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, con
 void Listele(Context& ctx, int cols, int rows, const Matrix& matrix) {
     for (int i = 1; i <= rows; ++i)
         for (int j = 1; j <= cols; ++j) requireFinite(matrix.a[i][j]);
-    ctx.append(" ");
+    ctx.blank();
     // Each row is formatted into one reused buffer and handed over as a
     // string of exactly its length.
     std::string scratch;
     for (int i = 1; i <= rows; ++i) {
         scratch.clear();
-        appendRowText(scratch, matrix, i, cols, ctx.decimal);
-        ctx.appendRow(std::string(scratch));
+        std::vector<CellSpan> cells;
+        appendRowText(scratch, matrix, i, cols, ctx.decimal, &cells);
+        ctx.appendRow(LineKind::MatrixRow, std::string(scratch), std::move(cells));
     }
 }
 
 void appendRootsBlock(Context& ctx, PlainText heading) {
     const int n = ctx.ws.n;
     for (int i = 1; i <= n; ++i) requireFinite(ctx.ws.x(i));
-    ctx.append(heading);
-    ctx.append(" ");
+    ctx.heading(heading);
+    ctx.blank();
     for (int i = 1; i <= n; ++i) {
         std::string line = " x(";
         appendInt(line, i);
         line.append(") = ");
+        const auto value = static_cast<std::uint32_t>(line.size());
         appendFixed4(line, ctx.ws.x(i), ctx.decimal);
-        ctx.append(std::move(line));
+        const auto end = static_cast<std::uint32_t>(line.size());
+        ctx.list(ResultLine::root(i, std::move(line), {value, end}));
     }
 }
 

@@ -3,6 +3,7 @@
 // into the results list.
 
 #include <string>
+#include <vector>
 
 #include "context.h"
 #include "texts.h"
@@ -17,8 +18,10 @@ inline constexpr const char* kZeroText = " 0.         ";
 // is not finite.
 void Listele(Context& ctx, int cols, int rows, const Matrix& matrix);
 
-// One listing line for row i.
-void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, const std::string& dec);
+// One listing line for row i, added to `line`; where each cell stands goes
+// to `cells` when given ("0." for an exact zero).
+void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, const std::string& dec,
+                   std::vector<CellSpan>* cells = nullptr);
 
 // Appends the roots block: the heading, " ", and " x(i) = value" for
 // i = 1..n of the workspace's root vector. Throws NumberOverflow before

@@ -23,10 +23,10 @@ std::size_t width(std::string_view s) {
 
 // Right-aligned in `to` characters, and never closer than two spaces to the
 // cell before it.
-void padLeft(std::string& out, std::string_view cell, std::size_t to) {
+void padLeft(std::string& out, std::vector<CellSpan>& cells, std::string_view cell, std::size_t to) {
     out.append("  ");
     for (std::size_t w = width(cell) + 2; w < to; ++w) out.push_back(' ');
-    out.append(cell);
+    appendCell(out, cells, cell);
 }
 
 }  // namespace
@@ -168,7 +168,7 @@ void value(Context& ctx, std::string_view label, double v) {
 }
 
 void thomasRow(Context& ctx, int i, double beta, double gamma) {
-    if (i == 1) ctx.explain(std::string(text(Text::StepThomasSweep)));
+    if (i == 1) ctx.explain(LineKind::Heading, std::string(text(Text::StepThomasSweep)));
     Line l(ctx);
     l << "\u03b2(" << i << ") = ";
     l.num(beta) << "   \u03b3(" << i << ") = ";
@@ -197,14 +197,20 @@ void block(Context& ctx, const Matrix& M, int size) {
         bool finite = true;
         for (int j = 1; j <= size; ++j) finite = finite && std::isfinite(M(i, j));
         std::string line;
+        std::vector<CellSpan> cells;
         if (finite) {
-            appendRowText(line, M, i, size, ctx.decimal);
+            appendRowText(line, M, i, size, ctx.decimal, &cells);
         } else {
-            Line cells(ctx);
-            for (int j = 1; j <= size; ++j) cells.num(M(i, j)) << "   ";
-            line = std::move(cells.text());
+            Line l(ctx);
+            for (int j = 1; j <= size; ++j) {
+                const auto begin = static_cast<std::uint32_t>(l.text().size());
+                l.num(M(i, j));
+                cells.push_back({begin, static_cast<std::uint32_t>(l.text().size())});
+                l << "   ";
+            }
+            line = std::move(l.text());
         }
-        ctx.explain(std::move(line));
+        ctx.explain(LineKind::MatrixRow, std::move(line), std::move(cells));
     }
 }
 
@@ -241,22 +247,21 @@ std::string name(std::string_view symbol, int i, int j) {
 void IterationTable::write(std::int64_t k, const double* x, double e) {
     const int n = ctx_.ws.n;
     std::string line, cell;
+    std::vector<CellSpan> cells;
+    cells.reserve(static_cast<std::size_t>(n) + 2);
     appendInt(cell, k);
-    padLeft(line, cell, 6);
+    padLeft(line, cells, cell, 6);
     for (int i = 1; i <= n; ++i) {
         cell.clear();
         if (std::isfinite(x[i]))
             appendFixed4(cell, x[i], ctx_.decimal);
         else
             cell = text(Text::StepOverflow);
-        padLeft(line, cell, kCell);
+        padLeft(line, cells, cell, kCell);
     }
     line.append("   ");
-    if (std::isfinite(e))
-        line.append(formatRounded(e, 6, ctx_.decimal));
-    else
-        line.append(text(Text::StepOverflow));
-    ctx_.explain(std::move(line));
+    appendCell(line, cells, std::isfinite(e) ? formatRounded(e, 6, ctx_.decimal) : std::string(text(Text::StepOverflow)));
+    ctx_.explain(LineKind::TableRow, std::move(line), std::move(cells));
 }
 
 void IterationTable::sweep(std::int64_t k, const double* x, double e) {
@@ -264,11 +269,12 @@ void IterationTable::sweep(std::int64_t k, const double* x, double e) {
     last_ = k;
     if (k == 1) {
         std::string head;
-        padLeft(head, text(Text::StepTableSweep), 6);
-        for (int i = 1; i <= n; ++i) padLeft(head, name("x", i), kCell);
+        std::vector<CellSpan> cells;
+        padLeft(head, cells, text(Text::StepTableSweep), 6);
+        for (int i = 1; i <= n; ++i) padLeft(head, cells, name("x", i), kCell);
         head.append("   ");
-        head.append(text(Text::StepTableMaxChange));
-        ctx_.explain(std::move(head));
+        appendCell(head, cells, text(Text::StepTableMaxChange));
+        ctx_.explain(LineKind::TableHead, std::move(head), std::move(cells));
     }
     if (k <= kHead) {
         write(k, x, e);

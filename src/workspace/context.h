@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host.h"
 #include "texts.h"
@@ -50,28 +52,37 @@ struct Context {
     // raised this count stopped short of its result.
     int stops = 0;
 
-    void append(std::string line) {
-        explaining = false;
+    // Every line reaches the host here. A line that is not an explanation
+    // ends a group of explanations.
+    void list(ResultLine line) {
+        if (line.part != LinePart::Steps) explaining = false;
         host.listAppend(std::move(line));
     }
-    // A results-list line with the catalogue's text.
+    void list(LinePart part, LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
+        list(ResultLine(kind, part, std::move(line), std::move(cells)));
+    }
+    // A line of the method's own.
+    void append(std::string line) { list(LinePart::Method, LineKind::Text, std::move(line)); }
+    // A line with the catalogue's text.
     void append(PlainText key) { append(std::string(text(key))); }
+    void blank() { list(LinePart::Method, LineKind::Blank, " "); }
+    void heading(PlainText key) { list(LinePart::Method, LineKind::Heading, std::string(text(key))); }
+    // A row of a matrix or of a table, with its cells.
+    void appendRow(LineKind kind, std::string line, std::vector<CellSpan> cells) {
+        list(LinePart::Method, kind, std::move(line), std::move(cells));
+    }
     // An explained-steps line. The first of a group is set apart from the
     // lines above it (a matrix's rows, most often) by " " and a heading.
-    void explain(std::string line) {
+    void explain(std::string line) { explain(LineKind::Text, std::move(line)); }
+    void explain(LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
         if (!explaining) {
             explaining = true;
-            host.listExplain(" ");
-            host.listExplain(std::string(text(Text::StepsHeading)));
+            host.listAppend(ResultLine(LineKind::Blank, LinePart::Steps, " "));
+            host.listAppend(ResultLine(LineKind::Heading, LinePart::Steps, std::string(text(Text::StepsHeading))));
         }
-        host.listExplain(std::move(line));
+        list(LinePart::Steps, kind, std::move(line), std::move(cells));
     }
     bool explaining = false;  // the last line was an explanation
-    // A row of a table of numbers.
-    void appendRow(std::string line) {
-        explaining = false;
-        host.listRow(std::move(line));
-    }
     // A message box with the catalogue's text.
     void message(PlainText key) {
         ++stops;

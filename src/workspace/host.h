@@ -4,7 +4,8 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
+
+#include "resultline.h"
 
 namespace lineer {
 
@@ -47,20 +48,12 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    // Results list (List1).
-    virtual void listAppend(std::string line) = 0;
+    // Results list (List1): appends one line, which says what it is and
+    // which part of the run wrote it. Saved and copied, every line is its
+    // text; a host that lays the list out (the pages, the export) or shows
+    // the parts apart reads the kind.
+    virtual void listAppend(ResultLine line) = 0;
     virtual void listClear() = 0;
-    // An explained-steps line. It is a results-list line like any other
-    // (saved, printed, copied alike); a host that must tell the two apart,
-    // as the tests do, overrides this.
-    virtual void listExplain(std::string line) { listAppend(std::move(line)); }
-    // A row of a table of numbers (a matrix listing, Thomas's table): cells
-    // of number text separated by spaces. Shown as any line; a host that
-    // lays the list out on pages keeps the cells whole.
-    virtual void listRow(std::string line) { listAppend(std::move(line)); }
-    // An analysis line (how far to trust a result, why an iteration
-    // converges): an explanation line too, unless the host tells them apart.
-    virtual void listAnalysis(std::string line) { listExplain(std::move(line)); }
 
     // Picture box (Picture1).
     virtual PictureSurface& picture() = 0;

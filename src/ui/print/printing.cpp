@@ -14,7 +14,7 @@ Handout handoutOf(const ResultsModel& results, const QString& heading, const Pic
                   std::string decimal) {
     Handout h;
     h.lines.reserve(results.lineCount());
-    for (std::size_t i = 0; i < results.lineCount(); ++i) h.lines.push_back({results.line(i), results.isRow(i)});
+    for (std::size_t i = 0; i < results.lineCount(); ++i) h.lines.push_back(results.at(i));
     h.heading = heading;
     h.date = handoutDate();
     h.picture = picture;

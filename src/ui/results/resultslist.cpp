@@ -42,15 +42,8 @@ void ResultsModel::setFont(const QFont& font) {
     if (shown_ > 0) emit dataChanged(index(0), index(static_cast<int>(shown_) - 1), {Qt::SizeHintRole});
 }
 
-void ResultsModel::append(std::string line) {
+void ResultsModel::append(ResultLine line) {
     lines_.push_back(std::move(line));
-    rows_.push_back(false);
-    if (lines_.size() - shown_ >= kBatch) flush();
-}
-
-void ResultsModel::appendRow(std::string line) {
-    lines_.push_back(std::move(line));
-    rows_.push_back(true);
     if (lines_.size() - shown_ >= kBatch) flush();
 }
 
@@ -68,8 +61,6 @@ void ResultsModel::clear() {
     beginResetModel();
     lines_.clear();
     lines_.shrink_to_fit();
-    rows_.clear();
-    rows_.shrink_to_fit();
     shown_ = 0;
     endResetModel();
     measure(0);
@@ -78,7 +69,7 @@ void ResultsModel::clear() {
 void ResultsModel::measure(std::size_t from) {
     if (from == 0) widest_ = widestChars_ = 0;
     for (std::size_t i = from; i < lines_.size(); ++i) {
-        const std::size_t c = charCount(lines_[i]);
+        const std::size_t c = charCount(lines_[i].text);
         if (c > widestChars_) {
             widestChars_ = c;
             widest_ = i;
@@ -87,7 +78,7 @@ void ResultsModel::measure(std::size_t from) {
     const QFontMetrics fm(font_);
     // Only the widest line is measured; with a fixed-pitch font its width
     // is the list's width.
-    const int w = lines_.empty() ? 0 : fm.horizontalAdvance(QString::fromStdString(lines_[widest_]));
+    const int w = lines_.empty() ? 0 : fm.horizontalAdvance(QString::fromStdString(lines_[widest_].text));
     rowSize_ = QSize(w + 2 * fm.averageCharWidth(), fm.height() + 1);
 }
 
@@ -99,7 +90,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= shown_) return {};
     switch (role) {
         case Qt::DisplayRole: {
-            QString shown = QString::fromStdString(lines_[static_cast<std::size_t>(index.row())]);
+            QString shown = QString::fromStdString(lines_[static_cast<std::size_t>(index.row())].text);
             // A glyph from another font would stand out at another size.
             if (!arrowInFont_) shown.replace(QChar(0x2190), QStringLiteral("<-"));
             return shown;
@@ -112,10 +103,10 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
 QString ResultsModel::allText() const {
     std::string all;
     std::size_t total = 0;
-    for (const auto& l : lines_) total += l.size() + 1;
+    for (const auto& l : lines_) total += l.text.size() + 1;
     all.reserve(total);
     for (const auto& l : lines_) {
-        all += l;
+        all += l.text;
         all += '\n';
     }
     return QString::fromStdString(all);

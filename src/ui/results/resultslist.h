@@ -1,6 +1,6 @@
 #pragma once
-// The results list: a model that keeps the lines as UTF-8 and takes them in
-// batches, and the list view that shows them in a monospace font.
+// The results list: a model that keeps the lines with their kinds and takes
+// them in batches, and the list view that shows them in a monospace font.
 
 #include <QAbstractListModel>
 #include <QFont>
@@ -9,6 +9,8 @@
 
 #include <string>
 #include <vector>
+
+#include "resultline.h"
 
 namespace lineer::ui {
 
@@ -24,19 +26,18 @@ public:
     void setFont(const QFont& font);
 
     // Appends a line; it reaches the view at the next flush, or when a
-    // batch is full.
-    void append(std::string line);
-    // Appends a row of a table of numbers; shown as any line.
-    void appendRow(std::string line);
+    // batch is full. Every kind is shown as its text.
+    void append(ResultLine line);
+    // Appends a line of text.
+    void append(std::string line) { append(ResultLine(std::move(line))); }
     // Hands the pending lines to the view.
     void flush();
     void clear();
 
-    // Every line, pending ones included.
+    // Every line, pending ones included: its text, or the line with its kind.
     std::size_t lineCount() const { return lines_.size(); }
-    const std::string& line(std::size_t i) const { return lines_[i]; }
-    // Whether line i is a row of a table of numbers.
-    bool isRow(std::size_t i) const { return rows_[i]; }
+    const std::string& line(std::size_t i) const { return lines_[i].text; }
+    const ResultLine& at(std::size_t i) const { return lines_[i]; }
     QString allText() const;
     // The size every row reports: as wide as the widest line.
     QSize rowSize() const { return rowSize_; }
@@ -47,8 +48,7 @@ public:
 private:
     void measure(std::size_t from);
 
-    std::vector<std::string> lines_;
-    std::vector<bool> rows_;  // which lines are table rows
+    std::vector<ResultLine> lines_;
     std::size_t shown_ = 0;  // lines the view knows about
     QFont font_;
     bool arrowInFont_ = true;  // "←" of the explained steps; else shown as "<-"

@@ -389,8 +389,7 @@ void MainWindow::showAbout() {
     about_->activateWindow();
 }
 
-void MainWindow::listAppend(std::string line) { list_->results()->append(std::move(line)); }
-void MainWindow::listRow(std::string line) { list_->results()->appendRow(std::move(line)); }
+void MainWindow::listAppend(ResultLine line) { list_->results()->append(std::move(line)); }
 
 void MainWindow::listClear() { list_->results()->clear(); }
 

@@ -112,8 +112,7 @@ public:
     void retranslate();
 
     // Host
-    void listAppend(std::string line) override;
-    void listRow(std::string line) override;
+    void listAppend(ResultLine line) override;
     void listClear() override;
     PictureSurface& picture() override;
     void message(const std::string& text) override;
