@@ -27,7 +27,7 @@ TEST_P(ScaledSystems, GiveTheSameRootsOrAForcedMessage) {
         for (const Scaling& scaling : {wholeSystem(-300, n), wholeSystem(-200, n), wholeSystem(155, n),
                                        wholeSystem(300, n), alternating(300, n), alternating(-200, n),
                                        randomRows(rng, n), randomRows(rng, n)}) {
-            const Outcome o = judge(s, scaling, option);
+            const scaled::Outcome o = judge(s, scaling, option);
             const std::string where = std::string(s.name) + ", " + scaling.name + ": " + o.detail;
             EXPECT_NE(o.verdict, Verdict::Wrong) << where;
             EXPECT_NE(o.verdict, Verdict::NeedlessRefusal) << where;

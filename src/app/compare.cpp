@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "iteration.h"
 #include "measures.h"
 #include "methodtable.h"
 #include "numformat.h"
@@ -19,31 +18,19 @@ namespace lineer {
 
 namespace {
 
-// The host of one run: the lines and the picture go nowhere, the first
-// message is kept, and the question whether to go on goes to the real
-// host (the window's "İptal", an interrupt on the command line).
+// The host of one run: the lines, the messages and the picture go nowhere,
+// and the question whether to go on goes to the real host (the window's
+// "İptal", an interrupt on the command line).
 class QuietHost : public Host {
 public:
     explicit QuietHost(Host& outer) : outer_(outer) {}
-    std::optional<std::string> firstMessage;
-    std::int64_t sweeps = 0;
-    double lastChange = 0;
-    bool stopped = false;
 
     void listAppend(std::string) override {}
     void listClear() override {}
     PictureSurface& picture() override { return picture_; }
-    void message(const std::string& text) override {
-        if (!firstMessage) firstMessage = text;
-    }
+    void message(const std::string&) override {}
     void note(const std::string&) override {}
-    bool keepIterating(std::int64_t k, double e) override {
-        sweeps = k;
-        lastChange = e;
-        const bool go = outer_.keepIterating(k, e);
-        stopped = stopped || !go;
-        return go;
-    }
+    bool keepIterating(std::int64_t k, double e) override { return outer_.keepIterating(k, e); }
 
 private:
     Host& outer_;
@@ -60,6 +47,21 @@ struct Row {
     long long micros = 0;
 };
 
+// The outcome column's word for how a run ended.
+PlainText outcomeWord(Outcome o) {
+    switch (o) {
+        case Outcome::Solved: return Text::CompareSolved;
+        case Outcome::ZeroPivot: return Text::CompareZeroPivot;
+        case Outcome::Overflow:
+        case Outcome::Diverging: return Text::CompareOverflow;
+        case Outcome::Underflow: return Text::CompareUnderflow;
+        case Outcome::Stopped: return Text::CompareStopped;
+        case Outcome::NotConverged: return Text::CompareNotConverged;
+        case Outcome::Refused: break;
+    }
+    return Text::CompareRefused;
+}
+
 Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string name, const RunParameters& params) {
     Row row;
     row.name = std::move(name);
@@ -69,33 +71,20 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
     run.params.steps = false;
     run.params.analysis = false;
     const auto start = std::chrono::steady_clock::now();
-    runMethod(run, option);
+    const RunResult result = runMethod(run, option);
     row.micros = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
 
+    const MethodRow& method = methodRow(option);
     const int n = loaded.n;
-    const bool iterative = methodRow(option).usesMaxIter;
-    if (iterative && (run.stops == 0 || host.sweeps > 0)) row.sweeps = intText(host.sweeps);
-    if (run.stops > 0 && host.firstMessage) {
-        const std::string& m = *host.firstMessage;
-        if (m == text(Text::UnderflowMessage))
-            row.outcome = text(Text::CompareUnderflow);
-        else if (m == text(Text::OverflowMessage) || m == text(Text::DivergesMessage))
-            row.outcome = text(Text::CompareOverflow);
-        else
-            row.outcome = text(Text::CompareZeroPivot);
-        return row;
-    }
-    if (run.stops > 0) {  // a line printed into the picture: LU's zero pivot
-        row.outcome = text(Text::CompareZeroPivot);
-        return row;
-    }
-    for (int i = 1; i <= n; ++i) row.x.push_back(option == Option::LesGaussJordan ? ws->A(i, loaded.m) : ws->x(i));
-    if (iterative && !(host.sweeps >= 1 && host.lastChange < kTolerance))
-        row.outcome = host.stopped ? text(Text::CompareStopped) : text(Text::CompareNotConverged);
-    else {
-        row.outcome = text(Text::CompareSolved);
-        row.solved = true;
-    }
+    const bool early = !ranToItsEnd(result.outcome) && result.outcome != Outcome::Stopped;
+    // An iteration that ended with a message before its first sweep shows
+    // no count.
+    if (method.usesMaxIter && (!early || result.sweeps > 0)) row.sweeps = intText(result.sweeps);
+    row.outcome = text(outcomeWord(result.outcome));
+    if (early) return row;
+    for (int i = 1; i <= n; ++i)
+        row.x.push_back(option == Option::LesGaussJordan ? ws->A(i, loaded.m) : ws->x(i));
+    row.solved = result.outcome == Outcome::Solved;
     double x[kDim] = {};
     for (int i = 1; i <= n; ++i) x[i] = row.x[static_cast<std::size_t>(i - 1)];
     row.residual = analysis::residual(loaded.A, n, loaded.m, x);

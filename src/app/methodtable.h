@@ -60,7 +60,7 @@ struct MethodRow {
     int tabKey;                 // keyboard order among the options and the boxes
     bool usesMaxIter;           // shows "Maksimum iterasyon sayısı"
     bool usesW;                 // shows "Gevşetme faktörü"
-    void (*run)(Context&);
+    RunResult (*run)(Context&);
 };
 
 inline constexpr Rgb kDarkGreen{0, 128, 0};
@@ -97,12 +97,12 @@ inline constexpr MethodRow kMethods[] = {
      {"Doolittle LU ayrıştırma yöntemi", "Doolittle LU factorisation"},
      {"Doolittle LU ayrıştırma yöntemi", "Doolittle LU factorisation"}, Group::LinearSystem, kDarkGreen,
      {240, 2880, 2775, 195}, 6, false, false,
-     [](Context& ctx) { Module_LUFact(ctx, LuVariant::Doolittle); }},
+     [](Context& ctx) { return Module_LUFact(ctx, LuVariant::Doolittle); }},
     {Option::LesCrout, "Option_LesCrout", "crout",
      {"Crout LU Ayrıştırma yöntemi", "Crout LU factorisation"},
      {"Crout LU ayrıştırma yöntemi", "Crout LU factorisation"}, Group::LinearSystem, kDarkGreen,
      {240, 3240, 2655, 255}, 5, false, false,
-     [](Context& ctx) { Module_LUFact(ctx, LuVariant::Crout); }},
+     [](Context& ctx) { return Module_LUFact(ctx, LuVariant::Crout); }},
     {Option::LesThomas, "Option_LesThomas", "thomas",
      {"Thomas yöntemi", "Thomas algorithm"},
      {"Thomas yöntemi", "Thomas algorithm for tridiagonal systems"}, Group::LinearSystem, kDarkGreen,

@@ -54,26 +54,25 @@ Analysed analysed(Option option) {
     }
 }
 
-// Runs the method; whether it reached its end.
-bool runProcedure(Context& ctx, Option option) {
-    const int stops = ctx.stops;
+// Runs the procedure: how it ended, also when it ended by an exception.
+RunResult runProcedure(Context& ctx, Option option) {
     try {
-        methodRow(option).run(ctx);
+        return methodRow(option).run(ctx);
     } catch (const NumberOverflow&) {
-        ctx.message(Text::OverflowMessage);
+        return ctx.stop(Outcome::Overflow, Text::OverflowMessage);
     } catch (const NumberUnderflow&) {
-        ctx.message(Text::UnderflowMessage);
+        return ctx.stop(Outcome::Underflow, Text::UnderflowMessage);
+    } catch (const StopRun&) {
+        return ctx.ended(Outcome::Stopped);
     }
-    return ctx.stops == stops;
 }
 
 }  // namespace
 
-void runMethod(Context& ctx, Option option) {
-    if (!ctx.params.analysis) {
-        runProcedure(ctx, option);
-        return;
-    }
+RunResult runMethod(Context& ctx, Option option) {
+    ctx.sweeps = 0;
+    ctx.lastChange = 0;
+    if (!ctx.params.analysis) return runProcedure(ctx, option);
     // The analysis reads the matrix the method is given, not what the
     // method leaves.
     const auto loaded = std::make_unique<Workspace>(ctx.ws);
@@ -85,22 +84,24 @@ void runMethod(Context& ctx, Option option) {
         ~Observing() { ctx.observer = nullptr; }
     } observing{ctx};
     ctx.observer = observer ? &*observer : nullptr;
-    const bool finished = runProcedure(ctx, option);
-    if (finished && what.direct) analysis::appendDirect(ctx, *what.direct, *loaded);
+    const RunResult result = runProcedure(ctx, option);
+    if (result.outcome == Outcome::Solved && what.direct) analysis::appendDirect(ctx, *what.direct, *loaded);
+    return result;
 }
 
-void Session::hesapla(const RunRequest& request) {
+std::optional<RunResult> Session::hesapla(const RunRequest& request) {
     if (!loaded_) {
         ctx_.message(Text::NoFileMessage);
-        return;
+        return std::nullopt;
     }
     if (!request.option) {
         ctx_.message(Text::NoMethodMessage);
-        return;
+        return std::nullopt;
     }
     ctx_.params = request.params;
-    runMethod(ctx_, *request.option);
+    const RunResult result = runMethod(ctx_, *request.option);
     loaded_ = false;
+    return result;
 }
 
 void Session::compare(const RunRequest& request) {

@@ -42,8 +42,9 @@ public:
     bool loadFile(const std::string& path);
 
     // "Hesapla": the loaded-flag guard, then the requested option's method;
-    // the flag is cleared after every run.
-    void hesapla(const RunRequest& request);
+    // the flag is cleared after every run. Returns how the run ended; none
+    // when the guard showed its message and no method ran.
+    std::optional<RunResult> hesapla(const RunRequest& request);
 
     // "Yöntemleri karşılaştır": every solver that applies, each on its own
     // copy of the matrix as loaded, with the request's boxes; one table in
@@ -66,9 +67,10 @@ private:
 };
 
 // Runs the method of one option on the context, with the context's run
-// parameters. A value that is not finite reaching the output ends the
-// method with the overflow message, a value lost below the normal range
-// with the underflow message.
-void runMethod(Context& ctx, Option option);
+// parameters, and returns how it ended. A value that is not finite
+// reaching the output ends the method with the overflow message, a value
+// lost below the normal range with the underflow message; a host's StopRun
+// ends it where it was thrown, without a message (Outcome::Stopped).
+RunResult runMethod(Context& ctx, Option option);
 
 }  // namespace lineer

@@ -107,14 +107,12 @@ void toStderr(std::string_view text) {
 // message; the drawing reaches the picture file only when one is asked for.
 class CliPicture : public PictureSurface {
 public:
-    explicit CliPicture(int& messages) : messages_(messages) {}
     PictureSurface* target = nullptr;
 
     void clear() override {
         if (target) target->clear();
     }
     void print(const std::string& text) override {
-        ++messages_;
         toStderr(text);
         if (target) target->print(text);
     }
@@ -130,20 +128,12 @@ public:
     void colourMap(int rows, int cols, double deepest) override {
         if (target) target->colourMap(rows, cols, deepest);
     }
-
-private:
-    int& messages_;
 };
-
-// Thrown by the output when a stop was asked for outside an iteration: the
-// run ends at that line.
-struct Interrupted {};
 
 class CliHost : public Host {
 public:
     OutputBuffer out;
-    int messages = 0;  // message boxes and picture texts so far
-    CliPicture pictureBox{messages};
+    CliPicture pictureBox;
     bool inIteration = false;  // an iteration has begun: it ends the run itself
     // The lines with their kinds, kept for the pages and the export.
     bool keep = false;
@@ -163,11 +153,8 @@ public:
         kept.clear();
     }
     PictureSurface& picture() override { return pictureBox; }
-    void message(const std::string& text) override {
-        ++messages;
-        toStderr(text);
-    }
-    // A remark goes with the messages but leaves the exit status alone.
+    void message(const std::string& text) override { toStderr(text); }
+    // A remark goes with the messages; the exit status is the outcome's.
     void note(const std::string& text) override { toStderr(text); }
     // A stop ends the iteration after this sweep, as "İptal" does in the
     // window: the report and the line saying where it stopped are written.
@@ -177,9 +164,10 @@ public:
     }
 
 private:
+    // A stop asked for outside an iteration ends the run at this line.
     void add(std::string line, bool row) {
         holdOutput();
-        if (!inIteration && stopRequested()) throw Interrupted();
+        if (!inIteration && stopRequested()) throw StopRun();
         out.line(line);
         if (keep) kept.push_back({std::move(line), row});
     }
@@ -297,12 +285,13 @@ int run(const std::vector<std::string>& args) {
         if (!session.loadFile(file)) return 2;
         // The listing is out before a long run begins.
         host.out.flush();
-        int before = host.messages;
         if (compare) session.compare(request);
-        if (request.option) session.hesapla(request);
-        stopped = host.messages != before;
+        if (request.option) {
+            const std::optional<RunResult> result = session.hesapla(request);
+            stopped = result && !ranToItsEnd(result->outcome);
+        }
         if (draw && !stopRequested()) session.resimle();
-    } catch (const Interrupted&) {
+    } catch (const StopRun&) {
     }
     host.out.flush();
     if (host.out.failed()) return outputFailed();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host.h"
+#include "outcome.h"
 #include "texts.h"
 #include "workspace.h"
 
@@ -46,9 +47,11 @@ struct Context {
     RunParameters params{};
     // The analysis of an iteration; none when the run has no analysis.
     IterationObserver* observer = nullptr;
-    // Messages shown and lines printed into the picture so far: a run that
-    // raised this count stopped short of its result.
-    int stops = 0;
+    // How far the running iteration has come: the sweeps it reported to
+    // the host and the last one's maximum change. A run that ends by an
+    // exception keeps them in its result.
+    std::int64_t sweeps = 0;
+    double lastChange = 0;
 
     void append(std::string line) {
         explaining = false;
@@ -73,21 +76,37 @@ struct Context {
         host.listRow(std::move(line));
     }
     // A message box with the catalogue's text.
-    void message(PlainText key) {
-        ++stops;
-        host.message(std::string(text(key)));
-    }
+    void message(PlainText key) { host.message(std::string(text(key))); }
     // A remark on a run that has ended as it should.
     void note(std::string text) { host.note(text); }
     // One line of the catalogue's text printed into the picture box.
-    void printToPicture(PlainText key) {
-        ++stops;
-        host.picture().print(std::string(text(key)));
+    void printToPicture(PlainText key) { host.picture().print(std::string(text(key))); }
+
+    // The result of a run that ends now with `outcome`, with the
+    // iteration's progress so far.
+    RunResult ended(Outcome outcome) const { return {outcome, std::nullopt, sweeps, lastChange}; }
+    RunResult solved() const { return ended(Outcome::Solved); }
+    // Ends the run with the message box `why`.
+    RunResult stop(Outcome outcome, PlainText why) {
+        message(why);
+        return ended(outcome);
+    }
+    // Ends the run with a line printed into the picture box instead of a
+    // message box, as the LU solver and the determinant do.
+    RunResult stopInPicture(Outcome outcome, PlainText why) {
+        printToPicture(why);
+        return ended(outcome);
+    }
+    // Refuses a matrix the method does not apply to, saying why.
+    RunResult refuse(PlainText why) {
+        RunResult r = stop(Outcome::Refused, why);
+        r.reason = why;
+        return r;
     }
 };
 
 // Thrown by the output operations when a value about to be shown is not
-// finite; the dispatcher ends the method with a message.
+// finite; the dispatcher ends the method with a message (Outcome::Overflow).
 class NumberOverflow : public std::runtime_error {
 public:
     NumberOverflow() : std::runtime_error("number overflow") {}
@@ -95,7 +114,7 @@ public:
 
 // Thrown by a method when a number it must keep, list or go on computing
 // with has lost its digits below the smallest normal double; the
-// dispatcher ends the method with a message.
+// dispatcher ends the method with a message (Outcome::Underflow).
 class NumberUnderflow : public std::runtime_error {
 public:
     NumberUnderflow() : std::runtime_error("number underflow") {}

@@ -469,9 +469,8 @@ void MainWindow::onHesapla() {
     const RunRequest run = request();
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
     monitor_.setLimit(counted ? boxNumber(run.params.maxIterText, session_.context().decimal) : 0);
-    const bool loaded = session_.loaded();
-    session_.hesapla(run);
-    if (loaded && run.option) methodName_ = QString::fromUtf8(methodRow(*run.option).caption.now()).trimmed();
+    // The printed heading names the method of the last run.
+    if (session_.hesapla(run)) methodName_ = QString::fromUtf8(methodRow(*run.option).caption.now()).trimmed();
     // The run's first line at the top, and its result in view.
     list_->flushAndShowRun(before);
 }
