@@ -110,6 +110,41 @@ TEST(Outcome, AHostsStopEndsTheRunAtThatLineWithoutAMessage) {
     EXPECT_EQ(h.lines.size(), h.at);
 }
 
+// Every row of the table, on a system every method solves: a procedure
+// declared with the wrong signature beside its row would not say Solved.
+TEST(Outcome, EveryMethodSolvesAGoodSystem) {
+    for (const MethodRow& row : kMethods) {
+        TestHost h;
+        h.selected = optionOf(row);
+        Session s(h);
+        ASSERT_TRUE(s.loadFile(tempFile("3 4\n4 1 0 5\n1 4 1 6\n0 1 4 5\n")));
+        const std::optional<RunResult> r = s.hesapla(h.request());
+        ASSERT_TRUE(r) << row.cliName;
+        EXPECT_EQ(r->outcome, Outcome::Solved) << row.cliName;
+        EXPECT_TRUE(h.messages.empty()) << row.cliName;
+    }
+}
+
+TEST(Outcome, NeedsAreReadFromTheMatrixAsLoaded) {
+    struct Case {
+        std::string file;
+        Need needs;
+        bool met;
+    };
+    for (const Case& c : {Case{"2 3\n4 1 5\n1 3 4\n", Need::Augmented | Need::SymmetricPositiveDefinite, true},
+                          Case{"2 3\n4 2 5\n1 3 4\n", Need::SymmetricPositiveDefinite, false},
+                          Case{"2 3\n1 2 5\n2 1 4\n", Need::SymmetricPositiveDefinite, false},
+                          Case{"3 3\n1 0 1\n0 1 0\n0 0 1\n", Need::Square, true},
+                          Case{"3 3\n1 0 1\n0 1 0\n0 0 1\n", Need::Tridiagonal, false},
+                          Case{"3 3\n1 0 1\n0 1 0\n0 0 1\n", Need::Augmented, false},
+                          Case{"3 2\n1 0\n0 1\n0 0\n", Need::Square, false}}) {
+        TestHost h;
+        Session s(h);
+        ASSERT_TRUE(s.loadFile(tempFile(c.file)));
+        EXPECT_EQ(meets(c.needs, s.asLoaded()), c.met) << c.file;
+    }
+}
+
 TEST(Outcome, NoneWhenTheGuardStopsTheButton) {
     TestHost h;
     Session s(h);

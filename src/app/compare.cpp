@@ -83,7 +83,7 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
     row.outcome = text(outcomeWord(result.outcome));
     if (early) return row;
     for (int i = 1; i <= n; ++i)
-        row.x.push_back(option == Option::LesGaussJordan ? ws->A(i, loaded.m) : ws->x(i));
+        row.x.push_back(method.analysed.direct == analysis::Direct::GaussJordan ? ws->A(i, loaded.m) : ws->x(i));
     row.solved = result.outcome == Outcome::Solved;
     double x[kDim] = {};
     for (int i = 1; i <= n; ++i) x[i] = row.x[static_cast<std::size_t>(i - 1)];
@@ -91,9 +91,6 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
     if (!row.residual) row.x.clear();
     return row;
 }
-
-// A method's name in the table: its line of the command line's help.
-std::string methodName(Option o) { return methodRow(o).cliHelp.now(); }
 
 // The width of a text on screen: its code points.
 std::size_t width(const std::string& s) {
@@ -116,27 +113,29 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         ctx.append(Text::CompareNeedsSystem);
         return;
     }
-    const bool tridiagonal = analysis::offTridiagonal(loaded.A, n) == 0;
-    const std::string wText = formatSignificant(boxNumber(params.wText, ctx.decimal), 4, ctx.decimal);
+    const double w = boxNumber(params.wText, ctx.decimal);
+    // A factor that is not a number is named as it was typed.
+    const std::string wShown = std::isfinite(w) ? formatSignificant(w, 4, ctx.decimal) : params.wText;
 
     std::vector<Row> rows;
-    for (Option o : {Option::LesGauss, Option::LesMPGauss, Option::LesGaussJordan, Option::LesDoolittle,
-                     Option::LesCrout, Option::LesThomas, Option::LesJacobi, Option::LesGaussSidel}) {
-        if (o == Option::LesThomas && !tridiagonal) continue;
-        rows.push_back(runOne(ctx, loaded, o, methodName(o), params));
-    }
-    const double w = boxNumber(params.wText, ctx.decimal);
-    const bool finiteW = std::isfinite(w);
-    rows.push_back(runOne(ctx, loaded, Option::LesSOR,
-                          format(Text::CompareProgramSor, finiteW ? wText : params.wText), params));
-    rows.push_back(runOne(ctx, loaded, Option::LesSORTextbook,
-                          format(Text::CompareTextbookSorAtW, finiteW ? wText : params.wText), params));
-    if (const auto best = analysis::optimalW(loaded.A, n, analysis::Iteration::SorTextbook)) {
-        // The row runs with the factor it shows.
-        RunParameters atBest = params;
-        atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
-        rows.push_back(runOne(ctx, loaded, Option::LesSORTextbook,
-                              format(Text::CompareTextbookSorBest, atBest.wText), atBest));
+    bool skippedNotTridiagonal = false;
+    for (const MethodRow& method : kMethods) {
+        if (!method.compared.runs) continue;
+        if (!meets(method.needs, loaded)) {
+            skippedNotTridiagonal = skippedNotTridiagonal || has(method.needs, Need::Tridiagonal);
+            continue;
+        }
+        const Option option = optionOf(method);
+        const std::string name =
+            method.compared.atW ? format(*method.compared.atW, wShown) : std::string(text(method.help));
+        rows.push_back(runOne(ctx, loaded, option, name, params));
+        if (!method.compared.atBestW || !method.analysed.iteration) continue;
+        if (const auto best = analysis::optimalW(loaded.A, n, *method.analysed.iteration)) {
+            // The row runs with the factor it shows.
+            RunParameters atBest = params;
+            atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
+            rows.push_back(runOne(ctx, loaded, option, format(*method.compared.atBestW, atBest.wText), atBest));
+        }
     }
 
     const Row* reference = nullptr;
@@ -175,7 +174,7 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         ctx.append(format(Text::CompareReference, reference->name));
     else
         ctx.append(Text::CompareNoReference);
-    if (!tridiagonal) ctx.append(Text::CompareThomasSkipped);
+    if (skippedNotTridiagonal) ctx.append(Text::CompareThomasSkipped);
 }
 
 }  // namespace lineer

@@ -31,29 +31,6 @@ bool Session::loadFile(const std::string& path) {
 
 namespace {
 
-// What the analysis of an option looks at: a direct method's result, or an
-// iteration's matrix.
-struct Analysed {
-    std::optional<analysis::Direct> direct;
-    std::optional<analysis::Iteration> iteration;
-};
-
-Analysed analysed(Option option) {
-    using analysis::Direct;
-    using analysis::Iteration;
-    switch (option) {
-        case Option::DetGauss: return {Direct::Determinant, {}};
-        case Option::InvScrobanski: return {Direct::Inverse, {}};
-        case Option::LesGaussJordan: return {Direct::GaussJordan, {}};
-        case Option::LesThomas: return {Direct::Thomas, {}};
-        case Option::LesJacobi: return {{}, Iteration::Jacobi};
-        case Option::LesGaussSidel: return {{}, Iteration::GaussSeidel};
-        case Option::LesSOR: return {{}, Iteration::Sor};
-        case Option::LesSORTextbook: return {{}, Iteration::SorTextbook};
-        default: return {Direct::Solver, {}};
-    }
-}
-
 // Runs the procedure: how it ended, also when it ended by an exception.
 RunResult runProcedure(Context& ctx, Option option) {
     try {
@@ -76,7 +53,7 @@ RunResult runMethod(Context& ctx, Option option) {
     // The analysis reads the matrix the method is given, not what the
     // method leaves.
     const auto loaded = std::make_unique<Workspace>(ctx.ws);
-    const Analysed what = analysed(option);
+    const Analysed& what = methodRow(option).analysed;
     std::optional<analysis::IterationAnalysis> observer;
     if (what.iteration) observer.emplace(*loaded, *what.iteration);
     struct Observing {

@@ -21,6 +21,7 @@
 #include "session.h"
 #include "texts.h"
 #include "toolkit.h"
+#include "uitext.h"
 
 namespace lineer::cli {
 
@@ -57,11 +58,10 @@ bool endsWithSvg(const std::string& path) {
 // The usage, with the method names in a column, one line per method.
 std::string helpText() {
     std::string methods;
-    for (int k = 0; k < kAllOptionCount; ++k) {
-        const MethodRow& row = methodRow(static_cast<Option>(k));
+    for (const MethodRow& row : kMethods) {
         std::string name = row.cliName;
         name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
-        methods += "  " + name + row.cliHelp.now() + "\n";
+        methods += "  " + name + std::string(text(row.help)) + "\n";
     }
     return format(Text::CliHelp, methods) + format(Text::CliHandoutHelp, minimumPictureSize());
 }
@@ -237,9 +237,7 @@ int run(const std::vector<std::string>& args) {
             compare = true;
         } else if ((r = value("--method", method)) != 0) {
             if (r < 0) return usage(text(Text::CliMethodNeedsName));
-            request.option.reset();
-            for (int k = 0; k < kAllOptionCount; ++k)
-                if (method == methodRow(static_cast<Option>(k)).cliName) request.option = static_cast<Option>(k);
+            request.option = optionNamed(method);
             if (!request.option) return usage(format(Text::CliUnknownMethod, shownPath(method)));
         } else if ((r = value("--max-iter", request.params.maxIterText)) != 0) {
             if (r < 0) return usage(format(Text::CliOptionNeedsText, "--max-iter"));
@@ -324,7 +322,7 @@ int run(const std::vector<std::string>& args) {
         ui::Handout h;
         h.lines = std::move(host.kept);
         const QString method =
-            request.option ? QString::fromUtf8(methodRow(*request.option).caption.now()).trimmed() : QString();
+            request.option ? ui::uiText(methodRow(*request.option).caption).trimmed() : QString();
         h.heading = ui::handoutHeading(QString::fromStdString(file), method);
         h.date = ui::handoutDate();
         h.picture = out.record();

@@ -28,6 +28,7 @@
 #include "fontfit.h"
 #include "twips.h"
 #include "formcontrols.h"
+#include "optionlayout.h"
 #include "matrixeditor.h"
 #include "picturebox.h"
 #include "picturewindow.h"
@@ -154,7 +155,7 @@ void MainWindow::build() {
 
     auto* fitting = new FittingIndicator(twips(195) - 1);
     fitting->setParent(this);
-    for (const MethodRow& row : kMethods) {
+    for (const OptionLayout& row : kOptionLayout) {
         auto* b = new QRadioButton(frame2_);
         b->setObjectName(QLatin1String(row.objectName));
         b->setStyle(fitting);
@@ -202,7 +203,7 @@ void MainWindow::build() {
     // and the results list.
     QList<QWidget*> order{goster_, drive_, file_, dir_, listele_, hesapla_};
     std::vector<std::pair<int, QWidget*>> keyed{{kTabKeyW, w_}, {kTabKeyMaxIter, maxIter_}};
-    for (const MethodRow& row : kMethods) keyed.emplace_back(row.tabKey, option(row.option));
+    for (const OptionLayout& row : kOptionLayout) keyed.emplace_back(row.tabKey, option(row.option));
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& k : keyed) order << k.second;
     order << list_;
@@ -250,7 +251,7 @@ void MainWindow::retranslate() {
     headings_[0]->setText(uiText(Text::DeterminantGroup));
     headings_[1]->setText(uiText(Text::InverseGroup));
     headings_[2]->setText(uiText(Text::LinearSystemGroup));
-    for (const MethodRow& row : kMethods) option(row.option)->setText(QString::fromUtf8(row.caption.now()));
+    for (const OptionLayout& row : kOptionLayout) option(row.option)->setText(uiText(methodRow(row.option).caption));
     menus_.setTexts();
     if (pictureWindow_) pictureWindow_->retranslate();
     chooseFonts();
@@ -470,7 +471,7 @@ void MainWindow::onHesapla() {
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
     monitor_.setLimit(counted ? boxNumber(run.params.maxIterText, session_.context().decimal) : 0);
     // The printed heading names the method of the last run.
-    if (session_.hesapla(run)) methodName_ = QString::fromUtf8(methodRow(*run.option).caption.now()).trimmed();
+    if (session_.hesapla(run)) methodName_ = uiText(methodRow(*run.option).caption).trimmed();
     // The run's first line at the top, and its result in view.
     list_->flushAndShowRun(before);
 }
@@ -546,7 +547,7 @@ bool MainWindow::optionSelected(Option o) const { return options_[static_cast<st
 
 RunRequest MainWindow::request() const {
     RunRequest r;
-    for (const MethodRow& row : kMethods)
+    for (const OptionLayout& row : kOptionLayout)
         if (optionSelected(row.option)) {
             r.option = row.option;
             break;
