@@ -3,11 +3,16 @@
 // it is shown. A new text is a new key and its row, in the same place of
 // both lists. Read the texts through texts.h.
 //
-// A row holds the key, the Turkish text and its English twin; a row without
-// either does not compile. A text that takes values has numbered places, {0} to
+// A row holds the key and one text for each language, in the order of
+// Language (language.h): the Turkish text, then its English twin; a row
+// without one of them does not compile. A text that takes values has numbered places, {0} to
 // {9}; a place may stand more than once. Mathematical notation ("x(3) =
 // 2.0000", the formulas of the explained steps) is not language: the code
 // that lays it out writes it.
+
+#include <cstddef>
+
+#include "language.h"
 
 namespace lineer {
 
@@ -317,8 +322,9 @@ enum class Text : int {
 
 struct TextRow {
     Text key;
-    const char* turkish;
-    const char* english;
+    const char* texts[kLanguageCount];
+    // The text in `language`.
+    constexpr const char* in(Language language) const { return texts[static_cast<std::size_t>(language)]; }
 };
 
 // clang-format off
