@@ -145,6 +145,38 @@ TEST(Outcome, NeedsAreReadFromTheMatrixAsLoaded) {
     }
 }
 
+// The comparison names an ω that is not a number as it was typed, and a
+// run the host stops says so in its row.
+TEST(Outcome, TheComparisonReadsHowEachRunEnded) {
+    StoppingHost h;
+    h.w = "1e999";
+    Session s(h);
+    ASSERT_TRUE(s.loadFile(tempFile("2 3\n1 1 3\n1 -1 1\n")));
+    const std::size_t before = h.lines.size();
+    s.compare(h.request());
+    // Each row's method and outcome, the first two cells.
+    std::vector<std::string> rows;
+    for (std::size_t i = before + 4; i < h.lines.size() && h.lines[i] != " "; ++i) {
+        const std::string& line = h.lines[i];
+        const std::size_t gap = line.find("   ");
+        const std::size_t outcome = line.find_first_not_of(' ', gap);
+        rows.push_back(line.substr(0, gap) + " | " + line.substr(outcome, line.find("   ", outcome) - outcome));
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "Gauss eliminasyon yöntemi | çözüldü",
+                        "Maksimum pivotlu Gauss eliminasyonu | çözüldü",
+                        "Gauss-Jordan eliminasyon yöntemi | çözüldü",
+                        "Doolittle LU ayrıştırma yöntemi | çözüldü",
+                        "Crout LU ayrıştırma yöntemi | çözüldü",
+                        "Thomas yöntemi | çözüldü",
+                        "Jacobi basit iterasyon yöntemi | durduruldu",
+                        "Gauss-Seidel iterasyon yöntemi | çözüldü",
+                        "SOR (bu program), \u03c9 = 1e999 | taşma",
+                        "SOR (ders kitabı), \u03c9 = 1e999 | taşma",
+                        "SOR (ders kitabı), en iyi \u03c9 = 0.828 | durduruldu",
+                    }));
+}
+
 TEST(Outcome, NoneWhenTheGuardStopsTheButton) {
     TestHost h;
     Session s(h);

@@ -12,7 +12,6 @@
 #include "methodtable.h"
 #include "numformat.h"
 #include "session.h"
-#include "textnum.h"
 
 namespace lineer {
 
@@ -113,9 +112,10 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         ctx.append(Text::CompareNeedsSystem);
         return;
     }
-    const double w = boxNumber(params.wText, ctx.decimal);
+    RunParameters boxes = params;
+    readBoxes(boxes, ctx.decimal);
     // A factor that is not a number is named as it was typed.
-    const std::string wShown = std::isfinite(w) ? formatSignificant(w, 4, ctx.decimal) : params.wText;
+    const std::string wShown = std::isfinite(boxes.w) ? formatSignificant(boxes.w, 4, ctx.decimal) : params.wText;
 
     std::vector<Row> rows;
     bool skippedNotTridiagonal = false;

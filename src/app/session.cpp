@@ -8,6 +8,7 @@
 #include "listing.h"
 #include "loader.h"
 #include "colourmap.h"
+#include "textnum.h"
 
 namespace lineer {
 
@@ -29,6 +30,11 @@ bool Session::loadFile(const std::string& path) {
     return true;
 }
 
+void readBoxes(RunParameters& params, std::string_view decimal) {
+    params.maxIter = boxNumber(params.maxIterText, decimal);
+    params.w = boxNumber(params.wText, decimal);
+}
+
 namespace {
 
 // Runs the procedure: how it ended, also when it ended by an exception.
@@ -47,6 +53,7 @@ RunResult runProcedure(Context& ctx, Option option) {
 }  // namespace
 
 RunResult runMethod(Context& ctx, Option option) {
+    readBoxes(ctx.params, ctx.decimal);
     ctx.sweeps = 0;
     ctx.lastChange = 0;
     if (!ctx.params.analysis) return runProcedure(ctx, option);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "context.h"
 #include "methodtable.h"
@@ -72,5 +73,9 @@ private:
 // lost below the normal range with the underflow message; a host's StopRun
 // ends it where it was thrown, without a message (Outcome::Stopped).
 RunResult runMethod(Context& ctx, Option option);
+
+// Reads the boxes' texts by the text-to-number rule into params.maxIter and
+// params.w; runMethod does so first.
+void readBoxes(RunParameters& params, std::string_view decimal);
 
 }  // namespace lineer

@@ -17,7 +17,6 @@
 #include "context.h"
 #include "listing.h"
 #include "scaled.h"
-#include "textnum.h"
 #include "steps.h"
 
 namespace lineer {
@@ -221,7 +220,7 @@ RunResult iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep
 // limit typed into the first box, and nothing drawn.
 template <void (*Sweep)(const Matrix&, int, int, double*, const double*), bool InPlace>
 RunResult iterateWithSweep(Context& ctx) {
-    const double L = boxNumber(ctx.params.maxIterText, ctx.decimal);
+    const double L = ctx.params.maxIter;
     const Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;

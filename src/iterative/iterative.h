@@ -1,6 +1,6 @@
 #pragma once
 // The iterative solvers. The iteration limit and the relaxation factor are
-// read from the texts in the context's run parameters. Each returns how it
+// the numbers of the context's run parameters. Each returns how it
 // ended, with its sweeps and last change.
 
 #include "context.h"

@@ -46,8 +46,8 @@ void relaxedSweep(const Matrix& A, int n, int m, double w, double oneMinusW, dou
 
 template <bool EachComponent>
 RunResult relax(Context& ctx) {
-    const double L = boxNumber(ctx.params.maxIterText, ctx.decimal);
-    const double w = boxNumber(ctx.params.wText, ctx.decimal);
+    const double L = ctx.params.maxIter;
+    const double w = ctx.params.w;
     const Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;

@@ -15,7 +15,8 @@
 namespace lineer {
 
 // What a run is given besides the workspace: the texts of the two boxes as
-// the user left them. A switch that applies to a whole run belongs here too.
+// the user left them, and the numbers they read as. A switch that applies
+// to a whole run belongs here too.
 struct RunParameters {
     std::string maxIterText = "100";  // "Maksimum iterasyon sayısı"
     std::string wText = "1";          // "Gevşetme faktörü"
@@ -25,6 +26,11 @@ struct RunParameters {
     // Whether the run adds its analysis: the accuracy of a direct method's
     // result, the convergence of an iteration. Off by default.
     bool analysis = false;
+    // The two texts by the text-to-number rule: the iteration limit and ω.
+    // The dispatcher reads them at the start of every run (readBoxes in
+    // session.h); whatever the run does reads these, never the texts.
+    double maxIter = 100;
+    double w = 1;
 };
 
 struct Context;

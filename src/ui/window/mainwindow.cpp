@@ -469,7 +469,7 @@ void MainWindow::onHesapla() {
     const std::size_t before = list_->results()->lineCount();
     const RunRequest run = request();
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
-    monitor_.setLimit(counted ? boxNumber(run.params.maxIterText, session_.context().decimal) : 0);
+    monitor_.setLimit(counted ? run.params.maxIter : 0);
     // The printed heading names the method of the last run.
     if (session_.hesapla(run)) methodName_ = uiText(methodRow(*run.option).caption).trimmed();
     // The run's first line at the top, and its result in view.
@@ -482,7 +482,7 @@ void MainWindow::onKarsilastir() {
     RunScope scope(*this);
     const std::size_t before = list_->results()->lineCount();
     const RunRequest run = request();
-    monitor_.setLimit(boxNumber(run.params.maxIterText, session_.context().decimal));
+    monitor_.setLimit(run.params.maxIter);
     session_.compare(run);
     list_->flushAndShowRun(before);
 }
@@ -556,6 +556,7 @@ RunRequest MainWindow::request() const {
     r.params.wText = textW();
     r.params.steps = view_.steps->isChecked();
     r.params.analysis = view_.analysis->isChecked();
+    readBoxes(r.params, session_.context().decimal);
     return r;
 }
 
