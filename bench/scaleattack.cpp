@@ -44,11 +44,12 @@ int main(int argc, char** argv) {
         std::mt19937_64 rng(19);
         for (int r = 0; r < 40; ++r) scalings.push_back(randomRows(rng, n));
 
-        for (const MethodRow& row : kMethods) {
-            if (!applies(s, row.option)) continue;
+        for (const MethodRow& row : kMethods.first(kOptionCount)) {
+            const Option option = optionOf(row);
+            if (!applies(s, option)) continue;
             for (const Scaling& sc : scalings) {
-                const Outcome o = judge(s, sc, row.option);
-                Count& c = counts[static_cast<int>(row.option)];
+                const scaled::Outcome o = judge(s, sc, option);
+                Count& c = counts[static_cast<int>(option)];
                 ++c.runs;
                 ++total.runs;
                 switch (o.verdict) {
@@ -68,8 +69,8 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("%-13s %6s %6s %6s %8s %9s\n", "method", "runs", "right", "wrong", "forced", "needless");
-    for (const MethodRow& row : kMethods) {
-        const Count& c = counts[static_cast<int>(row.option)];
+    for (const MethodRow& row : kMethods.first(kOptionCount)) {
+        const Count& c = counts[static_cast<int>(optionOf(row))];
         std::printf("%-13s %6d %6d %6d %8d %9d\n", row.cliName, c.runs, c.right, c.wrong, c.forced, c.needless);
     }
     std::printf("%-13s %6d %6d %6d %8d %9d\n", "all", total.runs, total.right, total.wrong, total.forced,

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "optionlayout.h"
 #include "picturecanvas.h"
 #include "ui_fixture.h"
 
@@ -38,9 +39,9 @@ TEST_F(MethodTable, KeyboardOrderWithTheParameterRowsShown) {
 // parameter rows close the last group).
 TEST_F(MethodTable, EveryOptionStandsUnderItsHeading) {
     const char* const below[] = {"Label3", "Label4", "Label5", "Label2"};
-    for (const MethodRow& row : kMethods) {
+    for (const ui::OptionLayout& row : ui::kOptionLayout) {
         SCOPED_TRACE(row.objectName);
-        const int g = static_cast<int>(row.group);
+        const int g = static_cast<int>(methodRow(row.option).group);
         const QRect option = w->option(row.option)->geometry();
         EXPECT_GE(option.top(), child<QWidget>(below[g])->geometry().bottom() - 1);
         EXPECT_LE(option.bottom(), child<QWidget>(below[g + 1])->geometry().top());

@@ -8,42 +8,28 @@
 #include <string>
 #include <vector>
 
-#include "iteration.h"
 #include "measures.h"
 #include "methodtable.h"
 #include "numformat.h"
 #include "session.h"
-#include "textnum.h"
 
 namespace lineer {
 
 namespace {
 
-// The host of one run: the lines and the picture go nowhere, the first
-// message is kept, and the question whether to go on goes to the real
-// host (the window's "İptal", an interrupt on the command line).
+// The host of one run: the lines, the messages and the picture go nowhere,
+// and the question whether to go on goes to the real host (the window's
+// "İptal", an interrupt on the command line).
 class QuietHost : public Host {
 public:
     explicit QuietHost(Host& outer) : outer_(outer) {}
-    std::optional<std::string> firstMessage;
-    std::int64_t sweeps = 0;
-    double lastChange = 0;
-    bool stopped = false;
 
     void listAppend(ResultLine) override {}
     void listClear() override {}
     PictureSurface& picture() override { return picture_; }
-    void message(const std::string& text) override {
-        if (!firstMessage) firstMessage = text;
-    }
+    void message(const std::string&) override {}
     void note(const std::string&) override {}
-    bool keepIterating(std::int64_t k, double e) override {
-        sweeps = k;
-        lastChange = e;
-        const bool go = outer_.keepIterating(k, e);
-        stopped = stopped || !go;
-        return go;
-    }
+    bool keepIterating(std::int64_t k, double e) override { return outer_.keepIterating(k, e); }
 
 private:
     Host& outer_;
@@ -60,6 +46,21 @@ struct Row {
     long long micros = 0;
 };
 
+// The outcome column's word for how a run ended.
+PlainText outcomeWord(Outcome o) {
+    switch (o) {
+        case Outcome::Solved: return Text::CompareSolved;
+        case Outcome::ZeroPivot: return Text::CompareZeroPivot;
+        case Outcome::Overflow:
+        case Outcome::Diverging: return Text::CompareOverflow;
+        case Outcome::Underflow: return Text::CompareUnderflow;
+        case Outcome::Stopped: return Text::CompareStopped;
+        case Outcome::NotConverged: return Text::CompareNotConverged;
+        case Outcome::Refused: break;
+    }
+    return Text::CompareRefused;
+}
+
 Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string name, const RunParameters& params) {
     Row row;
     row.name = std::move(name);
@@ -69,42 +70,26 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
     run.params.steps = false;
     run.params.analysis = false;
     const auto start = std::chrono::steady_clock::now();
-    runMethod(run, option);
+    const RunResult result = runMethod(run, option);
     row.micros = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
 
+    const MethodRow& method = methodRow(option);
     const int n = loaded.n;
-    const bool iterative = methodRow(option).usesMaxIter;
-    if (iterative && (run.stops == 0 || host.sweeps > 0)) row.sweeps = intText(host.sweeps);
-    if (run.stops > 0 && host.firstMessage) {
-        const std::string& m = *host.firstMessage;
-        if (m == text(Text::UnderflowMessage))
-            row.outcome = text(Text::CompareUnderflow);
-        else if (m == text(Text::OverflowMessage) || m == text(Text::DivergesMessage))
-            row.outcome = text(Text::CompareOverflow);
-        else
-            row.outcome = text(Text::CompareZeroPivot);
-        return row;
-    }
-    if (run.stops > 0) {  // a line printed into the picture: LU's zero pivot
-        row.outcome = text(Text::CompareZeroPivot);
-        return row;
-    }
-    for (int i = 1; i <= n; ++i) row.x.push_back(option == Option::LesGaussJordan ? ws->A(i, loaded.m) : ws->x(i));
-    if (iterative && !(host.sweeps >= 1 && host.lastChange < kTolerance))
-        row.outcome = host.stopped ? text(Text::CompareStopped) : text(Text::CompareNotConverged);
-    else {
-        row.outcome = text(Text::CompareSolved);
-        row.solved = true;
-    }
+    const bool early = !ranToItsEnd(result.outcome) && result.outcome != Outcome::Stopped;
+    // An iteration that ended with a message before its first sweep shows
+    // no count.
+    if (method.usesMaxIter && (!early || result.sweeps > 0)) row.sweeps = intText(result.sweeps);
+    row.outcome = text(outcomeWord(result.outcome));
+    if (early) return row;
+    for (int i = 1; i <= n; ++i)
+        row.x.push_back(method.analysed.direct == analysis::Direct::GaussJordan ? ws->A(i, loaded.m) : ws->x(i));
+    row.solved = result.outcome == Outcome::Solved;
     double x[kDim] = {};
     for (int i = 1; i <= n; ++i) x[i] = row.x[static_cast<std::size_t>(i - 1)];
     row.residual = analysis::residual(loaded.A, n, loaded.m, x);
     if (!row.residual) row.x.clear();
     return row;
 }
-
-// A method's name in the table: its line of the command line's help.
-std::string methodName(Option o) { return methodRow(o).cliHelp.now(); }
 
 // The width of a text on screen: its code points.
 std::size_t width(const std::string& s) {
@@ -130,27 +115,30 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         say(LineKind::Text, std::string(text(Text::CompareNeedsSystem)));
         return;
     }
-    const bool tridiagonal = analysis::offTridiagonal(loaded.A, n) == 0;
-    const std::string wText = formatSignificant(boxNumber(params.wText, ctx.decimal), 4, ctx.decimal);
+    RunParameters boxes = params;
+    readBoxes(boxes, ctx.decimal);
+    // A factor that is not a number is named as it was typed.
+    const std::string wShown = std::isfinite(boxes.w) ? formatSignificant(boxes.w, 4, ctx.decimal) : params.wText;
 
     std::vector<Row> rows;
-    for (Option o : {Option::LesGauss, Option::LesMPGauss, Option::LesGaussJordan, Option::LesDoolittle,
-                     Option::LesCrout, Option::LesThomas, Option::LesJacobi, Option::LesGaussSidel}) {
-        if (o == Option::LesThomas && !tridiagonal) continue;
-        rows.push_back(runOne(ctx, loaded, o, methodName(o), params));
-    }
-    const double w = boxNumber(params.wText, ctx.decimal);
-    const bool finiteW = std::isfinite(w);
-    rows.push_back(runOne(ctx, loaded, Option::LesSOR,
-                          format(Text::CompareProgramSor, finiteW ? wText : params.wText), params));
-    rows.push_back(runOne(ctx, loaded, Option::LesSORTextbook,
-                          format(Text::CompareTextbookSorAtW, finiteW ? wText : params.wText), params));
-    if (const auto best = analysis::optimalW(loaded.A, n, analysis::Iteration::SorTextbook)) {
-        // The row runs with the factor it shows.
-        RunParameters atBest = params;
-        atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
-        rows.push_back(runOne(ctx, loaded, Option::LesSORTextbook,
-                              format(Text::CompareTextbookSorBest, atBest.wText), atBest));
+    bool skippedNotTridiagonal = false;
+    for (const MethodRow& method : kMethods) {
+        if (!method.compared.runs) continue;
+        if (!meets(method.needs, loaded)) {
+            skippedNotTridiagonal = skippedNotTridiagonal || has(method.needs, Need::Tridiagonal);
+            continue;
+        }
+        const Option option = optionOf(method);
+        const std::string name =
+            method.compared.atW ? format(*method.compared.atW, wShown) : std::string(text(method.help));
+        rows.push_back(runOne(ctx, loaded, option, name, params));
+        if (!method.compared.atBestW || !method.analysed.iteration) continue;
+        if (const auto best = analysis::optimalW(loaded.A, n, *method.analysed.iteration)) {
+            // The row runs with the factor it shows.
+            RunParameters atBest = params;
+            atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
+            rows.push_back(runOne(ctx, loaded, option, format(*method.compared.atBestW, atBest.wText), atBest));
+        }
     }
 
     const Row* reference = nullptr;
@@ -194,7 +182,7 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         say(LineKind::Text, format(Text::CompareReference, reference->name));
     else
         say(LineKind::Text, std::string(text(Text::CompareNoReference)));
-    if (!tridiagonal) say(LineKind::Text, std::string(text(Text::CompareThomasSkipped)));
+    if (skippedNotTridiagonal) say(LineKind::Text, std::string(text(Text::CompareThomasSkipped)));
 }
 
 }  // namespace lineer

@@ -6,8 +6,9 @@
 
 namespace lineer {
 
-// Runs the solvers on copies of `loaded` (a system with m = n + 1; Thomas
-// only when it is tridiagonal; the iterations with the limit and ω of
+// Runs the methods the table marks for it on copies of `loaded` (a system
+// with m = n + 1; each method only where the system meets its needs, so
+// Thomas only on a tridiagonal one; the iterations with the limit and ω of
 // `params`, and the textbook SOR also at its best ω) and appends the
 // table to ctx's results list: method, outcome, sweeps, relative residual,
 // largest difference from the solution with the smallest residual, time

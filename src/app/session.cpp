@@ -8,6 +8,7 @@
 #include "listing.h"
 #include "loader.h"
 #include "colourmap.h"
+#include "textnum.h"
 
 namespace lineer {
 
@@ -31,55 +32,37 @@ bool Session::loadFile(const std::string& path) {
     return true;
 }
 
-namespace {
-
-// What the analysis of an option looks at: a direct method's result, or an
-// iteration's matrix.
-struct Analysed {
-    std::optional<analysis::Direct> direct;
-    std::optional<analysis::Iteration> iteration;
-};
-
-Analysed analysed(Option option) {
-    using analysis::Direct;
-    using analysis::Iteration;
-    switch (option) {
-        case Option::DetGauss: return {Direct::Determinant, {}};
-        case Option::InvScrobanski: return {Direct::Inverse, {}};
-        case Option::LesGaussJordan: return {Direct::GaussJordan, {}};
-        case Option::LesThomas: return {Direct::Thomas, {}};
-        case Option::LesJacobi: return {{}, Iteration::Jacobi};
-        case Option::LesGaussSidel: return {{}, Iteration::GaussSeidel};
-        case Option::LesSOR: return {{}, Iteration::Sor};
-        case Option::LesSORTextbook: return {{}, Iteration::SorTextbook};
-        default: return {Direct::Solver, {}};
-    }
+void readBoxes(RunParameters& params, std::string_view decimal) {
+    params.maxIter = boxNumber(params.maxIterText, decimal);
+    params.w = boxNumber(params.wText, decimal);
 }
 
-// Runs the method; whether it reached its end.
-bool runProcedure(Context& ctx, Option option) {
-    const int stops = ctx.stops;
+namespace {
+
+// Runs the procedure: how it ended, also when it ended by an exception.
+RunResult runProcedure(Context& ctx, Option option) {
     try {
-        methodRow(option).run(ctx);
+        return methodRow(option).run(ctx);
     } catch (const NumberOverflow&) {
-        ctx.message(Text::OverflowMessage);
+        return ctx.stop(Outcome::Overflow, Text::OverflowMessage);
     } catch (const NumberUnderflow&) {
-        ctx.message(Text::UnderflowMessage);
+        return ctx.stop(Outcome::Underflow, Text::UnderflowMessage);
+    } catch (const StopRun&) {
+        return ctx.ended(Outcome::Stopped);
     }
-    return ctx.stops == stops;
 }
 
 }  // namespace
 
-void runMethod(Context& ctx, Option option) {
-    if (!ctx.params.analysis) {
-        runProcedure(ctx, option);
-        return;
-    }
+RunResult runMethod(Context& ctx, Option option) {
+    readBoxes(ctx.params, ctx.decimal);
+    ctx.sweeps = 0;
+    ctx.lastChange = 0;
+    if (!ctx.params.analysis) return runProcedure(ctx, option);
     // The analysis reads the matrix the method is given, not what the
     // method leaves.
     const auto loaded = std::make_unique<Workspace>(ctx.ws);
-    const Analysed what = analysed(option);
+    const Analysed& what = methodRow(option).analysed;
     std::optional<analysis::IterationAnalysis> observer;
     if (what.iteration) observer.emplace(*loaded, *what.iteration);
     struct Observing {
@@ -87,23 +70,25 @@ void runMethod(Context& ctx, Option option) {
         ~Observing() { ctx.observer = nullptr; }
     } observing{ctx};
     ctx.observer = observer ? &*observer : nullptr;
-    const bool finished = runProcedure(ctx, option);
-    if (finished && what.direct) analysis::appendDirect(ctx, *what.direct, *loaded);
+    const RunResult result = runProcedure(ctx, option);
+    if (result.outcome == Outcome::Solved && what.direct) analysis::appendDirect(ctx, *what.direct, *loaded);
+    return result;
 }
 
-void Session::hesapla(const RunRequest& request) {
+std::optional<RunResult> Session::hesapla(const RunRequest& request) {
     if (!loaded_) {
         ctx_.message(Text::NoFileMessage);
-        return;
+        return std::nullopt;
     }
     if (!request.option) {
         ctx_.message(Text::NoMethodMessage);
-        return;
+        return std::nullopt;
     }
     ctx_.params = request.params;
-    runMethod(ctx_, *request.option);
-    methodRun_ = methodRow(*request.option).caption.now();
+    const RunResult result = runMethod(ctx_, *request.option);
+    methodRun_ = std::string(text(methodRow(*request.option).caption));
     loaded_ = false;
+    return result;
 }
 
 void Session::compare(const RunRequest& request) {

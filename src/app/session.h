@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "context.h"
 #include "methodtable.h"
@@ -47,8 +48,9 @@ public:
     bool loadFile(const std::string& path);
 
     // "Hesapla": the loaded-flag guard, then the requested option's method;
-    // the flag is cleared after every run.
-    void hesapla(const RunRequest& request);
+    // the flag is cleared after every run. Returns how the run ended; none
+    // when the guard showed its message and no method ran.
+    std::optional<RunResult> hesapla(const RunRequest& request);
 
     // "Yöntemleri karşılaştır": every solver that applies, each on its own
     // copy of the matrix as loaded, with the request's boxes; one table in
@@ -73,9 +75,14 @@ private:
 };
 
 // Runs the method of one option on the context, with the context's run
-// parameters. A value that is not finite reaching the output ends the
-// method with the overflow message, a value lost below the normal range
-// with the underflow message.
-void runMethod(Context& ctx, Option option);
+// parameters, and returns how it ended. A value that is not finite
+// reaching the output ends the method with the overflow message, a value
+// lost below the normal range with the underflow message; a host's StopRun
+// ends it where it was thrown, without a message (Outcome::Stopped).
+RunResult runMethod(Context& ctx, Option option);
+
+// Reads the boxes' texts by the text-to-number rule into params.maxIter and
+// params.w; runMethod does so first.
+void readBoxes(RunParameters& params, std::string_view decimal);
 
 }  // namespace lineer

@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include "languages.h"
 #include "loader.h"
 
 #ifdef _WIN32
@@ -73,10 +74,8 @@ LanguageChoice takeLanguage(std::vector<std::string>& args) {
         if (!choice.problem.empty()) continue;
         if (!value || value->empty())
             choice.problem = text(Text::CliLanguageNeedsName);
-        else if (*value == "tr")
-            choice.language = Language::Turkish;
-        else if (*value == "en")
-            choice.language = Language::English;
+        else if (const std::optional<Language> l = languageOfCode(*value))
+            choice.language = *l;
         else
             choice.problem = format(Text::CliUnknownLanguage, shownPath(*value));
     }

@@ -21,6 +21,7 @@
 #include "session.h"
 #include "texts.h"
 #include "toolkit.h"
+#include "uitext.h"
 
 namespace lineer::cli {
 
@@ -57,11 +58,10 @@ bool endsWithSvg(const std::string& path) {
 // The usage, with the method names in a column, one line per method.
 std::string helpText() {
     std::string methods;
-    for (int k = 0; k < kAllOptionCount; ++k) {
-        const MethodRow& row = methodRow(static_cast<Option>(k));
+    for (const MethodRow& row : kMethods) {
         std::string name = row.cliName;
         name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
-        methods += "  " + name + row.cliHelp.now() + "\n";
+        methods += "  " + name + std::string(text(row.help)) + "\n";
     }
     return format(Text::CliHelp, methods) + format(Text::CliHandoutHelp, minimumPictureSize());
 }
@@ -107,14 +107,12 @@ void toStderr(std::string_view text) {
 // message; the drawing reaches the picture file only when one is asked for.
 class CliPicture : public PictureSurface {
 public:
-    explicit CliPicture(int& messages) : messages_(messages) {}
     PictureSurface* target = nullptr;
 
     void clear() override {
         if (target) target->clear();
     }
     void print(const std::string& text) override {
-        ++messages_;
         toStderr(text);
         if (target) target->print(text);
     }
@@ -130,20 +128,12 @@ public:
     void colourMap(int rows, int cols, double deepest) override {
         if (target) target->colourMap(rows, cols, deepest);
     }
-
-private:
-    int& messages_;
 };
-
-// Thrown by the output when a stop was asked for outside an iteration: the
-// run ends at that line.
-struct Interrupted {};
 
 class CliHost : public Host {
 public:
     OutputBuffer out;
-    int messages = 0;  // message boxes and picture texts so far
-    CliPicture pictureBox{messages};
+    CliPicture pictureBox;
     bool inIteration = false;  // an iteration has begun: it ends the run itself
     // The lines with their kinds, kept for the pages and the export.
     bool keep = false;
@@ -154,7 +144,7 @@ public:
         // An explanation or an analysis line never ends the run: an
         // iteration writes its table row before it asks whether to go on.
         const bool explains = line.part == LinePart::Steps || line.part == LinePart::Analysis;
-        if (!explains && !inIteration && stopRequested()) throw Interrupted();
+        if (!explains && !inIteration && stopRequested()) throw StopRun();
         out.line(line.text);
         if (keep) kept.push_back(std::move(line));
     }
@@ -163,11 +153,8 @@ public:
         kept.clear();
     }
     PictureSurface& picture() override { return pictureBox; }
-    void message(const std::string& text) override {
-        ++messages;
-        toStderr(text);
-    }
-    // A remark goes with the messages but leaves the exit status alone.
+    void message(const std::string& text) override { toStderr(text); }
+    // A remark goes with the messages; the exit status is the outcome's.
     void note(const std::string& text) override { toStderr(text); }
     // A stop ends the iteration after this sweep, as "İptal" does in the
     // window: the report and the line saying where it stopped are written.
@@ -241,9 +228,7 @@ int run(const std::vector<std::string>& args) {
             compare = true;
         } else if ((r = value("--method", method)) != 0) {
             if (r < 0) return usage(text(Text::CliMethodNeedsName));
-            request.option.reset();
-            for (int k = 0; k < kAllOptionCount; ++k)
-                if (method == methodRow(static_cast<Option>(k)).cliName) request.option = static_cast<Option>(k);
+            request.option = optionNamed(method);
             if (!request.option) return usage(format(Text::CliUnknownMethod, shownPath(method)));
         } else if ((r = value("--max-iter", request.params.maxIterText)) != 0) {
             if (r < 0) return usage(format(Text::CliOptionNeedsText, "--max-iter"));
@@ -289,12 +274,13 @@ int run(const std::vector<std::string>& args) {
         if (!session.loadFile(file)) return 2;
         // The listing is out before a long run begins.
         host.out.flush();
-        int before = host.messages;
         if (compare) session.compare(request);
-        if (request.option) session.hesapla(request);
-        stopped = host.messages != before;
+        if (request.option) {
+            const std::optional<RunResult> result = session.hesapla(request);
+            stopped = result && !ranToItsEnd(result->outcome);
+        }
         if (draw && !stopRequested()) session.resimle();
-    } catch (const Interrupted&) {
+    } catch (const StopRun&) {
     }
     host.out.flush();
     if (host.out.failed()) return outputFailed();
@@ -327,7 +313,7 @@ int run(const std::vector<std::string>& args) {
         ui::Handout h;
         h.lines = std::move(host.kept);
         const QString method =
-            request.option ? QString::fromUtf8(methodRow(*request.option).caption.now()).trimmed() : QString();
+            request.option ? ui::uiText(methodRow(*request.option).caption).trimmed() : QString();
         h.heading = ui::handoutHeading(QString::fromStdString(file), method);
         h.date = ui::handoutDate();
         h.picture = out.record();

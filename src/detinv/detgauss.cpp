@@ -10,20 +10,17 @@
 
 namespace lineer {
 
-void Module_DetGauss(Context& ctx) {
+RunResult Module_DetGauss(Context& ctx) {
     Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
 
-    if (!squareBlockLoaded(ctx)) return;
+    if (!squareBlockLoaded(ctx.ws)) return ctx.refuse(Text::TooFewColumns);
 
     // The steps that have a row below them.
     for (int k = 1; k < n; ++k) {
         // Row k does not change in step k: one test stands for all columns.
-        if (A(k, k) == 0) {
-            ctx.printToPicture(Text::ZeroDiagonal);
-            return;
-        }
+        if (A(k, k) == 0) return ctx.stopInPicture(Outcome::ZeroPivot, Text::ZeroDiagonal);
         const double akk = A(k, k);
         const EliminationStep step(A.a[k], akk, k, n);
         steps::RowOperations explained(ctx);
@@ -52,6 +49,7 @@ void Module_DetGauss(Context& ctx) {
     requireFinite(d);
     ctx.blank();
     ctx.append(format(Text::DeterminantLine, formatRounded(d, 4, ctx.decimal)));
+    return ctx.solved();
 }
 
 }  // namespace lineer

@@ -5,7 +5,8 @@
 
 namespace lineer {
 
-void Module_DetGauss(Context& ctx);
-void Module_InvScrobanski(Context& ctx);
+// Each returns how it ended.
+RunResult Module_DetGauss(Context& ctx);
+RunResult Module_InvScrobanski(Context& ctx);
 
 }  // namespace lineer

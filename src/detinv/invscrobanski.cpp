@@ -10,20 +10,17 @@
 
 namespace lineer {
 
-void Module_InvScrobanski(Context& ctx) {
+RunResult Module_InvScrobanski(Context& ctx) {
     Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
 
-    if (!squareBlockLoaded(ctx)) return;
+    if (!squareBlockLoaded(ctx.ws)) return ctx.refuse(Text::TooFewColumns);
 
     // Without equations there is no block to invert; A(1, 1) is then not
     // part of the problem and stays as it is.
     if (n >= 1) {
-        if (A(1, 1) == 0) {
-            ctx.message(Text::ZeroDiagonal);
-            return;
-        }
+        if (A(1, 1) == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
         const double a11 = A(1, 1);
         A(1, 1) = keptQuotient(1, a11);
         requireFinite(A(1, 1));
@@ -65,10 +62,7 @@ void Module_InvScrobanski(Context& ctx) {
             if (ctx.params.steps)
                 steps::formula(ctx, "d = a \u2212 c·u", corner, steps::entries(shown), steps::columnOf(A, e), 1, k, {},
                                A(e, e));
-            if (A(e, e) == 0) {
-                ctx.message(Text::ZeroDiagonal);
-                return;
-            }
+            if (A(e, e) == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
             // An infinite d would turn into a corner of 0 and give a wrong
             // inverse that looks right; a d so small that 1 / d overflows
             // cannot be inverted either.
@@ -111,6 +105,7 @@ void Module_InvScrobanski(Context& ctx) {
     ctx.blank();
     ctx.heading(Text::InverseHeading);
     Listele(ctx, m, n, A);
+    return ctx.solved();
 }
 
 }  // namespace lineer

@@ -5,14 +5,7 @@
 
 namespace lineer {
 
-// Whether the square block lies inside the columns the file filled; shows
-// the message when it does not.
-inline bool squareBlockLoaded(Context& ctx) {
-    if (ctx.ws.m < ctx.ws.n) {
-        ctx.message(Text::TooFewColumns);
-        return false;
-    }
-    return true;
-}
+// Whether the square block lies inside the columns the file filled.
+inline bool squareBlockLoaded(const Workspace& ws) { return ws.m >= ws.n; }
 
 }  // namespace lineer

@@ -1,20 +1,16 @@
 #pragma once
-// The direct solvers. Each reads the workspace and writes its output
-// through the context's host.
+// The direct solvers. Each reads the workspace, writes its output through
+// the context's host and returns how it ended.
 
 #include "context.h"
 #include "lu.h"
 
 namespace lineer {
 
-void Module_LesGauss(Context& ctx);
-void Module_LesMPGauss(Context& ctx);
-void Module_LesGaussJordan(Context& ctx);
-void Module_LUFact(Context& ctx, LuVariant variant);
-void Module_LesThomas(Context& ctx);
-
-// Gauss elimination as Module_LesGauss runs it; returns whether it ran to
-// its end (false after the zero-diagonal message).
-bool lesGauss(Context& ctx);
+RunResult Module_LesGauss(Context& ctx);
+RunResult Module_LesMPGauss(Context& ctx);
+RunResult Module_LesGaussJordan(Context& ctx);
+RunResult Module_LUFact(Context& ctx, LuVariant variant);
+RunResult Module_LesThomas(Context& ctx);
 
 }  // namespace lineer

@@ -7,7 +7,7 @@
 
 namespace lineer {
 
-bool lesGauss(Context& ctx) {
+RunResult Module_LesGauss(Context& ctx) {
     Matrix& A = ctx.ws.A;
     Vector& x = ctx.ws.x;
     const int n = ctx.ws.n;
@@ -18,10 +18,7 @@ bool lesGauss(Context& ctx) {
         // Row k does not change in step k, so one test before the rows
         // stands for the test at every column (when the step has a column
         // at all).
-        if (k <= m && A(k, k) == 0) {
-            ctx.message(Text::ZeroDiagonal);
-            return false;
-        }
+        if (k <= m && A(k, k) == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
         const double akk = A(k, k);
         const EliminationStep step(A.a[k], akk, k, m);
         steps::RowOperations explained(ctx);
@@ -39,10 +36,7 @@ bool lesGauss(Context& ctx) {
 
     // Back-solving divides by A(n, n), which elimination never tests; with
     // no equations at all it would be the unused cell A(0, 0).
-    if (A(n, n) == 0) {
-        ctx.message(Text::ZeroDiagonal);
-        return false;
-    }
+    if (A(n, n) == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
     x(n) = keptQuotient(A(n, m), A(n, n));
     if (ctx.params.steps) steps::formula(ctx, steps::name("x", n), A(n, m), {}, {}, 1, 0, A(n, n), x(n));
     for (int k = n - 1; k >= 1; --k) {
@@ -57,9 +51,7 @@ bool lesGauss(Context& ctx) {
 
     ctx.blank();
     appendRootsBlock(ctx, Text::RootsHeading);
-    return true;
+    return ctx.solved();
 }
-
-void Module_LesGauss(Context& ctx) { lesGauss(ctx); }
 
 }  // namespace lineer

@@ -12,7 +12,7 @@
 
 namespace lineer {
 
-void Module_LesGaussJordan(Context& ctx) {
+RunResult Module_LesGaussJordan(Context& ctx) {
     Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
@@ -34,10 +34,7 @@ void Module_LesGaussJordan(Context& ctx) {
         const double pivot = A(k, k);
         // A zero pivot means column k is zero from row k down: the system
         // is singular. Only a row that has columns from k on is divided.
-        if (k <= m && pivot == 0) {
-            ctx.message(Text::ZeroDiagonal);
-            return;
-        }
+        if (k <= m && pivot == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
         for (int j = k; j <= m; ++j) A(k, j) = keptQuotient(A(k, j), pivot);
         if (ctx.params.steps) steps::rowDivision(ctx, k, pivot);
         Listele(ctx, m, n, A);
@@ -54,6 +51,7 @@ void Module_LesGaussJordan(Context& ctx) {
         if (ctx.params.steps) explained.finish();
         Listele(ctx, m, n, A);
     }
+    return ctx.solved();
 }
 
 }  // namespace lineer

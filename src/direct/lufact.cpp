@@ -60,7 +60,7 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, C
     return true;
 }
 
-void Module_LUFact(Context& ctx, LuVariant variant) {
+RunResult Module_LUFact(Context& ctx, LuVariant variant) {
     const Matrix& A = ctx.ws.A;
     Vector& x = ctx.ws.x;
     const int n = ctx.ws.n;
@@ -68,10 +68,8 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
 
     auto L = std::make_unique<Matrix>();
     auto U = std::make_unique<Matrix>();
-    if (!luFactor(A, n, variant, *L, *U, ctx.params.steps ? &ctx : nullptr)) {
-        ctx.printToPicture(Text::ZeroDiagonal);
-        return;
-    }
+    if (!luFactor(A, n, variant, *L, *U, ctx.params.steps ? &ctx : nullptr))
+        return ctx.stopInPicture(Outcome::ZeroPivot, Text::ZeroDiagonal);
 
     ctx.blank();
     ctx.heading(Text::LowerFactorHeading);
@@ -110,6 +108,7 @@ void Module_LUFact(Context& ctx, LuVariant variant) {
 
     ctx.blank();
     appendRootsBlock(ctx, Text::SortedRootsHeading);
+    return ctx.solved();
 }
 
 }  // namespace lineer

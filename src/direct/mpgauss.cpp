@@ -12,7 +12,7 @@
 
 namespace lineer {
 
-void Module_LesMPGauss(Context& ctx) {
+RunResult Module_LesMPGauss(Context& ctx) {
     Matrix& A = ctx.ws.A;
     Vector& x = ctx.ws.x;
     const int n = ctx.ws.n;
@@ -51,7 +51,7 @@ void Module_LesMPGauss(Context& ctx) {
     Listele(ctx, m, n, A);
 
     // After an early end the root vector holds nothing of this run.
-    if (!lesGauss(ctx)) return;
+    if (const RunResult r = Module_LesGauss(ctx); r.outcome != Outcome::Solved) return r;
     if (ctx.params.steps)
         for (int i = 1; i <= n; ++i)
             if (order[i] != i) {
@@ -70,6 +70,7 @@ void Module_LesMPGauss(Context& ctx) {
 
     ctx.blank();
     appendRootsBlock(ctx, Text::SortedRootsHeading);
+    return ctx.solved();
 }
 
 }  // namespace lineer

@@ -12,17 +12,14 @@
 
 namespace lineer {
 
-void Module_LesThomas(Context& ctx) {
+RunResult Module_LesThomas(Context& ctx) {
     const Matrix& A = ctx.ws.A;
     Vector& x = ctx.ws.x;
     const int n = ctx.ws.n;
 
     // The right side is column n + 1, which the workspace has only up to
     // 99 equations.
-    if (n >= kMaxIndex) {
-        ctx.message(Text::ThomasTooLarge);
-        return;
-    }
+    if (n >= kMaxIndex) return ctx.refuse(Text::ThomasTooLarge);
 
     Vector a, b, c, d;  // sub-diagonal, diagonal, super-diagonal, right side
     for (int i = 1; i <= n; ++i) {
@@ -106,10 +103,7 @@ void Module_LesThomas(Context& ctx) {
             explainSweep(1, beta(1), gamma(1), 0, 0, 0);
         }
         for (int i = 2; i <= n && fault == Fault::None; ++i) {
-            if (beta(i - 1) == 0) {
-                ctx.message(Text::ZeroDiagonal);
-                return;
-            }
+            if (beta(i - 1) == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
             // a(i)·c(i − 1) multiplies two rows' scales: of rows in units of
             // 1E-200 it is 1E-400, which a double cannot hold although the
             // quotient by beta can. productOver carries it.
@@ -126,10 +120,7 @@ void Module_LesThomas(Context& ctx) {
         }
         // beta(1..n-1) were tested in the sweep; beta(n) is divided by here
         // first.
-        if (fault == Fault::None && beta(n) == 0) {
-            ctx.message(Text::ZeroDiagonal);
-            return;
-        }
+        if (fault == Fault::None && beta(n) == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
         // A root that is not finite makes every root above it so too, and
         // the roots block refuses to show it.
         if (fault == Fault::None) {
@@ -170,6 +161,7 @@ void Module_LesThomas(Context& ctx) {
         for (int j = 1; j <= n; ++j)
             if ((j < i - 1 || j > i + 1) && A(i, j) != 0) ++unused;
     if (unused > 0) ctx.note(format(Text::NotTridiagonal, intText(unused)));
+    return ctx.solved();
 }
 
 }  // namespace lineer

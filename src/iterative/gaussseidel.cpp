@@ -6,6 +6,6 @@
 
 namespace lineer {
 
-void Module_LesGaussSidel(Context& ctx) { iterateWithSweep<gaussSeidelSweep, true>(ctx); }
+RunResult Module_LesGaussSidel(Context& ctx) { return iterateWithSweep<gaussSeidelSweep, true>(ctx); }
 
 }  // namespace lineer

@@ -17,7 +17,6 @@
 #include "context.h"
 #include "listing.h"
 #include "scaled.h"
-#include "textnum.h"
 #include "steps.h"
 
 namespace lineer {
@@ -149,22 +148,23 @@ void checkSweep(const Matrix& A, int n, int m, const double* x, const double* p)
 // change before the convergence test. Works on local copies and writes
 // x(1..n) of the workspace only when the report is due.
 //
-// A run that the host stops before it converges or reaches its limit says
-// so in one line after the report.
+// Ends Solved when a sweep's change is below the tolerance, Stopped when
+// the host said not to go on before that, NotConverged when the limit is
+// used up first (also when it allows no sweep at all). A run that the host
+// stops before it converges or reaches its limit says so in one line after
+// the report; a stop in the sweep the limit would end anyway adds no line.
 //
-// A zero diagonal element (when a sweep is going to run) and a sweep that
-// leaves a value that is not finite end the run with a message, no report,
-// and the workspace's root vector untouched.
+// A zero diagonal element (when a sweep is going to run, ZeroPivot) and a
+// sweep that leaves a value that is not finite (Diverging) end the run
+// with a message, no report, and the workspace's root vector untouched.
 //
 // The explained steps begin with the limit and the relaxation factor w
 // (SOR's) as read, so that the table can be read on its own.
 template <class Sweep, class AfterSweep>
-void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep, std::optional<double> w = std::nullopt) {
+RunResult iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep,
+                  std::optional<double> w = std::nullopt) {
     const int n = ctx.ws.n;
-    if (1 <= L && hasZeroDiagonal(ctx.ws.A, n)) {
-        ctx.message(Text::ZeroDiagonal);
-        return;
-    }
+    if (1 <= L && hasZeroDiagonal(ctx.ws.A, n)) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
 
     double x[kDim] = {};
     double p[kDim] = {};
@@ -177,7 +177,8 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep, std
     std::int64_t k = 0;
     double e = 0;
     steps::IterationTable table(ctx);
-    bool stopped = false;
+    bool told = false;    // the host said not to go on
+    bool stopped = false;  // ... before the limit would have ended the run
     while (static_cast<double>(k + 1) <= L) {
         k = k + 1;
         std::memcpy(p + 1, x + 1, bytes);
@@ -190,17 +191,17 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep, std
             if (d > e) e = d;
             finite = finite && std::isfinite(x[i]);
         }
-        if (!finite) {
-            ctx.message(Text::DivergesMessage);
-            return;
-        }
+        if (!finite) return ctx.stop(Outcome::Diverging, Text::DivergesMessage);
 
         if (ctx.params.steps) table.sweep(k, x, e);
         if (ctx.observer) ctx.observer->sweep(k, e);
         afterSweep(k, e);
+        ctx.sweeps = k;
+        ctx.lastChange = e;
         const bool go = ctx.host.keepIterating(k, e);
         if (e < kTolerance) break;
         if (!go) {
+            told = true;
             stopped = static_cast<double>(k + 1) <= L;
             break;
         }
@@ -211,17 +212,19 @@ void iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep, std
     appendIterationReport(ctx, k, e);
     if (stopped) appendStoppedLine(ctx, k);
     if (ctx.observer) ctx.observer->afterReport(ctx);
+    if (k >= 1 && e < kTolerance) return ctx.solved();
+    return ctx.ended(told ? Outcome::Stopped : Outcome::NotConverged);
 }
 
 // Jacobi and Gauss-Seidel differ only in their sweep: the loop with the
 // limit typed into the first box, and nothing drawn.
 template <void (*Sweep)(const Matrix&, int, int, double*, const double*), bool InPlace>
-void iterateWithSweep(Context& ctx) {
-    const double L = boxNumber(ctx.params.maxIterText, ctx.decimal);
+RunResult iterateWithSweep(Context& ctx) {
+    const double L = ctx.params.maxIter;
     const Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
-    iterate(
+    return iterate(
         ctx, L,
         [&](double* x, const double* p) {
             Sweep(A, n, m, x, p);

@@ -1,16 +1,17 @@
 #pragma once
 // The iterative solvers. The iteration limit and the relaxation factor are
-// read from the texts in the context's run parameters.
+// the numbers of the context's run parameters. Each returns how it
+// ended, with its sweeps and last change.
 
 #include "context.h"
 
 namespace lineer {
 
-void Module_LesJacobi(Context& ctx);
-void Module_LesGaussSidel(Context& ctx);
-void Module_LesSOR(Context& ctx);
+RunResult Module_LesJacobi(Context& ctx);
+RunResult Module_LesGaussSidel(Context& ctx);
+RunResult Module_LesSOR(Context& ctx);
 // SOR as textbooks write it: x(i) is relaxed as soon as it is computed, and
 // the rows below it read the relaxed value. The same loop, report and plot.
-void Module_LesSORTextbook(Context& ctx);
+RunResult Module_LesSORTextbook(Context& ctx);
 
 }  // namespace lineer

@@ -6,6 +6,6 @@
 
 namespace lineer {
 
-void Module_LesJacobi(Context& ctx) { iterateWithSweep<jacobiSweep, false>(ctx); }
+RunResult Module_LesJacobi(Context& ctx) { return iterateWithSweep<jacobiSweep, false>(ctx); }
 
 }  // namespace lineer

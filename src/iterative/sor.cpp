@@ -45,9 +45,9 @@ void relaxedSweep(const Matrix& A, int n, int m, double w, double oneMinusW, dou
 }
 
 template <bool EachComponent>
-void relax(Context& ctx) {
-    const double L = boxNumber(ctx.params.maxIterText, ctx.decimal);
-    const double w = boxNumber(ctx.params.wText, ctx.decimal);
+RunResult relax(Context& ctx) {
+    const double L = ctx.params.maxIter;
+    const double w = ctx.params.w;
     const Matrix& A = ctx.ws.A;
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
@@ -84,14 +84,15 @@ void relax(Context& ctx) {
         if (std::isfinite(cy)) picture.circle(cx, cy, 1);
     };
 
-    iterate(ctx, L, sweep, draw, w);
+    const RunResult result = iterate(ctx, L, sweep, draw, w);
     if (!plot) picture.clear();
+    return result;
 }
 
 }  // namespace
 
-void Module_LesSOR(Context& ctx) { relax<false>(ctx); }
+RunResult Module_LesSOR(Context& ctx) { return relax<false>(ctx); }
 
-void Module_LesSORTextbook(Context& ctx) { relax<true>(ctx); }
+RunResult Module_LesSORTextbook(Context& ctx) { return relax<true>(ctx); }
 
 }  // namespace lineer

@@ -3,12 +3,16 @@
 // it is shown. A new text is a new key and its row, in the same place of
 // both lists. Read the texts through texts.h.
 //
-// A row holds the key, the Turkish text and its English twin; a row without
-// either does not compile. A text that takes values has numbered places, {0} to
+// A row holds the key and one text for each language, in the order of
+// Language (language.h): the Turkish text, then its English twin; a row
+// without one of them does not compile. A text that takes values has numbered places, {0} to
 // {9}; a place may stand more than once. Mathematical notation ("x(3) =
 // 2.0000", the formulas of the explained steps) is not language: the code
-// that lays it out writes it. Method captions and their command-line help
-// are in the method table (methodtable.h).
+// that lays it out writes it.
+
+#include <cstddef>
+
+#include "language.h"
 
 namespace lineer {
 
@@ -134,6 +138,7 @@ enum class Text : int {
     CompareUnderflow,
     CompareNotConverged,
     CompareStopped,
+    CompareRefused,
     CompareProgramSor,
     CompareTextbookSorAtW,
     CompareTextbookSorBest,
@@ -141,6 +146,32 @@ enum class Text : int {
     CompareNoReference,
     CompareThomasSkipped,
     CompareNeedsSystem,
+
+    // The methods: each one's caption and its line of "--help".
+    CaptionDetGauss,
+    HelpDetGauss,
+    CaptionInvScrobanski,
+    HelpInvScrobanski,
+    CaptionLesGauss,
+    HelpLesGauss,
+    CaptionLesMPGauss,
+    HelpLesMPGauss,
+    CaptionLesGaussJordan,
+    HelpLesGaussJordan,
+    CaptionLesDoolittle,
+    HelpLesDoolittle,
+    CaptionLesCrout,
+    HelpLesCrout,
+    CaptionLesThomas,
+    HelpLesThomas,
+    CaptionLesJacobi,
+    HelpLesJacobi,
+    CaptionLesGaussSidel,
+    HelpLesGaussSidel,
+    CaptionLesSOR,
+    HelpLesSOR,
+    CaptionLesSORTextbook,
+    HelpLesSORTextbook,
 
     // Messages of the methods and of "Hesapla".
     NoFileMessage,
@@ -323,8 +354,9 @@ enum class Text : int {
 
 struct TextRow {
     Text key;
-    const char* turkish;
-    const char* english;
+    const char* texts[kLanguageCount];
+    // The text in `language`.
+    constexpr const char* in(Language language) const { return texts[static_cast<std::size_t>(language)]; }
 };
 
 // clang-format off
@@ -605,6 +637,7 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CompareUnderflow, "alttan taşma", "underflow"},
     {Text::CompareNotConverged, "sınırda yakınsamadı", "not converged"},
     {Text::CompareStopped, "durduruldu", "stopped"},
+    {Text::CompareRefused, "uygulanamadı", "not applicable"},
     {Text::CompareProgramSor, "SOR (bu program), \u03c9 = {0}", "SOR (this program), \u03c9 = {0}"},
     {Text::CompareTextbookSorAtW, "SOR (ders kitabı), \u03c9 = {0}", "SOR (textbook), \u03c9 = {0}"},
     {Text::CompareTextbookSorBest, "SOR (ders kitabı), en iyi \u03c9 = {0}", "SOR (textbook), best \u03c9 = {0}"},
@@ -615,6 +648,35 @@ inline constexpr TextRow kCatalogue[] = {
      "The Thomas method was not tried: the matrix is not tridiagonal"},
     {Text::CompareNeedsSystem, "Karşılaştırma bir denklem takımı ister: sütun sayısı satır sayısından bir fazla olmalı",
      "The comparison needs a system of equations: one column more than rows"},
+
+    // The methods. A caption is the option button's text (and the method
+    // in a printed heading); a help line follows the method's name in
+    // "--help" and names it in the comparison.
+    {Text::CaptionDetGauss, "Gauss-eliminasyon yöntemi", "Gauss elimination"},
+    {Text::HelpDetGauss, "Gauss eliminasyonu ile determinant", "determinant by Gauss elimination"},
+    {Text::CaptionInvScrobanski, "Scrobanski yöntemi", "Scrobanski method"},
+    {Text::HelpInvScrobanski, "Scrobanski yöntemi ile ters matris", "inverse by the Scrobanski (bordering) method"},
+    {Text::CaptionLesGauss, "Gauss Eliminasyon yöntemi", "Gauss elimination"},
+    {Text::HelpLesGauss, "Gauss eliminasyon yöntemi", "Gauss elimination"},
+    {Text::CaptionLesMPGauss, "Maks. Pivotlu Gauss- Eliminasyon", "Max. pivot Gauss elimination"},
+    {Text::HelpLesMPGauss, "Maksimum pivotlu Gauss eliminasyonu", "Gauss elimination with maximum pivoting"},
+    {Text::CaptionLesGaussJordan, "Gauss-Jordan eliminasyon yöntemi", "Gauss-Jordan elimination"},
+    {Text::HelpLesGaussJordan, "Gauss-Jordan eliminasyon yöntemi", "Gauss-Jordan elimination"},
+    {Text::CaptionLesDoolittle, "Doolittle LU ayrıştırma yöntemi", "Doolittle LU factorisation"},
+    {Text::HelpLesDoolittle, "Doolittle LU ayrıştırma yöntemi", "Doolittle LU factorisation"},
+    {Text::CaptionLesCrout, "Crout LU Ayrıştırma yöntemi", "Crout LU factorisation"},
+    {Text::HelpLesCrout, "Crout LU ayrıştırma yöntemi", "Crout LU factorisation"},
+    {Text::CaptionLesThomas, "Thomas yöntemi", "Thomas algorithm"},
+    {Text::HelpLesThomas, "Thomas yöntemi", "Thomas algorithm for tridiagonal systems"},
+    {Text::CaptionLesJacobi, "Jacobi basit iterasyon yöntemi", "Jacobi iteration"},
+    {Text::HelpLesJacobi, "Jacobi basit iterasyon yöntemi", "Jacobi iteration"},
+    {Text::CaptionLesGaussSidel, "Gauss-Sidel iterasyon yöntemi", "Gauss-Seidel iteration"},
+    {Text::HelpLesGaussSidel, "Gauss-Seidel iterasyon yöntemi", "Gauss-Seidel iteration"},
+    {Text::CaptionLesSOR, "SOR iterasyon yöntemi", "SOR iteration"},
+    {Text::HelpLesSOR, "SOR iterasyon yöntemi", "SOR iteration (successive over-relaxation)"},
+    {Text::CaptionLesSORTextbook, "SOR (ders kitabı)", "SOR (textbook)"},
+    {Text::HelpLesSORTextbook, "SOR, ders kitabındaki gibi: her bileşen hesaplanınca gevşetilir",
+     "SOR as textbooks write it: each component relaxed as soon as it is computed"},
 
     // Messages of the methods and of "Hesapla".
     {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", "Choose a file for the coefficient matrix"},

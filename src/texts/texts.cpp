@@ -9,8 +9,7 @@ namespace {
 std::atomic<Language> current{Language::Turkish};
 
 std::string_view templateOf(Text key, Language in) {
-    const TextRow& row = kCatalogue[static_cast<std::size_t>(key)];
-    return in == Language::English ? row.english : row.turkish;
+    return kCatalogue[static_cast<std::size_t>(key)].in(in);
 }
 
 }  // namespace

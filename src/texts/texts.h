@@ -18,8 +18,6 @@
 
 namespace lineer {
 
-enum class Language : unsigned char { Turkish, English };
-
 // The language of every text from now on; Turkish until set. One language
 // for the whole process: the command line sets it once, the window when
 // the user chooses another. Lines already written stay as they were.
@@ -45,15 +43,19 @@ constexpr bool wellFormed() {
     if (std::size(kCatalogue) != static_cast<std::size_t>(Text::Count_)) return false;
     for (std::size_t k = 0; k < std::size(kCatalogue); ++k) {
         const TextRow& row = kCatalogue[k];
-        if (static_cast<std::size_t>(row.key) != k || !row.turkish || !row.english) return false;
-        const int places = countPlaces(row.turkish);
-        if (places < 0 || countPlaces(row.english) != places) return false;
+        if (static_cast<std::size_t>(row.key) != k) return false;
+        for (const char* t : row.texts)
+            if (!t) return false;
+        const int places = countPlaces(row.texts[0]);
+        if (places < 0) return false;
+        for (const char* t : row.texts)
+            if (countPlaces(t) != places) return false;
     }
     return true;
 }
 static_assert(wellFormed(),
-              "the catalogue has one row per key, in the order of the keys, each with its Turkish and its English "
-              "text; a template's places are {0} to {n-1}, and its English form has the same places");
+              "the catalogue has one row per key, in the order of the keys, each with its text in every language "
+              "(Turkish, then English); a template's places are {0} to {n-1}, the same in every language");
 
 // Deliberately not constexpr: reaching one of these in the checks below
 // stops the compilation at the call that got the number of values wrong.
@@ -67,7 +69,7 @@ void fill(std::string& out, Text key, Language in, std::initializer_list<std::st
 }  // namespace detail
 
 // The number of places of a key's template.
-constexpr int places(Text key) { return detail::countPlaces(kCatalogue[static_cast<std::size_t>(key)].turkish); }
+constexpr int places(Text key) { return detail::countPlaces(kCatalogue[static_cast<std::size_t>(key)].texts[0]); }
 
 // A key whose text takes no values; made from a Text at compile time only,
 // where the check runs.

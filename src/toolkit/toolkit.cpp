@@ -7,6 +7,8 @@
 #include <QTranslator>
 #include <QtGlobal>
 
+#include "languages.h"
+
 namespace lineer::ui {
 
 namespace {
@@ -20,17 +22,18 @@ std::string systemDecimalSymbol() { return QLocale::system().decimalPoint().toSt
 void silenceToolkitMessages() { qInstallMessageHandler(quiet); }
 
 void useToolkitTexts(Language language) {
-    static QPointer<QTranslator> turkish;
-    if (turkish) {
-        QCoreApplication::removeTranslator(turkish);
-        delete turkish;
+    static QPointer<QTranslator> installed;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
     }
-    if (language != Language::Turkish) return;
-    turkish = new QTranslator(QCoreApplication::instance());
-    if (turkish->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(turkish);
+    const QString name = QString::fromLatin1(languageRow(language).toolkitTranslation);
+    if (name.isEmpty()) return;
+    installed = new QTranslator(QCoreApplication::instance());
+    if (installed->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(installed);
     else
-        delete turkish;
+        delete installed;
 }
 
 }  // namespace lineer::ui

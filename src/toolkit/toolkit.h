@@ -19,9 +19,9 @@ bool displayAvailable();
 void silenceToolkitMessages();
 
 // The toolkit's own texts (the buttons of message boxes, the file and
-// print dialogs) in `language`, whatever the system's language. Turkish
-// needs the toolkit's Turkish translation file (without it they stay in
-// English); English is the toolkit's own. May be called again to change.
+// print dialogs) in `language`, whatever the system's language: the
+// translation its row of the language table names (without that file they
+// stay in English, the toolkit's own). May be called again to change.
 // Needs the application object.
 void useToolkitTexts(Language language);
 

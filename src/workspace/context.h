@@ -10,13 +10,15 @@
 #include <vector>
 
 #include "host.h"
+#include "outcome.h"
 #include "texts.h"
 #include "workspace.h"
 
 namespace lineer {
 
 // What a run is given besides the workspace: the texts of the two boxes as
-// the user left them. A switch that applies to a whole run belongs here too.
+// the user left them, and the numbers they read as. A switch that applies
+// to a whole run belongs here too.
 struct RunParameters {
     std::string maxIterText = "100";  // "Maksimum iterasyon sayısı"
     std::string wText = "1";          // "Gevşetme faktörü"
@@ -26,6 +28,11 @@ struct RunParameters {
     // Whether the run adds its analysis: the accuracy of a direct method's
     // result, the convergence of an iteration. Off by default.
     bool analysis = false;
+    // The two texts by the text-to-number rule: the iteration limit and ω.
+    // The dispatcher reads them at the start of every run (readBoxes in
+    // session.h); whatever the run does reads these, never the texts.
+    double maxIter = 100;
+    double w = 1;
 };
 
 struct Context;
@@ -48,9 +55,11 @@ struct Context {
     RunParameters params{};
     // The analysis of an iteration; none when the run has no analysis.
     IterationObserver* observer = nullptr;
-    // Messages shown and lines printed into the picture so far: a run that
-    // raised this count stopped short of its result.
-    int stops = 0;
+    // How far the running iteration has come: the sweeps it reported to
+    // the host and the last one's maximum change. A run that ends by an
+    // exception keeps them in its result.
+    std::int64_t sweeps = 0;
+    double lastChange = 0;
 
     // Every line reaches the host here. A line that is not an explanation
     // ends a group of explanations.
@@ -84,21 +93,37 @@ struct Context {
     }
     bool explaining = false;  // the last line was an explanation
     // A message box with the catalogue's text.
-    void message(PlainText key) {
-        ++stops;
-        host.message(std::string(text(key)));
-    }
+    void message(PlainText key) { host.message(std::string(text(key))); }
     // A remark on a run that has ended as it should.
     void note(std::string text) { host.note(text); }
     // One line of the catalogue's text printed into the picture box.
-    void printToPicture(PlainText key) {
-        ++stops;
-        host.picture().print(std::string(text(key)));
+    void printToPicture(PlainText key) { host.picture().print(std::string(text(key))); }
+
+    // The result of a run that ends now with `outcome`, with the
+    // iteration's progress so far.
+    RunResult ended(Outcome outcome) const { return {outcome, std::nullopt, sweeps, lastChange}; }
+    RunResult solved() const { return ended(Outcome::Solved); }
+    // Ends the run with the message box `why`.
+    RunResult stop(Outcome outcome, PlainText why) {
+        message(why);
+        return ended(outcome);
+    }
+    // Ends the run with a line printed into the picture box instead of a
+    // message box, as the LU solver and the determinant do.
+    RunResult stopInPicture(Outcome outcome, PlainText why) {
+        printToPicture(why);
+        return ended(outcome);
+    }
+    // Refuses a matrix the method does not apply to, saying why.
+    RunResult refuse(PlainText why) {
+        RunResult r = stop(Outcome::Refused, why);
+        r.reason = why;
+        return r;
     }
 };
 
 // Thrown by the output operations when a value about to be shown is not
-// finite; the dispatcher ends the method with a message.
+// finite; the dispatcher ends the method with a message (Outcome::Overflow).
 class NumberOverflow : public std::runtime_error {
 public:
     NumberOverflow() : std::runtime_error("number overflow") {}
@@ -106,7 +131,7 @@ public:
 
 // Thrown by a method when a number it must keep, list or go on computing
 // with has lost its digits below the smallest normal double; the
-// dispatcher ends the method with a message.
+// dispatcher ends the method with a message (Outcome::Underflow).
 class NumberUnderflow : public std::runtime_error {
 public:
     NumberUnderflow() : std::runtime_error("number underflow") {}

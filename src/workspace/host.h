@@ -44,6 +44,15 @@ public:
     void circle(float, float, double) override {}
 };
 
+// Thrown by a host's results-list operation (listAppend) to end
+// the run at that line, when the user asked to stop outside an iteration
+// (an interrupt on the command line). runMethod ends the method with
+// Outcome::Stopped and no message; outside a method (the load's listing,
+// the comparison's table) it reaches the front end that threw it.
+class StopRun {};
+
+// What a Host may throw: StopRun, from listAppend alone, and
+// std::bad_alloc from any operation. Every other operation returns.
 class Host {
 public:
     virtual ~Host() = default;

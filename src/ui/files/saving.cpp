@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "languages.h"
 #include "loader.h"
 #include "replacefile.h"
 #include "resultslist.h"
@@ -50,8 +51,8 @@ bool looksLikeSavedResults(const QString& path) {
     QByteArray first = file.readLine(256);
     if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
     while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
-    for (Language l : {Language::Turkish, Language::English})
-        if (first == QByteArrayView(text(Text::CoefficientsHeading, l))) return true;
+    for (const LanguageRow& l : kLanguages)
+        if (first == QByteArrayView(text(Text::CoefficientsHeading, l.language))) return true;
     return false;
 }
 

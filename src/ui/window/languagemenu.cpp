@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QWidget>
 
+#include "languages.h"
 #include "menus.h"
 #include "toolkit.h"
 
@@ -20,14 +21,11 @@ const QString kLanguageKey = QStringLiteral("gorunum/dil");
 
 QSettings settings() { return QSettings(QStringLiteral("lineer"), QStringLiteral("lineer")); }
 
-// The code a language is remembered by, the same as the command line's.
-QString code(Language language) { return language == Language::English ? QStringLiteral("en") : QStringLiteral("tr"); }
-
 }  // namespace
 
+// Remembered by its code, the same as the command line's.
 Language rememberedLanguage() {
-    return settings().value(kLanguageKey).toString() == code(Language::English) ? Language::English
-                                                                                 : Language::Turkish;
+    return languageOfCode(settings().value(kLanguageKey).toString().toStdString()).value_or(Language::Turkish);
 }
 
 void applyLanguage(Language language) {
@@ -45,21 +43,15 @@ void addLanguageMenu(Menus& menus, QMenuBar* bar) {
     QMenu* menu = menus.addMenu(bar, "Mn_Dil", Text::LanguageMenu, {});
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
-    struct Entry {
-        const char* name;
-        PlainText text;
-        Language language;
-    };
-    for (const Entry& e : {Entry{"Mn_Turkce", Text::TurkishItem, Language::Turkish},
-                           Entry{"Mn_English", Text::EnglishItem, Language::English}}) {
+    for (const LanguageRow& e : kLanguages) {
         QAction* a = menu->addAction(QString());
-        a->setObjectName(QLatin1String(e.name));
-        menus.add(a, e.text);
+        a->setObjectName(QLatin1String(e.menuName));
+        menus.add(a, e.menuEntry);
         a->setCheckable(true);
         a->setChecked(language() == e.language);
         group->addAction(a);
         QObject::connect(a, &QAction::triggered, a, [language = e.language] {
-            settings().setValue(kLanguageKey, code(language));
+            settings().setValue(kLanguageKey, QString::fromLatin1(languageRow(language).code));
             if (language != lineer::language()) applyLanguage(language);
         });
     }

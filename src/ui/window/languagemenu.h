@@ -18,8 +18,8 @@ Language rememberedLanguage();
 // results list stay as they were written.
 void applyLanguage(Language language);
 
-// Adds the menu with its two checkable, exclusive entries "Türkçe" and
-// "English" to `bar`. Choosing one applies it at once and remembers it.
+// Adds the menu with one checkable, exclusive entry per language ("Türkçe",
+// "English") to `bar`. Choosing one applies it at once and remembers it.
 void addLanguageMenu(Menus& menus, QMenuBar* bar);
 
 }  // namespace lineer::ui

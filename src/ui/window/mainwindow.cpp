@@ -25,6 +25,7 @@
 #include "fontfit.h"
 #include "twips.h"
 #include "formcontrols.h"
+#include "optionlayout.h"
 #include "matrixeditor.h"
 #include "picturebox.h"
 #include "picturewindow.h"
@@ -101,7 +102,7 @@ void MainWindow::buildMethodFrame() {
     frame2_ = placed<QGroupBox>(form_, "Frame2", 5160, 240, 3375, 5775);
     auto* fitting = new FittingIndicator(twips(195) - 1);
     fitting->setParent(this);
-    for (const MethodRow& row : kMethods) {
+    for (const OptionLayout& row : kOptionLayout) {
         auto* b = new QRadioButton(frame2_);
         b->setObjectName(QLatin1String(row.objectName));
         b->setStyle(fitting);
@@ -136,7 +137,7 @@ void MainWindow::setKeyboardOrder() {
     // and the results list.
     QList<QWidget*> order{goster_, drive_, file_, dir_, listele_, hesapla_};
     std::vector<std::pair<int, QWidget*>> keyed{{kTabKeyW, w_}, {kTabKeyMaxIter, maxIter_}};
-    for (const MethodRow& row : kMethods) keyed.emplace_back(row.tabKey, option(row.option));
+    for (const OptionLayout& row : kOptionLayout) keyed.emplace_back(row.tabKey, option(row.option));
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& k : keyed) order << k.second;
     order << list_;
@@ -187,7 +188,7 @@ void MainWindow::retranslate() {
     headings_[0]->setText(uiText(Text::DeterminantGroup));
     headings_[1]->setText(uiText(Text::InverseGroup));
     headings_[2]->setText(uiText(Text::LinearSystemGroup));
-    for (const MethodRow& row : kMethods) option(row.option)->setText(QString::fromUtf8(row.caption.now()));
+    for (const OptionLayout& row : kOptionLayout) option(row.option)->setText(uiText(methodRow(row.option).caption));
     menus_.setTexts();
     if (pictureWindow_) pictureWindow_->retranslate();
     chooseFormFont(form_, headings_);
@@ -349,7 +350,7 @@ void MainWindow::onHesapla() {
     const std::size_t before = list_->results()->lineCount();
     const RunRequest run = request();
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
-    monitor_.setLimit(counted ? boxNumber(run.params.maxIterText, session_.context().decimal) : 0);
+    monitor_.setLimit(counted ? run.params.maxIter : 0);
     session_.hesapla(run);
     // The run's first line at the top, and its result in view.
     list_->flushAndShowRun(before);
@@ -361,7 +362,7 @@ void MainWindow::onKarsilastir() {
     RunScope scope(*this);
     const std::size_t before = list_->results()->lineCount();
     const RunRequest run = request();
-    monitor_.setLimit(boxNumber(run.params.maxIterText, session_.context().decimal));
+    monitor_.setLimit(run.params.maxIter);
     session_.compare(run);
     list_->flushAndShowRun(before);
 }
@@ -415,7 +416,7 @@ bool MainWindow::optionSelected(Option o) const { return options_[static_cast<st
 
 RunRequest MainWindow::request() const {
     RunRequest r;
-    for (const MethodRow& row : kMethods)
+    for (const OptionLayout& row : kOptionLayout)
         if (optionSelected(row.option)) {
             r.option = row.option;
             break;
@@ -424,6 +425,7 @@ RunRequest MainWindow::request() const {
     r.params.wText = textW();
     r.params.steps = view_.steps->isChecked();
     r.params.analysis = view_.analysis->isChecked();
+    readBoxes(r.params, session_.context().decimal);
     return r;
 }
 
