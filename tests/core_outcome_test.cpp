@@ -90,7 +90,7 @@ TEST(Outcome, AStopBeforeTheToleranceIsStoppedWithItsSweepsAndLastChange) {
 class InterruptingHost : public TestHost {
 public:
     std::size_t at = 0;
-    void listAppend(std::string line) override {
+    void listAppend(ResultLine line) override {
         if (lines.size() == at) throw StopRun();
         TestHost::listAppend(std::move(line));
     }

@@ -107,7 +107,8 @@ TEST(Catalogue, NoOtherFileHoldsATurkishText) {
 TEST(Catalogue, EveryKeyIsUsed) {
     std::string code;
     for (const auto& [file, content] : sources())
-        if (!file.starts_with("texts/")) code += content;
+        // The table of languages names its menu entries' keys.
+        if (!file.starts_with("texts/") || file == "texts/languages.h") code += content;
     const std::string catalogue = read(kSource / "texts" / "catalogue.h");
     static const std::regex row(R"(\{Text::(\w+),)");
     std::vector<std::string> unused;
