@@ -1,6 +1,8 @@
 #include "measures.h"
 
 #include "numformat.h"
+#include "numparse.h"
+#include "platform_tochars.h"
 
 #include <Eigen/Dense>
 #include <Eigen/Eigenvalues>
@@ -378,10 +380,8 @@ double roundTo(double v, int digits, int direction) {
     const double s = v * scale;
     const double r = direction < 0 ? std::floor(s) : direction > 0 ? std::ceil(s) : std::nearbyint(s);
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, r / scale, std::chars_format::general, digits);
-    double out = 0;
-    std::from_chars(buf, res.ptr, out);
-    return out;
+    const auto res = toChars(buf, buf + sizeof buf, r / scale, std::chars_format::general, digits);
+    return decimalToDouble(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
 }
 
 // The fewest significant digits (three at least) for ω such that the ω

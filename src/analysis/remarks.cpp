@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numformat.h"
+#include "numparse.h"
 #include "texts.h"
 
 namespace lineer::analysis {
@@ -12,8 +13,7 @@ std::string againstOne(double v, std::string_view decimal) {
     auto side = [](double x) { return (x > 1) - (x < 1); };
     for (int digits = 4; digits < 17; ++digits) {
         const std::string shown = formatSignificant(v, digits, ".");
-        double back = 0;
-        std::from_chars(shown.data(), shown.data() + shown.size(), back);
+        const double back = decimalToDouble(shown);
         if (side(back) == side(v)) return formatSignificant(v, digits, decimal);
     }
     return formatSignificant(v, 17, decimal);

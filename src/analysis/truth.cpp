@@ -57,12 +57,11 @@ DeterminantTruth determinantTruth(double value) {
     d.value = value;
     if (value == 0 || !(std::fabs(value) < 0.001)) return d;
     // Hidden unless the shortest decimal form of the value has no digit
-    // beyond the fourth decimal (0.0005 shows as it is).
-    char buf[400];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    const std::string_view digits(buf, static_cast<std::size_t>(res.ptr - buf));
-    const std::size_t point = digits.find('.');
-    d.hidden = point != std::string_view::npos && digits.size() - point - 1 > 4;
+    // beyond the fourth decimal (0.0005 shows as it is): then the value is
+    // the double nearest to k / 10^4, which the quotient of the two
+    // doubles k and 10^4 is (a correctly rounded division).
+    const double k = std::nearbyint(value * 1e4);
+    d.hidden = k / 1e4 != value;
     return d;
 }
 
