@@ -11,9 +11,10 @@ namespace lineer::uitest {
 namespace {
 
 // The memory bound. AddressSanitizer keeps freed blocks in quarantine
-// (256 MB) and adds shadow memory and red zones around every block.
+// (256 MB) and adds shadow memory and red zones around every block; each
+// of the list's lines keeps its cells in a block of its own.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr double kMaxMb = 1024;
+constexpr double kMaxMb = 1536;
 #else
 constexpr double kMaxMb = 400;
 #endif
