@@ -116,20 +116,28 @@ TEST(CliDirect, EveryMethodSolvesTheThreeEquationExample) {
 }
 
 // A failure ends with its message on the error stream, exit status 1, and
-// only what came before it on the results list.
+// only what came before it on the results list; the remark on the zero
+// pivot of a regular matrix follows.
 TEST(CliDirect, FailurePaths) {
     struct Case {
         const char* method;
         const char* file;
         std::size_t loadLines, methodLines;
-        const char* err;
+        std::string err;
     };
+    const std::string zero = " sıfır diyagonal elemanı\n";
+    const std::string solvers =
+        "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır değiştiren yöntemler (maksimum pivotlu "
+        "Gauss, Gauss-Jordan) bu sistemi çözer\n";
+    const std::string others =
+        "Köşegende sıfır çıktı, ama matris tekil değil: bu yöntem satır değiştirmez; satır değiştiren bir "
+        "eliminasyon onu çözer\n";
     const Case cases[] = {
-        {"doolittle", "sifir-pivot.txt", 5, 0, " sıfır diyagonal elemanı\n"},
-        {"crout", "sifir-pivot.txt", 5, 0, " sıfır diyagonal elemanı\n"},
-        {"det", "sifir-pivot.txt", 5, 0, " sıfır diyagonal elemanı\n"},
-        {"inverse", "sifir-pivot.txt", 5, 0, " sıfır diyagonal elemanı\n"},
-        {"thomas", "sifir-pivot.txt", 5, 6, " sıfır diyagonal elemanı\n"},
+        {"doolittle", "sifir-pivot.txt", 5, 0, zero + solvers},
+        {"crout", "sifir-pivot.txt", 5, 0, zero + solvers},
+        {"det", "sifir-pivot.txt", 5, 0, zero + others},
+        {"inverse", "sifir-pivot.txt", 5, 0, zero + others},
+        {"thomas", "sifir-pivot.txt", 5, 6, zero + solvers},
         {"thomas", "buyuk-100.txt", 102, 0, "Thomas yöntemi en çok 99 denklem çözebilir\n"},
     };
     for (const auto& c : cases) {
@@ -173,6 +181,60 @@ TEST(CliDirect, StepsExplainInTheUsersDecimalSymbol) {
     lines.erase(lines.begin() + 16, lines.begin() + 21);
     lines.erase(lines.begin() + 5, lines.begin() + 10);
     EXPECT_EQ(lines, plain.lines());
+}
+
+
+// What a student would conclude falsely from the transcript alone is said
+// on the error stream after it, in the language of the run; the exit
+// status stays the method's own.
+TEST(CliDirect, RemarksFollowTheTranscriptOnTheErrorStream) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string turkish, english;
+    };
+    const std::string singular = "3 3\n1 2 3\n4 5 6\n7 8 9\n";
+    const std::string dir = std::filesystem::temp_directory_path() / "lineer-remarks";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir + "/s.txt") << singular;
+    std::ofstream(dir + "/h.txt") << "4 4\n1 0.5 0.3333333333333333 0.25\n0.5 0.3333333333333333 0.25 0.2\n"
+                                     "0.3333333333333333 0.25 0.2 0.16666666666666666\n"
+                                     "0.25 0.2 0.16666666666666666 0.14285714285714285\n";
+    const Case cases[] = {
+        {{"--method", "gauss-jordan", examplePath("tekil.txt")}, 0,
+         "Katsayılar matrisi tekil: denklem takımının çözümü yok (A'nın rankı 2, [A | b]'nin rankı 3); gösterilen "
+         "köklere güvenilemez\n",
+         "The coefficient matrix is singular: the system has no solution (the rank of A is 2, that of [A | b] 3); the "
+         "roots shown cannot be trusted\n"},
+        {{"--method", "inverse", dir + "/s.txt"}, 0,
+         "Matris tekil ya da çalışma duyarlığında tekil (rankı 2, boyutu 3): tersi yoktur; gösterilen matris bir "
+         "ters değildir\n",
+         "The matrix is singular or singular to working precision (rank 2, order 3): it has no inverse; the matrix "
+         "shown is not one\n"},
+        {{"--method", "det", dir + "/h.txt"}, 0,
+         "Determinantın tam değeri 1.653439153439E-07: dört ondalığa yuvarlanınca görünmüyor; küçük bir determinant "
+         "tekillik göstermez\n",
+         "The determinant in full is 1.653439153439E-07: rounded to four decimals it does not show; a small "
+         "determinant is no sign of singularity\n"},
+        {{"--method", "jacobi", examplePath("jacobi-iraksak.txt")}, 0,
+         "İterasyon ıraksıyor: iterasyon matrisinin spektral yarıçapı ρ = 1.118 ≥ 1; gösterilen kökler çözüm "
+         "değildir\n",
+         "The iteration diverges: the spectral radius of its matrix is ρ = 1.118 ≥ 1; the roots shown are not the "
+         "solution\n"},
+        {{"--method", "gauss", examplePath("uc-denklem.txt")}, 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[1]);
+        const CliResult tr = runLineer(c.args);
+        EXPECT_EQ(tr.status, c.status);
+        EXPECT_EQ(tr.err, c.turkish);
+        std::vector<std::string> english{"--lang", "en"};
+        english.insert(english.end(), c.args.begin(), c.args.end());
+        const CliResult en = runLineer(english);
+        EXPECT_EQ(en.status, c.status);
+        EXPECT_EQ(en.err, c.english);
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

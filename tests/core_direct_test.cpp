@@ -401,7 +401,6 @@ TEST(Thomas, RemarksOnCoefficientsOffTheDiagonals) {
         f.run(c.content, Option::LesThomas);
         EXPECT_EQ(f.host.notes, c.notes) << c.what;
         EXPECT_TRUE(f.host.messages.empty()) << c.what;
-        EXPECT_EQ(f.host.events.empty() ? "" : f.host.events.back(), c.notes.empty() ? "" : "note:" + note) << c.what;
     }
 }
 

@@ -31,6 +31,11 @@ std::unique_ptr<Workspace> workspace(const std::vector<std::vector<double>>& row
     return ws;
 }
 
+std::string example(const std::string& name) {
+    std::ifstream in(std::string(LINEER_EXAMPLES) + "/" + name, std::ios::binary);
+    return (std::ostringstream() << in.rdbuf()).str();
+}
+
 // Random systems whose matrices are regular and reasonably conditioned,
 // their rows in units from 1E-200 to 1E+200: never a remark.
 TEST(Truth, RandomRegularSystemsGetNoRemark) {
@@ -122,14 +127,12 @@ TEST(Truth, RemarksOfDirectRunsInBothLanguages) {
          "The coefficient matrix is singular: the system has no solution (the rank of A is 2, that of [A | b] 3); "
          "the roots shown cannot be trusted"},
         {{{1, 1, 1}, {1, 1, 2}}, DirectUse::System, true,
-         "Katsayılar matrisi tekil: denklem takımının çözümü yok (A'nın rankı 1, [A | b]'nin rankı 2); gösterilen "
-         "köklere güvenilemez",
-         "The coefficient matrix is singular: the system has no solution (the rank of A is 1, that of [A | b] 2); "
-         "the roots shown cannot be trusted"},
+         "Katsayılar matrisi tekil: denklem takımının çözümü yok (A'nın rankı 1, [A | b]'nin rankı 2)",
+         "The coefficient matrix is singular: the system has no solution (the rank of A is 1, that of [A | b] 2)"},
         {{{1, 2, 3, 6}, {4, 5, 6, 15}, {7, 8, 9, 24}}, DirectUse::MaxPivot, false,
          "Katsayılar matrisi tekil: sonsuz çözüm var, 1 serbest değişken (A'nın ve [A | b]'nin rankı 2); "
          "gösterilen köklere güvenilemez",
-         "The coefficient matrix is singular: there are infinitely many solutions, 1 free variables (the rank of A "
+         "The coefficient matrix is singular: there are infinitely many solutions (free variables: 1; the rank of A "
          "and of [A | b] is 2); the roots shown cannot be trusted"},
         {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, DirectUse::Inverse, false,
          "Matris tekil ya da çalışma duyarlığında tekil (rankı 2, boyutu 3): tersi yoktur; gösterilen matris bir "
@@ -173,6 +176,90 @@ std::string hilbert(int n) {
     return file(rows);
 }
 
+// Every remark "Hesapla" makes on the cases a lecturer tries first, the
+// analysis off; and none on a good system.
+TEST(Truth, RunsRemarkWhatTheirLinesHide) {
+    const std::string noSolution = example("tekil.txt");
+    const std::string singularSquare = "3 3\n1 2 3\n4 5 6\n7 8 9\n";
+    const std::string parallel = "2 3\n1 1 1\n1 1 2\n";
+    const std::string lateZero = "3 4\n2 -3 1 0\n-2 3 0 1\n0 1 -2 1\n";
+    const std::string none =
+        "Katsayılar matrisi tekil: denklem takımının çözümü yok (A'nın rankı 2, [A | b]'nin rankı 3); gösterilen "
+        "köklere güvenilemez";
+    struct Case {
+        const std::string& content;
+        Option option;
+        std::vector<std::string> remarks;
+    };
+    const Case cases[] = {
+        {noSolution, Option::LesMPGauss, {none}},
+        {noSolution, Option::LesGaussJordan, {none}},
+        {noSolution, Option::LesGauss,
+         {"Katsayılar matrisi tekil: denklem takımının çözümü yok (A'nın rankı 2, [A | b]'nin rankı 3)"}},
+        {singularSquare, Option::InvScrobanski,
+         {"Matris tekil ya da çalışma duyarlığında tekil (rankı 2, boyutu 3): tersi yoktur; gösterilen matris bir "
+          "ters değildir"}},
+        {singularSquare, Option::DetGauss,
+         {"Matris tekil ya da çalışma duyarlığında tekil (rankı 2, boyutu 3): determinantı 0'dır ya da 0'a "
+          "yuvarlama hatası kadar yakındır"}},
+        {parallel, Option::LesGauss,
+         {"Katsayılar matrisi tekil: denklem takımının çözümü yok (A'nın rankı 1, [A | b]'nin rankı 2)"}},
+        {hilbert(4), Option::DetGauss,
+         {"Determinantın tam değeri 1.653439153439E-07: dört ondalığa yuvarlanınca görünmüyor; küçük bir "
+          "determinant tekillik göstermez"}},
+        {lateZero, Option::LesMPGauss,
+         {"Katsayılar matrisi tekil değil: bu programın maksimum pivotlaması her pivotu eliminasyondan önce, "
+          "yüklenen matristen seçer ve eliminasyonun ortaya çıkardığı sıfırı göremez; pivotu her adımda kalan "
+          "bloktan seçen tam pivotlama ya da Gauss-Jordan bu sistemi çözer"}},
+        {example("sifir-pivot.txt"), Option::LesDoolittle,
+         {"Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır değiştiren yöntemler (maksimum "
+          "pivotlu Gauss, Gauss-Jordan) bu sistemi çözer"}},
+        {example("uc-denklem.txt"), Option::LesThomas,
+         {"Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı kullanılmadı, kökler dosyadaki sistemin "
+          "kökleri olmayabilir"}},
+        {example("uc-denklem.txt"), Option::LesGauss, {}},
+        {example("uc-denklem.txt"), Option::InvScrobanski, {}},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        f.run(c.content, c.option);
+        EXPECT_EQ(f.host.notes, c.remarks) << methodRow(c.option).cliName << " on\n" << c.content;
+    }
+    setLanguage(Language::English);
+    Fixture f;
+    f.run(noSolution, Option::LesMPGauss);
+    EXPECT_EQ(f.host.notes, std::vector<std::string>{"The coefficient matrix is singular: the system has no solution "
+                                                     "(the rank of A is 2, that of [A | b] 3); the roots shown cannot "
+                                                     "be trusted"});
+    setLanguage(Language::Turkish);
+}
+
+// Random diagonally dominant systems of small integers: regular, no zero
+// pivot, every iteration converges. No run of any method remarks on one.
+TEST(Truth, NoMethodRemarksOnAGoodSystem) {
+    std::mt19937_64 rng(11);
+    std::uniform_int_distribution<int> size(1, 12), entry(-4, 4);
+    for (int run = 0; run < 60; ++run) {
+        const int n = size(rng);
+        std::vector<std::vector<double>> rows(n, std::vector<double>(n + 1));
+        for (int i = 0; i < n; ++i) {
+            double off = 0;
+            for (int j = 0; j <= n; ++j) {
+                rows[i][j] = entry(rng);
+                if (j != i && j < n) off += std::fabs(rows[i][j]);
+            }
+            rows[i][i] = 2 * off + 1 + std::abs(entry(rng));
+        }
+        const std::string content = file(rows);
+        for (const MethodRow& method : kMethods) {
+            if (has(method.needs, Need::Tridiagonal) && n > 2) continue;
+            Fixture f;
+            f.run(content, optionOf(method));
+            EXPECT_TRUE(f.host.notes.empty()) << method.cliName << " on\n" << content << f.host.notes.front();
+        }
+    }
+}
+
 // det H4 = 1/6048000 = 1.6534391534391535E-07 exactly; the elimination's
 // 1.6534391534392112E-07 (the same in numpy's own loop) agrees to 13
 // digits. det H10 = 2.1641792264314918E-53 exactly.
@@ -189,35 +276,16 @@ TEST(Truth, DeterminantsThatRoundToZeroAreGivenInFull) {
     for (double hidden : {0.00049, -0.00012, 1e-300}) EXPECT_TRUE(determinantTruth(hidden).hidden) << hidden;
 }
 
-// Runs an iteration on `content` and measures how it ended.
-struct Watched : IterationObserver {
-    SweepHistory history;
-    void beforeSweeps(Context&) override {}
-    void sweep(std::int64_t k, double e) override { history.add(k, e); }
-    void afterReport(Context&) override {}
-};
-
-std::vector<std::string> iterationRemarksOf(const std::string& content, Option option, Iteration kind,
-                                            const std::string& limit, const std::string& w = "1") {
+// The remarks of an iteration run on `content`, as "Hesapla" makes them.
+std::vector<std::string> iterationRemarksOf(const std::string& content, Option option, const std::string& limit,
+                                            const std::string& w = "1") {
     Fixture f;
-    EXPECT_TRUE(f.session.loadFile(tempFile(content)));
-    const Workspace loaded = f.session.asLoaded();
-    auto ws = std::make_unique<Workspace>(loaded);
-    Watched watched;
-    Context ctx{*ws, f.host};
-    ctx.params.maxIterText = limit;
-    ctx.params.wText = w;
-    ctx.observer = &watched;
-    runMethod(ctx, option);
-    const double omega = boxNumber(w, ".");
-    const IterationTruth t = iterationTruth(loaded, kind, omega, watched.history, 0.00001, ws->x.v, false);
-    return iterationRemarks(t, 0.00001, ".");
+    f.host.maxIter = limit;
+    f.host.w = w;
+    f.run(content, option);
+    return f.host.notes;
 }
 
-std::string example(const std::string& name) {
-    std::ifstream in(std::string(LINEER_EXAMPLES) + "/" + name, std::ios::binary);
-    return (std::ostringstream() << in.rdbuf()).str();
-}
 
 TEST(Truth, IterationsSayHowTheyEnded) {
     // tridiag(−1, 2, −1) x = 1 of order 10: x(i) = i(11 − i)/2, Jacobi's
@@ -228,19 +296,19 @@ TEST(Truth, IterationsSayHowTheyEnded) {
         for (int j = 1; j <= 10; ++j) tridiag += i == j ? "2 " : std::abs(i - j) == 1 ? "-1 " : "0 ";
         tridiag += "1\n";
     }
-    EXPECT_EQ(iterationRemarksOf(tridiag, Option::LesJacobi, Iteration::Jacobi, "100"),
+    EXPECT_EQ(iterationRemarksOf(tridiag, Option::LesJacobi, "100"),
               std::vector<std::string>{"İterasyon 100 adımda yakınsamadı: son değişim 0.00959, 0.00001 sınırının "
                                        "üstünde; gösterilen kökler çözüm değildir"});
-    EXPECT_EQ(iterationRemarksOf(tridiag, Option::LesJacobi, Iteration::Jacobi, "1000"), std::vector<std::string>{});
+    EXPECT_EQ(iterationRemarksOf(tridiag, Option::LesJacobi, "1000"), std::vector<std::string>{});
     // ρ = √5/2 (λ³ + 5λ/4 by hand).
-    EXPECT_EQ(iterationRemarksOf(example("jacobi-iraksak.txt"), Option::LesJacobi, Iteration::Jacobi, "100"),
+    EXPECT_EQ(iterationRemarksOf(example("jacobi-iraksak.txt"), Option::LesJacobi, "100"),
               std::vector<std::string>{"İterasyon ıraksıyor: iterasyon matrisinin spektral yarıçapı ρ = 1.118 ≥ 1; "
                                        "gösterilen kökler çözüm değildir"});
     setLanguage(Language::English);
-    EXPECT_EQ(iterationRemarksOf(tridiag, Option::LesSOR, Iteration::Sor, "100", "abc"),
+    EXPECT_EQ(iterationRemarksOf(tridiag, Option::LesSOR, "100", "abc"),
               std::vector<std::string>{"With ω = 0 every sweep restores the previous vector: the roots shown are the "
                                        "start vector"});
-    EXPECT_EQ(iterationRemarksOf(tridiag, Option::LesGaussSidel, Iteration::GaussSeidel, "0.5"),
+    EXPECT_EQ(iterationRemarksOf(tridiag, Option::LesGaussSidel, "0.5"),
               std::vector<std::string>{"The maximum number of iterations is below 1: no sweep ran, the roots shown "
                                        "are the start vector"});
     setLanguage(Language::Turkish);

@@ -100,7 +100,7 @@ public:
     void listClear() override { lines.clear(); }
     PictureSurface& picture() override { return *this; }
     void message(const std::string& text) override { messages.push_back(text); }
-    void note(const std::string& text) override { notes.push_back(text); }
+    void remark(const std::string& text) override { notes.push_back(text); }
     bool keepIterating(std::int64_t sweeps, double) override { return sweeps < 10000; }
 
     void clear() override {}

@@ -34,7 +34,7 @@ public:
     std::vector<std::size_t> explained; // which of `lines` are explained-steps lines
     std::vector<std::size_t> analysed;  // which of `lines` are analysis lines
     std::vector<std::string> messages;  // message box texts
-    std::vector<std::string> notes;     // remarks on runs that ended as they should
+    std::vector<std::string> notes;     // the runs' remarks
     std::vector<std::string> printed;   // texts printed into the picture
     std::vector<std::string> events;    // every picture operation and message, in order
     // What the window would send with "Hesapla": the boxes and the option.
@@ -70,10 +70,7 @@ public:
         messages.push_back(text);
         events.push_back("message:" + text);
     }
-    void note(const std::string& text) override {
-        notes.push_back(text);
-        events.push_back("note:" + text);
-    }
+    void remark(const std::string& text) override { notes.push_back(text); }
 };
 
 // A file in a fresh temporary folder with the given content; removed with

@@ -327,22 +327,29 @@ TEST_F(WindowBehaviour, EnterInABoxCalculatesAndF9ReloadsAndCalculates) {
     EXPECT_EQ(lines(), kGaussTranscript);
 }
 
-// Thomas on the three equations, which are not tridiagonal: the remark is a
-// message box over the roots, and the run has ended as any other.
-TEST_F(WindowBehaviour, ThomasRemarkComesAfterTheRoots) {
+// Thomas on the three equations, which are not tridiagonal: the remark
+// shows in the strip under the roots, without a box to click away, and is
+// no line of the list; the next run takes it away.
+TEST_F(WindowBehaviour, RemarksShowInTheStripUntilTheNextRun) {
     goTo(writeFile("uc.txt", kThreeEquations));
     clickFile("uc.txt");
-    std::string lastLine;
-    dialogs.messageHook = [&](const QString& t) {
-        messages.push_back(str(t));
-        lastLine = lines().back();
-    };
+    QWidget* strip = w->results()->remarkStrip();
+    EXPECT_FALSE(strip->isVisible());
     select(Option::LesThomas);
     press("Command_Hesapla");
-    EXPECT_EQ(messages, std::vector<std::string>{"Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı "
-                                                 "kullanılmadı, kökler dosyadaki sistemin kökleri olmayabilir"});
-    EXPECT_EQ(lastLine.rfind(" x(3) = ", 0), 0u) << lastLine;
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(lines().back().rfind(" x(3) = ", 0), 0u) << lines().back();
+    EXPECT_EQ(w->results()->remarks(), QStringList{"Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı "
+                                                   "kullanılmadı, kökler dosyadaki sistemin kökleri olmayabilir"});
+    EXPECT_TRUE(strip->isVisible());
+    // The strip lies over none of the list's lines.
+    EXPECT_LE(w->results()->viewport()->geometry().bottom(), strip->geometry().top());
     EXPECT_FALSE(w->session().loaded());
+    clickFile("uc.txt");
+    select(Option::LesGauss);
+    press("Command_Hesapla");
+    EXPECT_TRUE(w->results()->remarks().isEmpty());
+    EXPECT_FALSE(strip->isVisible());
 }
 
 // After a run the list shows the run's first line at the top.

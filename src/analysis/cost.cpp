@@ -77,4 +77,12 @@ OperationCount operationCount(DirectMethod method, int n, int m) {
     return c;
 }
 
+OperationCount sweepCount(Iteration kind, int n) {
+    if (n < 1) return {};
+    const long long N = n;
+    OperationCount c{N * (N - 1), N};
+    if (kind == Iteration::Sor || kind == Iteration::SorTextbook) c.multiplications += 2 * N;
+    return c;
+}
+
 }  // namespace lineer::analysis

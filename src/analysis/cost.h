@@ -5,6 +5,10 @@
 // comparison can show n³/3 against n³/2 where timings would show the
 // machine's mood.
 
+#include <cstdint>
+
+#include "measures.h"
+
 namespace lineer::analysis {
 
 enum class DirectMethod {
@@ -30,5 +34,9 @@ struct OperationCount {
 // (Gauss-Jordan): for m = n + 1 that is about n³/3 against n³/2
 // multiplications. n < 1 or m < n counts nothing.
 OperationCount operationCount(DirectMethod method, int n, int m);
+
+// One sweep of an iteration on n equations: n − 1 products and one
+// quotient a row, and the SORs' two products a component for the blend.
+OperationCount sweepCount(Iteration kind, int n);
 
 }  // namespace lineer::analysis

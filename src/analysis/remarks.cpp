@@ -19,25 +19,31 @@ std::string againstOne(double v, std::string_view decimal) {
     return formatSignificant(v, 17, decimal);
 }
 
-std::vector<std::string> directRemarks(const MatrixTruth& truth, DirectUse use, bool zeroPivot) {
+std::vector<std::string> directRemarks(const MatrixTruth& truth, DirectUse use, bool zeroPivot, bool resultShown) {
     std::vector<std::string> out;
     if (truth.n < 1) return out;
     const std::string rank = intText(truth.rank), order = intText(truth.n);
     if (truth.singular) {
+        const bool shown = resultShown && !zeroPivot;
+        const std::string augmented = intText(truth.rankAugmented), free = intText(truth.freeVariables);
         switch (use) {
             case DirectUse::Determinant:
                 out.push_back(format(Text::RemarkSingularDeterminant, rank, order));
                 break;
             case DirectUse::Inverse:
-                out.push_back(format(Text::RemarkSingularInverse, rank, order));
+                out.push_back(shown ? format(Text::RemarkSingularInverse, rank, order)
+                                    : format(Text::RemarkSingularNoInverse, rank, order));
                 break;
             default:
                 if (!truth.system)
-                    out.push_back(format(Text::RemarkSingularSquare, rank, order));
+                    out.push_back(shown ? format(Text::RemarkSingularSquare, rank, order)
+                                        : format(Text::RemarkSingularSquareEnded, rank, order));
                 else if (truth.solutions == Solutions::None)
-                    out.push_back(format(Text::RemarkNoSolution, rank, intText(truth.rankAugmented)));
+                    out.push_back(shown ? format(Text::RemarkNoSolution, rank, augmented)
+                                        : format(Text::RemarkNoSolutionEnded, rank, augmented));
                 else
-                    out.push_back(format(Text::RemarkInfiniteSolutions, rank, intText(truth.freeVariables)));
+                    out.push_back(shown ? format(Text::RemarkInfiniteSolutions, rank, free)
+                                        : format(Text::RemarkInfiniteSolutionsEnded, rank, free));
         }
         return out;
     }

@@ -23,7 +23,10 @@ enum class DirectUse {
 };
 
 // `zeroPivot`: the run ended at a zero diagonal element (its outcome).
-std::vector<std::string> directRemarks(const MatrixTruth& truth, DirectUse use, bool zeroPivot);
+// `resultShown`: it ended with its roots (its inverse) on the list; a run
+// that ended early with a message is not told that they cannot be trusted.
+std::vector<std::string> directRemarks(const MatrixTruth& truth, DirectUse use, bool zeroPivot,
+                                       bool resultShown = true);
 
 // The determinant in full where its four decimals hide it.
 std::vector<std::string> determinantRemarks(const DeterminantTruth& det, std::string_view decimal);

@@ -1,7 +1,6 @@
 #include "compare.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "measures.h"
+#include "truth.h"
 #include "methodtable.h"
 #include "numformat.h"
 #include "session.h"
@@ -28,7 +28,6 @@ public:
     void listClear() override {}
     PictureSurface& picture() override { return picture_; }
     void message(const std::string&) override {}
-    void note(const std::string&) override {}
     bool keepIterating(std::int64_t k, double e) override { return outer_.keepIterating(k, e); }
 
 private:
@@ -43,7 +42,9 @@ struct Row {
     std::optional<analysis::Residual> residual;
     std::vector<double> x;  // x(1..n) at [0..n-1]; empty without a result
     bool solved = false;
-    long long micros = 0;
+    // The multiplications and divisions the run did; none for a run that
+    // ended early.
+    std::optional<long long> operations;
 };
 
 // The outcome column's word for how a run ended.
@@ -61,7 +62,17 @@ PlainText outcomeWord(Outcome o) {
     return Text::CompareRefused;
 }
 
-Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string name, const RunParameters& params) {
+// What a run of `method` that reached its end counted.
+long long operationsOf(const MethodRow& method, const Workspace& loaded, std::int64_t sweeps) {
+    if (method.counted) return analysis::operationCount(*method.counted, loaded.n, loaded.m).total();
+    if (method.analysed.iteration) return analysis::sweepCount(*method.analysed.iteration, loaded.n).total() * sweeps;
+    return 0;
+}
+
+// `singular`: the loaded matrix is singular or singular to working
+// precision, so that no run has solved the system, whatever it printed.
+Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string name, const RunParameters& params,
+           bool singular) {
     Row row;
     row.name = std::move(name);
     auto ws = std::make_unique<Workspace>(loaded);
@@ -69,9 +80,7 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
     Context run{*ws, host, ctx.decimal, params};
     run.params.steps = false;
     run.params.analysis = false;
-    const auto start = std::chrono::steady_clock::now();
     const RunResult result = runMethod(run, option);
-    row.micros = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
 
     const MethodRow& method = methodRow(option);
     const int n = loaded.n;
@@ -79,11 +88,13 @@ Row runOne(Context& ctx, const Workspace& loaded, Option option, std::string nam
     // An iteration that ended with a message before its first sweep shows
     // no count.
     if (method.usesMaxIter && (!early || result.sweeps > 0)) row.sweeps = intText(result.sweeps);
-    row.outcome = text(outcomeWord(result.outcome));
+    row.solved = result.outcome == Outcome::Solved && !singular;
+    row.outcome = text(result.outcome == Outcome::Solved && singular ? Text::CompareSingular
+                                                                      : outcomeWord(result.outcome));
     if (early) return row;
+    row.operations = operationsOf(method, loaded, result.sweeps);
     for (int i = 1; i <= n; ++i)
         row.x.push_back(method.analysed.direct == analysis::Direct::GaussJordan ? ws->A(i, loaded.m) : ws->x(i));
-    row.solved = result.outcome == Outcome::Solved;
     double x[kDim] = {};
     for (int i = 1; i <= n; ++i) x[i] = row.x[static_cast<std::size_t>(i - 1)];
     row.residual = analysis::residual(loaded.A, n, loaded.m, x);
@@ -120,6 +131,7 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
     // A factor that is not a number is named as it was typed.
     const std::string wShown = std::isfinite(boxes.w) ? formatSignificant(boxes.w, 4, ctx.decimal) : params.wText;
 
+    const bool singular = analysis::matrixTruth(loaded).singular;
     std::vector<Row> rows;
     bool skippedNotTridiagonal = false;
     for (const MethodRow& method : kMethods) {
@@ -131,13 +143,14 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         const Option option = optionOf(method);
         const std::string name =
             method.compared.atW ? format(*method.compared.atW, wShown) : std::string(text(method.help));
-        rows.push_back(runOne(ctx, loaded, option, name, params));
+        rows.push_back(runOne(ctx, loaded, option, name, params, singular));
         if (!method.compared.atBestW || !method.analysed.iteration) continue;
         if (const auto best = analysis::optimalW(loaded.A, n, *method.analysed.iteration)) {
             // The row runs with the factor it shows.
             RunParameters atBest = params;
             atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
-            rows.push_back(runOne(ctx, loaded, option, format(*method.compared.atBestW, atBest.wText), atBest));
+            rows.push_back(
+                runOne(ctx, loaded, option, format(*method.compared.atBestW, atBest.wText), atBest, singular));
         }
     }
 
@@ -150,7 +163,7 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
     std::vector<std::vector<std::string>> cells;
     cells.push_back({std::string(text(Text::CompareMethod)), std::string(text(Text::CompareOutcome)),
                      std::string(text(Text::CompareSweeps)), std::string(text(Text::CompareResidual)),
-                     std::string(text(Text::CompareDifference)), std::string(text(Text::CompareTime))});
+                     std::string(text(Text::CompareDifference)), std::string(text(Text::CompareOperations))});
     for (const Row& r : rows) {
         std::string difference = dash;
         if (reference && !r.x.empty()) {
@@ -161,7 +174,7 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         }
         cells.push_back({r.name, r.outcome, r.sweeps.empty() ? dash : r.sweeps,
                          r.residual ? formatSignificant(r.residual->relative, 3, ctx.decimal) : dash, difference,
-                         intText(r.micros)});
+                         r.operations ? intText(*r.operations) : dash});
     }
     std::vector<std::size_t> widths(cells[0].size(), 0);
     for (const auto& c : cells)

@@ -21,6 +21,8 @@ namespace {
 
 using analysis::Direct;
 using analysis::Iteration;
+using Use = analysis::DirectUse;
+using Cost = analysis::DirectMethod;
 
 consteval std::optional<TextTemplate<1>> named(Text key) { return TextTemplate<1>(key); }
 
@@ -32,30 +34,36 @@ constexpr Compared kOnce{true, std::nullopt, std::nullopt};
 constexpr MethodRow kRows[] = {
     {.cliName = "det", .caption = Text::CaptionDetGauss, .help = Text::HelpDetGauss,
      .place = Place::Form, .group = Group::Determinant, .run = Module_DetGauss, .needs = Need::Square,
-     .analysed = {Direct::Determinant, {}}, .exact = true},
+     .analysed = {Direct::Determinant, {}}, .remarked = Use::Determinant, .counted = Cost::Determinant, .exact = true},
     {.cliName = "inverse", .caption = Text::CaptionInvScrobanski, .help = Text::HelpInvScrobanski,
      .place = Place::Form, .group = Group::Inverse, .run = Module_InvScrobanski, .needs = Need::Square,
-     .analysed = {Direct::Inverse, {}}, .exact = true},
+     .analysed = {Direct::Inverse, {}}, .remarked = Use::Inverse, .counted = Cost::Inverse, .exact = true},
     {.cliName = "gauss", .caption = Text::CaptionLesGauss, .help = Text::HelpLesGauss,
      .place = Place::Form, .group = Group::LinearSystem, .run = Module_LesGauss, .needs = kSystem,
-     .compared = kOnce, .analysed = {Direct::Solver, {}}, .exact = true},
+     .compared = kOnce, .analysed = {Direct::Solver, {}},
+     .remarked = Use::System, .counted = Cost::Gauss, .exact = true},
     {.cliName = "mpgauss", .caption = Text::CaptionLesMPGauss, .help = Text::HelpLesMPGauss,
      .place = Place::Form, .group = Group::LinearSystem, .run = Module_LesMPGauss, .needs = kSystem,
-     .compared = kOnce, .analysed = {Direct::Solver, {}}, .exact = true},
+     .compared = kOnce, .analysed = {Direct::Solver, {}},
+     .remarked = Use::MaxPivot, .counted = Cost::MaxPivotGauss, .exact = true},
     {.cliName = "gauss-jordan", .caption = Text::CaptionLesGaussJordan, .help = Text::HelpLesGaussJordan,
      .place = Place::Form, .group = Group::LinearSystem, .run = Module_LesGaussJordan, .needs = kSystem,
-     .compared = kOnce, .analysed = {Direct::GaussJordan, {}}, .exact = true},
+     .compared = kOnce, .analysed = {Direct::GaussJordan, {}},
+     .remarked = Use::Exchanging, .counted = Cost::GaussJordan, .exact = true},
     {.cliName = "doolittle", .caption = Text::CaptionLesDoolittle, .help = Text::HelpLesDoolittle,
      .place = Place::Form, .group = Group::LinearSystem,
      .run = [](Context& ctx) { return Module_LUFact(ctx, LuVariant::Doolittle); }, .needs = kSystem,
-     .compared = kOnce, .analysed = {Direct::Solver, {}}, .exact = true},
+     .compared = kOnce, .analysed = {Direct::Solver, {}},
+     .remarked = Use::System, .counted = Cost::Doolittle, .exact = true},
     {.cliName = "crout", .caption = Text::CaptionLesCrout, .help = Text::HelpLesCrout,
      .place = Place::Form, .group = Group::LinearSystem,
      .run = [](Context& ctx) { return Module_LUFact(ctx, LuVariant::Crout); }, .needs = kSystem,
-     .compared = kOnce, .analysed = {Direct::Solver, {}}, .exact = true},
+     .compared = kOnce, .analysed = {Direct::Solver, {}},
+     .remarked = Use::System, .counted = Cost::Crout, .exact = true},
     {.cliName = "thomas", .caption = Text::CaptionLesThomas, .help = Text::HelpLesThomas,
      .place = Place::Form, .group = Group::LinearSystem, .run = Module_LesThomas,
-     .needs = kSystem | Need::Tridiagonal, .compared = kOnce, .analysed = {Direct::Thomas, {}}, .exact = true},
+     .needs = kSystem | Need::Tridiagonal, .compared = kOnce, .analysed = {Direct::Thomas, {}},
+     .remarked = Use::System, .counted = Cost::Thomas, .exact = true},
     {.cliName = "jacobi", .caption = Text::CaptionLesJacobi, .help = Text::HelpLesJacobi,
      .place = Place::Form, .group = Group::LinearSystem, .run = Module_LesJacobi, .needs = kSystem,
      .usesMaxIter = true, .compared = kOnce, .analysed = {{}, Iteration::Jacobi}},

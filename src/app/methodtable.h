@@ -10,8 +10,10 @@
 #include <string_view>
 
 #include "analysis.h"
+#include "cost.h"
 #include "context.h"
 #include "outcome.h"
+#include "remarks.h"
 #include "texts.h"
 
 namespace lineer {
@@ -91,6 +93,14 @@ struct MethodRow {
     bool usesW = false;        // reads "Gevşetme faktörü" (and shows it)
     Compared compared{};
     Analysed analysed{};
+    // A direct method: what its remarks judge it as (a solver with or
+    // without exchanges, a determinant, an inverse). Every run of it is
+    // checked against the matrix as loaded, the analysis on or off. The
+    // iterations' remarks follow from `analysed.iteration`.
+    std::optional<analysis::DirectUse> remarked{};
+    // A direct method: whose multiplications and divisions the comparison
+    // counts for it (an iteration's are its sweeps' count).
+    std::optional<analysis::DirectMethod> counted{};
     // Whether its steps are only the four operations and comparisons, so
     // that it can run on exact fractions as well as on doubles.
     bool exact = false;

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "analysis.h"
+#include "iteration.h"
+#include "remarks.h"
 #include "compare.h"
 
 #include "listing.h"
@@ -54,24 +56,76 @@ RunResult runProcedure(Context& ctx, Option option) {
 
 }  // namespace
 
+namespace {
+
+// Keeps an iteration's changes for its remarks, and passes every event on
+// to the analysis when the run has one.
+class SweepRecorder : public IterationObserver {
+public:
+    explicit SweepRecorder(IterationObserver* analysis) : analysis_(analysis) {}
+    void beforeSweeps(Context& ctx) override {
+        if (analysis_) analysis_->beforeSweeps(ctx);
+    }
+    void sweep(std::int64_t k, double e) override {
+        history.add(k, e);
+        if (analysis_) analysis_->sweep(k, e);
+    }
+    void afterReport(Context& ctx) override {
+        if (analysis_) analysis_->afterReport(ctx);
+    }
+    analysis::SweepHistory history;
+
+private:
+    IterationObserver* analysis_;
+};
+
+// What is true of the run whatever its lines show, from the matrix as the
+// method was given it. Nothing for a run the user stopped or the method
+// refused, whose lines claim nothing.
+void remarkOn(Context& ctx, const MethodRow& method, const RunResult& result, const Workspace& loaded,
+              const SweepRecorder& sweeps) {
+    const Outcome o = result.outcome;
+    if (o == Outcome::Refused || o == Outcome::Stopped) return;
+    std::vector<std::string> remarks;
+    if (method.remarked) {
+        const bool zeroPivot = o == Outcome::ZeroPivot;
+        remarks = analysis::directRemarks(analysis::matrixTruth(loaded), *method.remarked, zeroPivot,
+                                          o == Outcome::Solved);
+        if (remarks.empty() && o == Outcome::Solved && method.remarked == analysis::DirectUse::Determinant)
+            remarks = analysis::determinantRemarks(analysis::determinantTruth(ctx.ws), ctx.decimal);
+    } else if (method.analysed.iteration && ranToItsEnd(o)) {
+        const auto kind = *method.analysed.iteration;
+        const bool relaxes = kind == analysis::Iteration::Sor || kind == analysis::Iteration::SorTextbook;
+        const auto truth = analysis::iterationTruth(loaded, kind, relaxes ? ctx.params.w : 1, sweeps.history,
+                                                    kTolerance, ctx.ws.x.v, false);
+        remarks = analysis::iterationRemarks(truth, kTolerance, ctx.decimal);
+    }
+    for (const std::string& r : remarks) ctx.remark(r);
+}
+
+}  // namespace
+
 RunResult runMethod(Context& ctx, Option option) {
     readBoxes(ctx.params, ctx.decimal);
     ctx.sweeps = 0;
     ctx.lastChange = 0;
-    if (!ctx.params.analysis) return runProcedure(ctx, option);
-    // The analysis reads the matrix the method is given, not what the
-    // method leaves.
+    // The analysis and the remarks read the matrix the method is given,
+    // not what the method leaves.
     const auto loaded = std::make_unique<Workspace>(ctx.ws);
-    const Analysed& what = methodRow(option).analysed;
-    std::optional<analysis::IterationAnalysis> observer;
-    if (what.iteration) observer.emplace(*loaded, *what.iteration);
+    const MethodRow& method = methodRow(option);
+    const Analysed& what = method.analysed;
+    std::optional<analysis::IterationAnalysis> analysis;
+    if (ctx.params.analysis && what.iteration) analysis.emplace(*loaded, *what.iteration);
+    SweepRecorder recorder(analysis ? &*analysis : nullptr);
     struct Observing {
         Context& ctx;
         ~Observing() { ctx.observer = nullptr; }
     } observing{ctx};
-    ctx.observer = observer ? &*observer : nullptr;
+    ctx.observer = &recorder;
     const RunResult result = runProcedure(ctx, option);
-    if (result.outcome == Outcome::Solved && what.direct) analysis::appendDirect(ctx, *what.direct, *loaded);
+    if (ctx.params.analysis && result.outcome == Outcome::Solved && what.direct)
+        analysis::appendDirect(ctx, *what.direct, *loaded);
+    remarkOn(ctx, method, result, *loaded, recorder);
     return result;
 }
 

@@ -138,6 +138,7 @@ public:
     // The lines with their kinds, kept for the pages and the export.
     bool keep = false;
     std::vector<ResultLine> kept;
+    std::vector<std::string> remarks;
 
     void listAppend(ResultLine line) override {
         holdOutput();
@@ -154,8 +155,18 @@ public:
     }
     PictureSurface& picture() override { return pictureBox; }
     void message(const std::string& text) override { toStderr(text); }
-    // A remark goes with the messages; the exit status is the outcome's.
-    void note(const std::string& text) override { toStderr(text); }
+    // The remarks follow the transcript on standard error (tellRemarks);
+    // the exit status is the outcome's.
+    void remark(const std::string& text) override { remarks.push_back(text); }
+    void tellRemarks() const {
+        for (const std::string& r : remarks) toStderr(r);
+    }
+    // The kept lines, then the remarks, for the pages and the export.
+    std::vector<ResultLine> handoutLines() {
+        std::vector<ResultLine> lines = std::move(kept);
+        for (const std::string& r : remarks) lines.emplace_back(LineKind::Remark, LinePart::Method, r);
+        return lines;
+    }
     // A stop ends the iteration after this sweep, as "İptal" does in the
     // window: the report and the line saying where it stopped are written.
     bool keepIterating(std::int64_t, double) override {
@@ -283,6 +294,7 @@ int run(const std::vector<std::string>& args) {
     } catch (const StopRun&) {
     }
     host.out.flush();
+    host.tellRemarks();
     if (host.out.failed()) return outputFailed();
     if (stopRequested()) return 1;
     if (!picture.empty()) {
@@ -311,7 +323,7 @@ int run(const std::vector<std::string>& args) {
     }
     if (handout) {
         ui::Handout h;
-        h.lines = std::move(host.kept);
+        h.lines = host.handoutLines();
         const QString method =
             request.option ? ui::uiText(methodRow(*request.option).caption).trimmed() : QString();
         h.heading = ui::handoutHeading(QString::fromStdString(file), method);

@@ -160,7 +160,7 @@ RunResult Module_LesThomas(Context& ctx) {
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j)
             if ((j < i - 1 || j > i + 1) && A(i, j) != 0) ++unused;
-    if (unused > 0) ctx.note(format(Text::NotTridiagonal, intText(unused)));
+    if (unused > 0) ctx.remark(format(Text::NotTridiagonal, intText(unused)));
     return ctx.solved();
 }
 

@@ -1,5 +1,7 @@
 // The HTML export.
 
+#include <algorithm>
+
 #include "exporter.h"
 #include "numformat.h"
 #include "texts.h"
@@ -54,8 +56,11 @@ std::string htmlDocument(const Document& d) {
            "p { margin: 0; white-space: pre-wrap; }\n"
            "table.matrix { border-collapse: collapse; margin: 0.3em 0 0.3em 1em; "
            "border-left: 1px solid black; border-right: 1px solid black; }\n"
-           "table.matrix td { text-align: right; padding: 0 0.6em; font-family: monospace; }\n"
-           "</style>\n</head>\n<body>\n";
+           "table.matrix td { text-align: right; padding: 0 0.6em; font-family: monospace; }\n";
+    if (std::any_of(d.lines.begin(), d.lines.end(), [](const ResultLine& l) { return l.kind == LineKind::Remark; }))
+        doc += "p.remark { margin: 0.5em 0; padding: 0.3em 0.6em; border-left: 4px solid #c08000; "
+               "background: #fff4d6; }\n";
+    doc += "</style>\n</head>\n<body>\n";
     doc += "<h1>" + heading + "</h1>\n<p>" + htmlText(format(Text::PrintDate, d.date)) + "</p>\n";
     for (std::size_t i = 0; i < d.lines.size();) {
         const ResultLine& line = d.lines[i];
@@ -68,6 +73,10 @@ std::string htmlDocument(const Document& d) {
         const std::string_view text = withoutBom(line.text);
         if (line.kind == LineKind::Blank || trimmed(text).empty()) {
             doc += "<p>&#160;</p>\n";
+        } else if (line.kind == LineKind::Remark) {
+            doc += "<p class=\"remark\">";
+            appendHtml(doc, text);
+            doc += "</p>\n";
         } else {
             doc += "<p>";
             appendHtml(doc, text);

@@ -147,6 +147,11 @@ std::string latexBody(std::span<const ResultLine> lines) {
         const std::string_view text = trimmed(withoutBom(lines[i].text));
         if (lines[i].kind == LineKind::Blank || text.empty()) {
             body += "\\medskip\n";
+        } else if (lines[i].kind == LineKind::Remark) {
+            // A remark stands apart from the transcript, in a frame.
+            body += "\\medskip\n\\noindent\\fbox{\\parbox{\\dimexpr\\linewidth-2\\fboxsep-2\\fboxrule\\relax}{";
+            appendLatex(body, text);
+            body += "}}\\par\n";
         } else {
             body += "\\noindent ";
             appendLatex(body, text);

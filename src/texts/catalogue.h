@@ -114,8 +114,12 @@ enum class Text : int {
     RemarkNoSolution,
     RemarkInfiniteSolutions,
     RemarkSingularSquare,
+    RemarkNoSolutionEnded,
+    RemarkInfiniteSolutionsEnded,
+    RemarkSingularSquareEnded,
     RemarkSingularDeterminant,
     RemarkSingularInverse,
+    RemarkSingularNoInverse,
     RemarkZeroPivotRegular,
     RemarkZeroPivotRegularMatrix,
     RemarkMaxPivotZeroPivot,
@@ -131,8 +135,9 @@ enum class Text : int {
     CompareSweeps,
     CompareResidual,
     CompareDifference,
-    CompareTime,
+    CompareOperations,
     CompareSolved,
+    CompareSingular,
     CompareZeroPivot,
     CompareOverflow,
     CompareUnderflow,
@@ -562,13 +567,24 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::RemarkInfiniteSolutions,
      "Katsayılar matrisi tekil: sonsuz çözüm var, {1} serbest değişken (A'nın ve [A | b]'nin rankı {0}); "
      "gösterilen köklere güvenilemez",
-     "The coefficient matrix is singular: there are infinitely many solutions, {1} free variables (the rank of A "
+     "The coefficient matrix is singular: there are infinitely many solutions (free variables: {1}; the rank of A "
      "and of [A | b] is {0}); the roots shown cannot be trusted"},
     {Text::RemarkSingularSquare,
      "Katsayılar matrisi tekil ya da çalışma duyarlığında tekil (rankı {0}, boyutu {1}): gösterilen köklere "
      "güvenilemez",
      "The coefficient matrix is singular or singular to working precision (rank {0}, order {1}): the roots shown "
      "cannot be trusted"},
+    // The same, for a run that ended with its message before the roots.
+    {Text::RemarkNoSolutionEnded,
+     "Katsayılar matrisi tekil: denklem takımının çözümü yok (A'nın rankı {0}, [A | b]'nin rankı {1})",
+     "The coefficient matrix is singular: the system has no solution (the rank of A is {0}, that of [A | b] {1})"},
+    {Text::RemarkInfiniteSolutionsEnded,
+     "Katsayılar matrisi tekil: sonsuz çözüm var, {1} serbest değişken (A'nın ve [A | b]'nin rankı {0})",
+     "The coefficient matrix is singular: there are infinitely many solutions (free variables: {1}; the rank of A "
+     "and of [A | b] is {0})"},
+    {Text::RemarkSingularSquareEnded,
+     "Katsayılar matrisi tekil ya da çalışma duyarlığında tekil (rankı {0}, boyutu {1})",
+     "The coefficient matrix is singular or singular to working precision (rank {0}, order {1})"},
     {Text::RemarkSingularDeterminant,
      "Matris tekil ya da çalışma duyarlığında tekil (rankı {0}, boyutu {1}): determinantı 0'dır ya da 0'a "
      "yuvarlama hatası kadar yakındır",
@@ -579,6 +595,9 @@ inline constexpr TextRow kCatalogue[] = {
      "bir ters değildir",
      "The matrix is singular or singular to working precision (rank {0}, order {1}): it has no inverse; the "
      "matrix shown is not one"},
+    {Text::RemarkSingularNoInverse,
+     "Matris tekil ya da çalışma duyarlığında tekil (rankı {0}, boyutu {1}): tersi yoktur",
+     "The matrix is singular or singular to working precision (rank {0}, order {1}): it has no inverse"},
     {Text::RemarkZeroPivotRegular,
      "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır değiştiren yöntemler (maksimum pivotlu "
      "Gauss, Gauss-Jordan) bu sistemi çözer",
@@ -603,7 +622,7 @@ inline constexpr TextRow kCatalogue[] = {
      "of singularity"},
     {Text::RemarkNotConverged,
      "İterasyon {0} adımda yakınsamadı: son değişim {1}, {2} sınırının üstünde; gösterilen kökler çözüm değildir",
-     "The iteration did not converge in {0} sweeps: the last change {1} is above {2}; the roots shown are not "
+     "The iteration has not converged: after sweep {0} the last change {1} is still above {2}; the roots shown are not "
      "the solution"},
     {Text::RemarkDivergesGrowing,
      "İterasyon ıraksıyor: değişimler adım adım büyüyor (son değişim {0}); gösterilen kökler çözüm değildir",
@@ -630,8 +649,9 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CompareSweeps, "Adım", "Sweeps"},
     {Text::CompareResidual, "Bağıl artık", "Rel. residual"},
     {Text::CompareDifference, "En büyük fark", "Largest diff."},
-    {Text::CompareTime, "Süre (µs)", "Time (µs)"},
+    {Text::CompareOperations, "Çarpma ve bölme", "Multiplications and divisions"},
     {Text::CompareSolved, "çözüldü", "solved"},
+    {Text::CompareSingular, "tekil matris", "singular matrix"},
     {Text::CompareZeroPivot, "sıfır pivot", "zero pivot"},
     {Text::CompareOverflow, "taşma", "overflow"},
     {Text::CompareUnderflow, "alttan taşma", "underflow"},

@@ -94,8 +94,8 @@ struct Context {
     bool explaining = false;  // the last line was an explanation
     // A message box with the catalogue's text.
     void message(PlainText key) { host.message(std::string(text(key))); }
-    // A remark on a run that has ended as it should.
-    void note(std::string text) { host.note(text); }
+    // A remark on the run (see Host::remark).
+    void remark(const std::string& text) { host.remark(text); }
     // One line of the catalogue's text printed into the picture box.
     void printToPicture(PlainText key) { host.picture().print(std::string(text(key))); }
 

@@ -70,9 +70,12 @@ public:
     // Modal message box with an OK button.
     virtual void message(const std::string& text) = 0;
 
-    // A remark on a run that has ended as it should (its result stands):
-    // shown as a message is, but it does not count as the run stopping.
-    virtual void note(const std::string& text) { message(text); }
+    // A remark on a run: what is true of it whatever its lines show (the
+    // system has no solution, the iteration did not converge). It does not
+    // stop the run and is no line of the results list: the host shows it
+    // apart, at once and without asking for a click. A host whose output
+    // nobody reads may drop it.
+    virtual void remark(const std::string& /*text*/) {}
 
     // Called by the iterative methods after every sweep with the sweep count
     // and the sweep's maximum change. Returning false ends the iteration

@@ -5,9 +5,17 @@
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
+#include <QPalette>
 #include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+
+#include <algorithm>
 
 #include "uitext.h"
 
@@ -125,6 +133,71 @@ ResultsView::ResultsView(QWidget* parent) : QListView(parent), model_(new Result
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+
+    // The strip: the warning icon, the remarks, and a button that puts it
+    // away until the next run.
+    strip_ = new QFrame(this);
+    strip_->setObjectName(QStringLiteral("RemarkStrip"));
+    strip_->setAutoFillBackground(true);
+    QPalette colours = strip_->palette();
+    colours.setColor(QPalette::Window, QColor(0xff, 0xf4, 0xd6));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    strip_->setPalette(colours);
+    strip_->setFrameShape(QFrame::Box);
+    auto* row = new QHBoxLayout(strip_);
+    row->setContentsMargins(4, 2, 2, 2);
+    auto* icon = new QLabel(strip_);
+    const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    icon->setAlignment(Qt::AlignTop);
+    stripText_ = new QLabel(strip_);
+    stripText_->setWordWrap(true);
+    stripText_->setTextFormat(Qt::PlainText);
+    stripText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    stripText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* close = new QToolButton(strip_);
+    close->setObjectName(QStringLiteral("RemarkStripClose"));
+    close->setAutoRaise(true);
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setToolTip(uiText(Text::CloseButton));
+    close->setAccessibleName(uiText(Text::CloseButton));
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(stripText_, 1);
+    row->addWidget(close, 0, Qt::AlignTop);
+    connect(close, &QToolButton::clicked, strip_, [this] {
+        strip_->hide();
+        setViewportMargins(0, 0, 0, 0);
+    });
+    strip_->hide();
+}
+
+void ResultsView::addRemark(const QString& text) {
+    remarks_ << text;
+    stripText_->setText(remarks_.join(QLatin1Char('\n')));
+    strip_->show();
+    placeStrip();
+}
+
+void ResultsView::clearRemarks() {
+    remarks_.clear();
+    stripText_->clear();
+    strip_->hide();
+    setViewportMargins(0, 0, 0, 0);
+}
+
+void ResultsView::resizeEvent(QResizeEvent* e) {
+    QListView::resizeEvent(e);
+    if (strip_->isVisible()) placeStrip();
+}
+
+void ResultsView::placeStrip() {
+    // Up to half the list's height; the lines keep the rest.
+    const QRect inside = contentsRect();
+    const int height = std::min(strip_->heightForWidth(inside.width()), inside.height() / 2);
+    setViewportMargins(0, 0, 0, height);
+    const QRect port = viewport()->geometry();
+    strip_->setGeometry(port.left(), port.bottom() + 1, port.width(), height);
+    strip_->raise();
 }
 
 void ResultsView::copySelected() {

@@ -6,11 +6,15 @@
 #include <QFont>
 #include <QListView>
 #include <QSize>
+#include <QStringList>
 
 #include <string>
 #include <vector>
 
 #include "resultline.h"
+
+class QFrame;
+class QLabel;
 
 namespace lineer::ui {
 
@@ -74,12 +78,26 @@ public:
     void copySelected();
     void copyAll();
 
+    // The remarks on the last run, in a strip along the list's bottom edge
+    // that the lines scroll above: seen at once, without a click, and
+    // hidden while there are none. They are no lines of the list.
+    void addRemark(const QString& text);
+    void clearRemarks();
+    const QStringList& remarks() const { return remarks_; }
+    QWidget* remarkStrip() const { return strip_; }
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void placeStrip();
+
     ResultsModel* model_;
+    QStringList remarks_;
+    QFrame* strip_;
+    QLabel* stripText_;
 };
 
 // A fixed-pitch font in which the matrix columns line up.

@@ -347,6 +347,7 @@ void MainWindow::onHesapla() {
     if (monitor_.running()) return;
     BusyCursor busy;
     RunScope scope(*this);
+    list_->clearRemarks();
     const std::size_t before = list_->results()->lineCount();
     const RunRequest run = request();
     const bool counted = run.option && methodRow(*run.option).usesMaxIter;
@@ -360,6 +361,7 @@ void MainWindow::onKarsilastir() {
     if (monitor_.running()) return;
     BusyCursor busy;
     RunScope scope(*this);
+    list_->clearRemarks();
     const std::size_t before = list_->results()->lineCount();
     const RunRequest run = request();
     monitor_.setLimit(run.params.maxIter);
@@ -392,7 +394,12 @@ void MainWindow::showAbout() {
 
 void MainWindow::listAppend(ResultLine line) { list_->results()->append(std::move(line)); }
 
-void MainWindow::listClear() { list_->results()->clear(); }
+void MainWindow::listClear() {
+    list_->results()->clear();
+    list_->clearRemarks();
+}
+
+void MainWindow::remark(const std::string& text) { list_->addRemark(QString::fromStdString(text)); }
 
 PictureSurface& MainWindow::picture() { return *picture_; }
 

@@ -116,6 +116,7 @@ public:
     void listClear() override;
     PictureSurface& picture() override;
     void message(const std::string& text) override;
+    void remark(const std::string& text) override;
     bool keepIterating(std::int64_t sweeps, double maxChange) override;
 
 protected:

@@ -116,7 +116,9 @@ QString MainWindow::printHeading() const {
 
 Handout MainWindow::handout() const {
     list_->results()->flush();
-    return handoutOf(*list_->results(), printHeading(), &picture_->canvas().record(), session_.context().decimal);
+    Handout h = handoutOf(*list_->results(), printHeading(), &picture_->canvas().record(), session_.context().decimal);
+    for (const QString& r : list_->remarks()) h.lines.emplace_back(LineKind::Remark, LinePart::Method, r.toStdString());
+    return h;
 }
 
 void MainWindow::printDialog() {
