@@ -36,6 +36,8 @@ TEST(CliEdges, StreamsAndExitStatus) {
     // 5002 characters: "1." and 5000 zeros.
     const std::string longNumber = file("n.txt", "1 2\n1." + std::string(5000, '0') + " 2\n");
     const std::string longName = (dir / (std::string(250, 'p') + ".png")).string();
+    const std::string hugeNumber = file("h.txt", "1 2\n" + std::string(400, '9') + " 2\n");
+    std::filesystem::create_symlink(dir / "loop", dir / "loop");
     const std::vector<std::string> roots = {" x(1) = 1.0000", " x(2) = 2.0000", " x(3) = 3.0000"};
     const std::vector<std::string> ucRoots = {" x(1) = 2.0000", " x(2) = 3.0000", " x(3) = -1.0000"};
     const std::string help = "\"lineer --help\" kullanımı açıklar.";
@@ -64,6 +66,18 @@ TEST(CliEdges, StreamsAndExitStatus) {
               {"Dosyada çok uzun bir değer var (bir sayı en çok 4096 karakter olabilir): \"1." + std::string(38, '0') +
                "\""},
               {}},
+             {"number_of_400_nines",
+              {"--method", "gauss", hugeNumber},
+              2,
+              {"Dosyada çok büyük bir değer var (bir sayı en çok 1.7976931348623157E+308 olabilir): \"" +
+               std::string(40, '9') + "\""},
+              {}},
+             {"picture_through_a_link_loop",
+              {"--picture", (dir / "loop" / "r.png").string(), uc},
+              2,
+              {"Resim kaydedilemedi: " + (dir / "loop" / "r.png").string() +
+               ": sembolik bağlantılar bir döngü oluşturuyor"},
+              {"-2.0000   1.0000   2.0000   -3.0000   "}},
              {"picture_name_of_254_characters", {"--method", "gauss", "--draw", "--picture", longName, uc}, 0, {}, ucRoots},
              {"picture_smaller_than_twice_the_box",
               {"--picture", "r.png", "--picture-size", "465x434", uc},

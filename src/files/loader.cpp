@@ -204,16 +204,19 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
             }
             text.push_back(static_cast<char>(cp));
         }
-        double v = 0;
         if (tooLong) {
             result.message = format(Text::FileItemTooLong, intText(static_cast<long long>(kTokenLimit)),
                                     shownText(reader.wide() ? token : decodeBytes(token)));
             return result;
         }
-        if (!ascii || !parseFileNumber(text, v)) {
-            result.message = format(Text::FileInvalidValue, shownText(reader.wide() ? token : decodeBytes(token)));
+        const FileNumber number = ascii ? readFileNumber(text) : FileNumber{};
+        if (number.status != NumberStatus::Number) {
+            const std::string shown = shownText(reader.wide() ? token : decodeBytes(token));
+            result.message = number.status == NumberStatus::TooLarge ? format(Text::FileValueTooLarge, shown)
+                                                                      : format(Text::FileInvalidValue, shown);
             return result;
         }
+        const double v = number.value;
         ++count;
         if (count == 1) {
             values.push_back(v);

@@ -42,6 +42,9 @@ std::string reasonOfErrno(int e) {
         case EISDIR: return why(Text::WhyFolderInTheWay);
         case ENAMETOOLONG: return why(Text::WhyNameTooLong);
         case EIO: return why(Text::WhyDiskError);
+#ifdef ELOOP
+        case ELOOP: return why(Text::WhyLinkLoop);
+#endif
         default: return format(Text::WhyErrorCode, std::to_string(e));
     }
 }

@@ -151,6 +151,8 @@ ResultsView::ResultsView(QWidget* parent) : QListView(parent), model_(new Result
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
     icon->setAlignment(Qt::AlignTop);
     stripText_ = new QLabel(strip_);
+    // Sentences, not columns: the window's own font.
+    stripText_->setFont(QApplication::font());
     stripText_->setWordWrap(true);
     stripText_->setTextFormat(Qt::PlainText);
     stripText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
