@@ -82,7 +82,7 @@ TEST(Cli, ExitStatusAndStreams) {
 
 TEST(Cli, UsageErrors) {
     for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--method", "cholesky", examplePath("uc-denklem.txt")},
+             {"--method", "qr", examplePath("uc-denklem.txt")},
              {"--method"},
              {"--bogus", examplePath("uc-denklem.txt")},
              {"--max-iter", "5"},

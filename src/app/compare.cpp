@@ -102,28 +102,13 @@ std::string padded(std::string s, std::size_t to) {
     return s;
 }
 
-}  // namespace
-
-void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& params) {
-    const int n = loaded.n;
-    const auto say = [&](LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
-        ctx.list(LinePart::Comparison, kind, std::move(line), std::move(cells));
-    };
-    say(LineKind::Blank, " ");
-    say(LineKind::Heading, std::string(text(Text::CompareHeading)));
-    if (n < 1 || loaded.m != n + 1) {
-        say(LineKind::Text, std::string(text(Text::CompareNeedsSystem)));
-        return;
-    }
-    RunParameters boxes = params;
-    readBoxes(boxes, ctx.decimal);
-    // A factor that is not a number is named as it was typed.
-    const std::string wShown = std::isfinite(boxes.w) ? formatSignificant(boxes.w, 4, ctx.decimal) : params.wText;
-
+// Runs the methods of one table (the textbook methods' or the program's),
+// in the order of the rows; notes whether Thomas was left out.
+std::vector<Row> runTable(Context& ctx, const Workspace& loaded, const RunParameters& params, bool textbook,
+                          const std::string& wShown, bool& skippedNotTridiagonal) {
     std::vector<Row> rows;
-    bool skippedNotTridiagonal = false;
     for (const MethodRow& method : kMethods) {
-        if (!method.compared.runs) continue;
+        if (!method.compared.runs || method.compared.textbook != textbook) continue;
         if (!meets(method.needs, loaded)) {
             skippedNotTridiagonal = skippedNotTridiagonal || has(method.needs, Need::Tridiagonal);
             continue;
@@ -133,19 +118,22 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
             method.compared.atW ? format(*method.compared.atW, wShown) : std::string(text(method.help));
         rows.push_back(runOne(ctx, loaded, option, name, params));
         if (!method.compared.atBestW || !method.analysed.iteration) continue;
-        if (const auto best = analysis::optimalW(loaded.A, n, *method.analysed.iteration)) {
+        if (const auto best = analysis::optimalW(loaded.A, loaded.n, *method.analysed.iteration)) {
             // The row runs with the factor it shows.
             RunParameters atBest = params;
             atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
             rows.push_back(runOne(ctx, loaded, option, format(*method.compared.atBestW, atBest.wText), atBest));
         }
     }
+    return rows;
+}
 
-    const Row* reference = nullptr;
-    for (const Row& r : rows)
-        if (r.solved && r.residual && (!reference || r.residual->relative < reference->residual->relative))
-            reference = &r;
-
+// " ", then the table: its head and one row per run, the differences from
+// the reference's roots.
+void writeTable(Context& ctx, const std::vector<Row>& rows, const Row* reference) {
+    const auto say = [&](LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
+        ctx.list(LinePart::Comparison, kind, std::move(line), std::move(cells));
+    };
     const std::string dash = "\u2013";
     std::vector<std::vector<std::string>> cells;
     cells.push_back({std::string(text(Text::CompareMethod)), std::string(text(Text::CompareOutcome)),
@@ -177,12 +165,43 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         }
         say(&c == &cells.front() ? LineKind::TableHead : LineKind::TableRow, std::move(s), std::move(spans));
     }
+}
+
+}  // namespace
+
+void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& params) {
+    const int n = loaded.n;
+    const auto say = [&](LineKind kind, std::string line) { ctx.list(LinePart::Comparison, kind, std::move(line)); };
+    say(LineKind::Blank, " ");
+    say(LineKind::Heading, std::string(text(Text::CompareHeading)));
+    if (n < 1 || loaded.m != n + 1) {
+        say(LineKind::Text, std::string(text(Text::CompareNeedsSystem)));
+        return;
+    }
+    RunParameters boxes = params;
+    readBoxes(boxes, ctx.decimal);
+    // A factor that is not a number is named as it was typed.
+    const std::string wShown = std::isfinite(boxes.w) ? formatSignificant(boxes.w, 4, ctx.decimal) : params.wText;
+
+    bool skippedNotTridiagonal = false;
+    const std::vector<Row> rows = runTable(ctx, loaded, params, false, wShown, skippedNotTridiagonal);
+    const Row* reference = nullptr;
+    for (const Row& r : rows)
+        if (r.solved && r.residual && (!reference || r.residual->relative < reference->residual->relative))
+            reference = &r;
+    writeTable(ctx, rows, reference);
     say(LineKind::Blank, " ");
     if (reference)
         say(LineKind::Text, format(Text::CompareReference, reference->name));
     else
         say(LineKind::Text, std::string(text(Text::CompareNoReference)));
     if (skippedNotTridiagonal) say(LineKind::Text, std::string(text(Text::CompareThomasSkipped)));
+
+    const std::vector<Row> textbook = runTable(ctx, loaded, params, true, wShown, skippedNotTridiagonal);
+    if (textbook.empty()) return;
+    say(LineKind::Blank, " ");
+    say(LineKind::Heading, std::string(text(Text::CompareCourseHeading)));
+    writeTable(ctx, textbook, reference);
 }
 
 }  // namespace lineer

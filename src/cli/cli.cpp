@@ -55,15 +55,25 @@ bool endsWithSvg(const std::string& path) {
     return QString::fromStdString(path).toLower().endsWith(QStringLiteral(".svg"));
 }
 
-// The usage, with the method names in a column, one line per method.
-std::string helpText() {
-    std::string methods;
-    for (const MethodRow& row : kMethods) {
+// The methods of rows from..to - 1, names in a column `width` wide, one
+// line each.
+std::string methodLines(std::size_t from, std::size_t to, std::size_t width) {
+    std::string lines;
+    for (std::size_t k = from; k < to; ++k) {
+        const MethodRow& row = kMethods[k];
         std::string name = row.cliName;
-        name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
-        methods += "  " + name + std::string(text(row.help)) + "\n";
+        name.resize(std::max(name.size() + 1, width), ' ');
+        lines += "  " + name + std::string(text(row.help)) + "\n";
     }
-    return format(Text::CliHelp, methods) + format(Text::CliHandoutHelp, minimumPictureSize());
+    return lines;
+}
+
+// The usage: the program's methods, then those textbooks add.
+std::string helpText() {
+    const auto textbook = static_cast<std::size_t>(Option::LesGaussPivot);
+    return format(Text::CliHelp, methodLines(0, textbook, 14)) +
+           format(Text::CliCourseHelp, methodLines(textbook, kMethods.size(), 16)) +
+           format(Text::CliHandoutHelp, minimumPictureSize());
 }
 
 // Standard output is written in large blocks as lines arrive: a large

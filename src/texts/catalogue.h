@@ -31,6 +31,16 @@ enum class Text : int {
     IterationCountLine,
     MaxErrorLine,
     StoppedLine,
+    PartialPivotingHeading,
+    CompletePivotingHeading,
+    PartialPivotLine,
+    ZeroColumnLine,
+    ColumnVariablesLine,
+    PermutationLine,
+    PermutationMatrixHeading,
+    ForwardSubstitutionHeading,
+    CholeskyFactorHeading,
+    ExchangeCountLine,
 
     // Results list: explained steps.
     StepRowOperation,
@@ -146,6 +156,7 @@ enum class Text : int {
     CompareNoReference,
     CompareThomasSkipped,
     CompareNeedsSystem,
+    CompareCourseHeading,
 
     // The methods: each one's caption and its line of "--help".
     CaptionDetGauss,
@@ -172,6 +183,16 @@ enum class Text : int {
     HelpLesSOR,
     CaptionLesSORTextbook,
     HelpLesSORTextbook,
+    CaptionLesGaussPivot,
+    HelpLesGaussPivot,
+    CaptionLesCompletePivot,
+    HelpLesCompletePivot,
+    CaptionLesLUPivot,
+    HelpLesLUPivot,
+    CaptionLesCholesky,
+    HelpLesCholesky,
+    CaptionDetPivot,
+    HelpDetPivot,
 
     // Messages of the methods and of "Hesapla".
     NoFileMessage,
@@ -183,6 +204,13 @@ enum class Text : int {
     ThomasTooLarge,
     NotTridiagonal,
     TooFewColumns,
+    SystemNeeded,
+    SingularColumn,
+    SingularBlock,
+    NotSymmetric,
+    NotPositiveDefinite,
+    NotSymmetricReason,
+    NotPositiveDefiniteReason,
 
     // Reading coefficient files.
     FileNotOpened,
@@ -222,6 +250,7 @@ enum class Text : int {
     CliOutputFailed,
     CliPictureNotSaved,
     NoDisplay,
+    CliCourseHelp,
 
     // The language: the command line's choice, the window's menu.
     CliLanguageNeedsName,
@@ -375,6 +404,25 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::IterationCountLine, "{0} iterasyon adımı sonucunda", "Number of iterations: {0}"},
     {Text::MaxErrorLine, "Maksimum hata = {0}", "Maximum error = {0}"},
     {Text::StoppedLine, "İterasyon {0}. adımda durduruldu", "Iteration stopped at step {0}"},
+    // The pivoting methods and the factorisations beside them. {0} of a
+    // step is its number, {1} the pivot, {2} its row; {0} of the column
+    // variables is their list ("x(2), x(1)"), of the permutation the row
+    // numbers ("2, 3, 1"); {0} of the exchange count is the count, {1} the
+    // sign factor ("-1").
+    {Text::PartialPivotingHeading, "Kısmi pivotlama", "Partial pivoting"},
+    {Text::CompletePivotingHeading, "Tam pivotlama", "Complete pivoting"},
+    {Text::PartialPivotLine, "{0}. adım: {0}. sütunun {0}. satır ve altındaki en büyük elemanı {1} ({2}. satır)",
+     "step {0}: the largest element of column {0} from row {0} down is {1} (row {2})"},
+    {Text::ZeroColumnLine, "{0}. adım: {0}. sütun {0}. satır ve altında sıfır; eleme gerekmez, determinant 0",
+     "step {0}: column {0} is zero from row {0} down; nothing to eliminate, the determinant is 0"},
+    {Text::ColumnVariablesLine, "Sütunlardaki değişkenler: {0}", "Variables of the columns: {0}"},
+    {Text::PermutationLine, "Permütasyon: p = ({0}); P·A'nın i. satırı A'nın p(i). satırıdır",
+     "Permutation: p = ({0}); row i of P·A is row p(i) of A"},
+    {Text::PermutationMatrixHeading, "Permütasyon matrisi P", "Permutation matrix P"},
+    {Text::ForwardSubstitutionHeading, "İleri yerine koyma: L·y = P·b", "Forward substitution: L·y = P·b"},
+    {Text::CholeskyFactorHeading, "Cholesky çarpanı L (A = L·L\u1d40)", "Cholesky factor L (A = L·L\u1d40)"},
+    {Text::ExchangeCountLine, "Satır değişimi sayısı: {0}; işaret çarpanı (\u22121)^{0} = {1}",
+     "Number of row exchanges: {0}; sign factor (\u22121)^{0} = {1}"},
 
     // Results list: explained steps. {1} of a row operation is the
     // multiplier, {2} the row it takes.
@@ -648,6 +696,9 @@ inline constexpr TextRow kCatalogue[] = {
      "The Thomas method was not tried: the matrix is not tridiagonal"},
     {Text::CompareNeedsSystem, "Karşılaştırma bir denklem takımı ister: sütun sayısı satır sayısından bir fazla olmalı",
      "The comparison needs a system of equations: one column more than rows"},
+    // The textbook methods' table, below the program's and with its
+    // reference.
+    {Text::CompareCourseHeading, "Ders kitaplarındaki yöntemler", "Methods as textbooks teach them"},
 
     // The methods. A caption is the option button's text (and the method
     // in a printed heading); a help line follows the method's name in
@@ -677,6 +728,23 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CaptionLesSORTextbook, "SOR (ders kitabı)", "SOR (textbook)"},
     {Text::HelpLesSORTextbook, "SOR, ders kitabındaki gibi: her bileşen hesaplanınca gevşetilir",
      "SOR as textbooks write it: each component relaxed as soon as it is computed"},
+    // The methods a first course teaches beside the form's.
+    {Text::CaptionLesGaussPivot, "Kısmi pivotlamalı Gauss eliminasyonu", "Gauss elimination with partial pivoting"},
+    {Text::HelpLesGaussPivot, "Kısmi pivotlamalı Gauss eliminasyonu (satır değişimleri)",
+     "Gauss elimination with partial pivoting (row exchanges)"},
+    {Text::CaptionLesCompletePivot, "Tam pivotlamalı Gauss eliminasyonu", "Gauss elimination with complete pivoting"},
+    {Text::HelpLesCompletePivot, "Tam pivotlamalı Gauss eliminasyonu (satır ve sütun değişimleri)",
+     "Gauss elimination with complete pivoting (rows and columns)"},
+    {Text::CaptionLesLUPivot, "Kısmi pivotlamalı LU ayrıştırması (PA = LU)",
+     "LU factorisation with partial pivoting (PA = LU)"},
+    {Text::HelpLesLUPivot, "Kısmi pivotlamalı LU ayrıştırması, PA = LU", "LU factorisation with partial pivoting, PA = LU"},
+    {Text::CaptionLesCholesky, "Cholesky ayrıştırması", "Cholesky factorisation"},
+    {Text::HelpLesCholesky, "Cholesky ayrıştırması, simetrik pozitif tanımlı matrisler için",
+     "Cholesky factorisation, for symmetric positive definite matrices"},
+    {Text::CaptionDetPivot, "Satır değişimli Gauss eliminasyonu (determinant)",
+     "Gauss elimination with row exchanges (determinant)"},
+    {Text::HelpDetPivot, "Satır değişimli Gauss eliminasyonu ile determinant",
+     "determinant by Gauss elimination with row exchanges"},
 
     // Messages of the methods and of "Hesapla".
     {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", "Choose a file for the coefficient matrix"},
@@ -695,6 +763,23 @@ inline constexpr TextRow kCatalogue[] = {
      "The matrix is not tridiagonal: {0} coefficient(s) outside the three diagonals were not used, so these may "
      "not be the roots of the system in the file"},
     {Text::TooFewColumns, "Sütun sayısı satır sayısından az", "The matrix has fewer columns than rows"},
+    // {0} of a singular step is the step; {0} and {1} of an asymmetry are
+    // the row and the column, {2} and {3} the two values; {0} of a value
+    // that is not positive is the step, {1} the value.
+    {Text::SystemNeeded, "Bu yöntem bir denklem takımı ister: en az bir denklem ve satır sayısından fazla sütun",
+     "This method needs a system of equations: at least one equation and more columns than rows"},
+    {Text::SingularColumn, "Matris tekil: {0}. adımda {0}. sütun {0}. satır ve altında sıfır",
+     "The matrix is singular: at step {0}, column {0} is zero from row {0} down"},
+    {Text::SingularBlock, "Matris tekil: {0}. adımda kalan blokta sıfırdan farklı eleman yok",
+     "The matrix is singular: at step {0} the remaining block holds no non-zero element"},
+    {Text::NotSymmetric, "Matris simetrik değil: A({0},{1}) = {2}, ama A({1},{0}) = {3}",
+     "The matrix is not symmetric: A({0},{1}) = {2} but A({1},{0}) = {3}"},
+    {Text::NotPositiveDefinite,
+     "Matris pozitif tanımlı değil: {0}. adımda karekökün altındaki A({0},{0}) \u2212 \u03a3 L({0},j)\u00b2 = {1} \u2264 0",
+     "The matrix is not positive definite: at step {0} the value under the root, A({0},{0}) \u2212 \u03a3 "
+     "L({0},j)\u00b2 = {1}, is \u2264 0"},
+    {Text::NotSymmetricReason, "Matris simetrik değil", "The matrix is not symmetric"},
+    {Text::NotPositiveDefiniteReason, "Matris pozitif tanımlı değil", "The matrix is not positive definite"},
 
     // Reading coefficient files. {0} of a file not opened is its path.
     {Text::FileNotOpened, "Dosya açılamadı: {0}", "Could not open the file: {0}"},
@@ -811,6 +896,13 @@ inline constexpr TextRow kCatalogue[] = {
      "Ekran bulunamadı: pencere açılamıyor. Komut satırı ekransız da çalışır; \"lineer --help\" kullanımı açıklar.",
      "No display was found, so the window cannot open. The command line works without one; \"lineer --help\" "
      "explains its use."},
+    // The command line's textbook methods: {0} is their list, one line
+    // each.
+    {Text::CliCourseHelp,
+     "\nDers kitaplarındaki yöntemler, programın kendi yöntemlerinin yanında:\n"
+     "{0}",
+     "\nMethods as textbooks teach them, beside the program's own:\n"
+     "{0}"},
 
     // The language. Each language is named in itself in both columns, so a
     // reader finds their own in the menu whatever it shows now; {0} of the

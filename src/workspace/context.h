@@ -108,6 +108,11 @@ struct Context {
         message(why);
         return ended(outcome);
     }
+    // The same with a message of its own words (a template filled in).
+    RunResult stop(Outcome outcome, const std::string& why) {
+        host.message(why);
+        return ended(outcome);
+    }
     // Ends the run with a line printed into the picture box instead of a
     // message box, as the LU solver and the determinant do.
     RunResult stopInPicture(Outcome outcome, PlainText why) {
@@ -118,6 +123,12 @@ struct Context {
     RunResult refuse(PlainText why) {
         RunResult r = stop(Outcome::Refused, why);
         r.reason = why;
+        return r;
+    }
+    // Refuses it with a message that says more than the reason (where).
+    RunResult refuse(PlainText reason, const std::string& why) {
+        RunResult r = stop(Outcome::Refused, why);
+        r.reason = reason;
         return r;
     }
 };
