@@ -41,6 +41,9 @@ enum class Text : int {
     ForwardSubstitutionHeading,
     CholeskyFactorHeading,
     ExchangeCountLine,
+    StartVectorEvery,
+    StartVectorLine,
+    ToleranceLine,
 
     // Results list: explained steps.
     StepRowOperation,
@@ -211,6 +214,8 @@ enum class Text : int {
     NotPositiveDefinite,
     NotSymmetricReason,
     NotPositiveDefiniteReason,
+    StartVectorSize,
+    StartVectorWrongSize,
 
     // Reading coefficient files.
     FileNotOpened,
@@ -251,6 +256,18 @@ enum class Text : int {
     CliPictureNotSaved,
     NoDisplay,
     CliCourseHelp,
+    CliBadStartVector,
+    CliBadTolerance,
+    CliGenerateNeeds,
+    CliUnknownKind,
+    CliBadSize,
+    CliBadSeed,
+    CliGenerateOnly,
+    CliAnswersNotSaved,
+    AnswersHeading,
+    AnswersRhoLine,
+    AnswersRhoUnknown,
+    AnswersHilbertNote,
 
     // The language: the command line's choice, the window's menu.
     CliLanguageNeedsName,
@@ -423,6 +440,11 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CholeskyFactorHeading, "Cholesky çarpanı L (A = L·L\u1d40)", "Cholesky factor L (A = L·L\u1d40)"},
     {Text::ExchangeCountLine, "Satır değişimi sayısı: {0}; işaret çarpanı (\u22121)^{0} = {1}",
      "Number of row exchanges: {0}; sign factor (\u22121)^{0} = {1}"},
+    // What an iteration started from and stopped at, after its report
+    // when the user set them: {0} is a number, or the numbers ("0; 1; 2").
+    {Text::StartVectorEvery, "Başlangıç vektörü: her bileşen {0}", "Start vector: every component {0}"},
+    {Text::StartVectorLine, "Başlangıç vektörü: ({0})", "Start vector: ({0})"},
+    {Text::ToleranceLine, "Durdurma ölçütü: maksimum değişim < {0}", "Stopping test: maximum change < {0}"},
 
     // Results list: explained steps. {1} of a row operation is the
     // multiplier, {2} the row it takes.
@@ -780,6 +802,12 @@ inline constexpr TextRow kCatalogue[] = {
      "L({0},j)\u00b2 = {1}, is \u2264 0"},
     {Text::NotSymmetricReason, "Matris simetrik değil", "The matrix is not symmetric"},
     {Text::NotPositiveDefiniteReason, "Matris pozitif tanımlı değil", "The matrix is not positive definite"},
+    // {0} of a start vector's size is its count, {1} the number of
+    // equations.
+    {Text::StartVectorSize, "Başlangıç vektörünün {0} bileşeni var: {1} denklem için 1 ya da {1} olmalı",
+     "The start vector has {0} components: {1} equations need 1 or {1}"},
+    {Text::StartVectorWrongSize, "Başlangıç vektörünün boyutu denklem sayısına uymuyor",
+     "The size of the start vector does not fit the number of equations"},
 
     // Reading coefficient files. {0} of a file not opened is its path.
     {Text::FileNotOpened, "Dosya açılamadı: {0}", "Could not open the file: {0}"},
@@ -817,8 +845,9 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CliHelp,
      "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
      "                 [--analysis] [--compare] [--draw] [--picture ÇIKTI.png]\n"
-     "                 [--lang DİL] DOSYA\n"
+     "                 [--x0 METİN] [--tol METİN] [--lang DİL] DOSYA\n"
      "       lineer [--lang DİL] --open DOSYA\n"
+     "       lineer [--lang DİL] --generate TÜR N [--seed S] [--answers DOSYA]\n"
      "\n"
      "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
      "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
@@ -850,8 +879,9 @@ inline constexpr TextRow kCatalogue[] = {
      "--max-iter ve --w metinlerindeki virgül de ondalık ayıracı olarak okunur.\n",
      "Usage: lineer [--method METHOD] [--max-iter TEXT] [--w TEXT] [--steps]\n"
      "              [--analysis] [--compare] [--draw] [--picture OUT.png]\n"
-    "              [--lang LANGUAGE] FILE\n"
+    "              [--x0 TEXT] [--tol TEXT] [--lang LANGUAGE] FILE\n"
      "       lineer [--lang LANGUAGE] --open FILE\n"
+     "       lineer [--lang LANGUAGE] --generate KIND N [--seed S] [--answers FILE]\n"
      "\n"
      "Loads and lists the coefficient file FILE; with --method it runs the chosen\n"
      "method as if \"Calculate\" had been pressed in the window. Without arguments\n"
@@ -896,13 +926,74 @@ inline constexpr TextRow kCatalogue[] = {
      "Ekran bulunamadı: pencere açılamıyor. Komut satırı ekransız da çalışır; \"lineer --help\" kullanımı açıklar.",
      "No display was found, so the window cannot open. The command line works without one; \"lineer --help\" "
      "explains its use."},
-    // The command line's textbook methods: {0} is their list, one line
-    // each.
+    // The command line's textbook methods ({0} is their list, one line
+    // each), the iterations' start and tolerance, the exercises.
     {Text::CliCourseHelp,
      "\nDers kitaplarındaki yöntemler, programın kendi yöntemlerinin yanında:\n"
-     "{0}",
+     "{0}"
+     "\nİterasyonlar (jacobi, gauss-seidel, sor, sor-textbook):\n"
+     "  --x0 METİN             başlangıç vektörü: her bileşen için bir sayı ya da\n"
+     "                         boşlukla ayrılmış n sayı (varsayılan: her bileşen 1)\n"
+     "  --tol METİN            durdurma ölçütü: maksimum değişim bundan küçük olunca\n"
+     "                         durur (varsayılan 0.00001)\n"
+     "\nAlıştırmalar:\n"
+     "  lineer --generate TÜR N [--seed S] [--answers DOSYA]\n"
+     "                         tam sayı köklü N denklemlik (1 ile 99 arası) bir\n"
+     "                         katsayılar dosyasını standart çıktıya, köklerini (ve\n"
+     "                         Jacobi ile Gauss-Seidel'in \u03c1'sunu) DOSYA'ya yazar;\n"
+     "                         aynı S (varsayılan 1) her zaman aynı dosyayı verir.\n"
+     "                         TÜR: integer (küçük tam sayılar, elle eleme küçük\n"
+     "                         kesirlerle), dominant (kesin köşegen baskın), spd\n"
+     "                         (simetrik pozitif tanımlı), tridiagonal (üç köşegenli,\n"
+     "                         Thomas için), hilbert\n",
      "\nMethods as textbooks teach them, beside the program's own:\n"
-     "{0}"},
+     "{0}"
+     "\nIterations (jacobi, gauss-seidel, sor, sor-textbook):\n"
+     "  --x0 TEXT              the start vector: one number for every component, or\n"
+     "                         n numbers separated by spaces (default: every component 1)\n"
+     "  --tol TEXT             the stopping test: the iteration stops when the maximum\n"
+     "                         change is below it (default 0.00001)\n"
+     "\nExercises:\n"
+     "  lineer --generate KIND N [--seed S] [--answers FILE]\n"
+     "                         writes a coefficient file of N equations (1 to 99) with\n"
+     "                         integer roots to standard output, and its roots (and\n"
+     "                         \u03c1 of Jacobi and Gauss-Seidel) to FILE; the same S\n"
+     "                         (default 1) always gives the same file.\n"
+     "                         KIND: integer (small integers, elimination by hand in\n"
+     "                         small fractions), dominant (strictly diagonally\n"
+     "                         dominant), spd (symmetric positive definite),\n"
+     "                         tridiagonal (for Thomas), hilbert\n"},
+    // {0} of a bad text is the text; {0} and {1} of an answer key not
+    // saved are the path and the reason.
+    {Text::CliBadStartVector, "--x0 boşlukla ayrılmış sayılar ister: {0}", "--x0 needs numbers separated by spaces: {0}"},
+    {Text::CliBadTolerance, "--tol pozitif bir sayı ister: {0}", "--tol needs a positive number: {0}"},
+    {Text::CliGenerateNeeds, "--generate bir tür ve bir denklem sayısı ister: --generate TÜR N",
+     "--generate needs a kind and a number of equations: --generate KIND N"},
+    {Text::CliUnknownKind, "bilinmeyen alıştırma türü: {0} (integer, dominant, spd, tridiagonal ya da hilbert)",
+     "unknown kind of exercise: {0} (integer, dominant, spd, tridiagonal or hilbert)"},
+    {Text::CliBadSize, "denklem sayısı 1 ile 99 arasında bir tam sayı olmalı: {0}",
+     "the number of equations must be a whole number from 1 to 99: {0}"},
+    {Text::CliBadSeed, "--seed 0 ile 18446744073709551615 arasında bir tam sayı ister: {0}",
+     "--seed needs a whole number from 0 to 18446744073709551615: {0}"},
+    {Text::CliGenerateOnly, "--generate ile yalnızca --seed ve --answers verilebilir: {0}",
+     "--generate takes only --seed and --answers: {0}"},
+    {Text::CliAnswersNotSaved, "Cevaplar kaydedilemedi: {0}: {1}", "Could not save the answers: {0}: {1}"},
+
+    // The answer key: {0} of the heading is the kind, {1} the number of
+    // equations, {2} the seed; {0} of a spectral radius is the method's
+    // name (Jacobi, Gauss-Seidel), {1} the radius.
+    {Text::AnswersHeading, "Alıştırmanın cevapları: {0}, {1} denklem, tohum {2}",
+     "Answers to the exercise: {0}, {1} equations, seed {2}"},
+    {Text::AnswersRhoLine, "{0} iterasyonunun spektral yarıçapı \u03c1 = {1}",
+     "Spectral radius of the {0} iteration: \u03c1 = {1}"},
+    {Text::AnswersRhoUnknown, "{0} iterasyonunun spektral yarıçapı hesaplanamadı",
+     "The spectral radius of the {0} iteration could not be computed"},
+    {Text::AnswersHilbertNote,
+     "Bunlar tam Hilbert sisteminin kökleridir; dosyadaki ondalık sayılar 1/(i + j \u2212 1) değerlerinin en "
+     "yakın double karşılıklarıdır, bu yüzden dosyanın kendi kökleri bunlardan koşul sayısı oranında sapabilir",
+     "These are the roots of the exact Hilbert system; the file's decimals are the nearest doubles of "
+     "1/(i + j \u2212 1), so the roots of the file's own system may differ from them by as much as the "
+     "condition number magnifies that"},
 
     // The language. Each language is named in itself in both columns, so a
     // reader finds their own in the menu whatever it shows now; {0} of the

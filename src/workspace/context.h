@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -33,6 +34,12 @@ struct RunParameters {
     // session.h); whatever the run does reads these, never the texts.
     double maxIter = 100;
     double w = 1;
+    // Where the iterations start and when they stop, when the user set
+    // them: one value for every component or n values; the stopping test
+    // on the largest change. Unset, they start from ones and stop below
+    // 0.00001, and their report says nothing of it.
+    std::vector<double> x0;
+    std::optional<double> tolerance;
 };
 
 struct Context;
