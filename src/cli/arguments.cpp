@@ -1,7 +1,5 @@
 #include "arguments.h"
 
-#include <cmath>
-
 #include "languages.h"
 #include "loader.h"
 #include "textnum.h"
@@ -94,9 +92,9 @@ std::string readStartVector(const std::string& text, std::string_view decimal, s
 }
 
 std::string readTolerance(const std::string& text, std::string_view decimal, std::optional<double>& tolerance) {
-    const BoxReading r = readBox(text, decimal);
-    if (!r.whole || !std::isfinite(r.value) || !(r.value > 0)) return format(Text::CliBadTolerance, shownPath(text));
-    tolerance = r.value;
+    const std::optional<double> value = lineer::readTolerance(text, decimal);
+    if (!value) return format(Text::CliBadTolerance, shownPath(text));
+    tolerance = value;
     return {};
 }
 

@@ -87,4 +87,10 @@ std::optional<std::vector<double>> readNumberList(std::string_view text, std::st
     return values;
 }
 
+std::optional<double> readTolerance(std::string_view text, std::string_view decimal) {
+    const BoxReading r = readBox(text, decimal);
+    if (!r.whole || !std::isfinite(r.value) || !(r.value > 0)) return std::nullopt;
+    return r.value;
+}
+
 }  // namespace lineer

@@ -43,4 +43,8 @@ double boxNumber(std::string_view text, std::string_view decimal);
 // no part at all.
 std::optional<std::vector<double>> readNumberList(std::string_view text, std::string_view decimal);
 
+// A tolerance: read as readBox reads a box, whole, to a finite value above
+// 0; nullopt for any other text.
+std::optional<double> readTolerance(std::string_view text, std::string_view decimal);
+
 }  // namespace lineer

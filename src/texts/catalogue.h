@@ -395,6 +395,33 @@ enum class Text : int {
     ProgressLimit,
     ProgressCancel,
 
+    // The textbook methods in the window, the iterations' settings, the
+    // exercises.
+    TextbookMenu,
+    IterationSettingsItem,
+    ExerciseItem,
+    IterationSettingsTitle,
+    StartVectorLabel,
+    ToleranceLabel,
+    WindowBadStartVector,
+    WindowBadTolerance,
+    OkButton,
+    ExerciseTitle,
+    ExerciseKindLabel,
+    ExerciseKindInteger,
+    ExerciseKindDominant,
+    ExerciseKindSpd,
+    ExerciseKindTridiagonal,
+    ExerciseKindHilbert,
+    ExerciseSizeLabel,
+    ExerciseSeedLabel,
+    ExerciseAnswersCheck,
+    ExerciseFileLine,
+    ExerciseWriteButton,
+    ExerciseFileName,
+    AnswersFileName,
+    WindowCaptionWithMethod,
+
     Count_  // not a text: the number of keys
 };
 
@@ -1164,6 +1191,41 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::ProgressChange, "Maksimum hata: {0}", "Maximum error: {0}"},
     {Text::ProgressLimit, "İterasyon sınırı: {0}", "Iteration limit: {0}"},
     {Text::ProgressCancel, "İptal", "Cancel"},
+
+    // The textbook methods in the window: their menu under "Görünüm", the
+    // iterations' settings, the exercises. {0} of a bad text is the text;
+    // {0} of the file line is the file's name; {0}, {1} and {2} of the
+    // file names are the kind, the number of equations and the seed.
+    {Text::TextbookMenu, "Ders &kitabı", "&Textbook"},
+    {Text::IterationSettingsItem, "İ&terasyon ayarları...", "&Iteration settings..."},
+    {Text::ExerciseItem, "Alıştırma &oluştur...", "Make an &exercise..."},
+    {Text::IterationSettingsTitle, "İterasyon ayarları", "Iteration settings"},
+    {Text::StartVectorLabel, "Başlangıç vektörü (bir sayı ya da n sayı; boş: her bileşen 1):",
+     "Start vector (one number or n numbers; empty: every component 1):"},
+    {Text::ToleranceLabel, "Durdurma ölçütü, maksimum değişim (boş: 0.00001):",
+     "Stopping test, maximum change (empty: 0.00001):"},
+    {Text::WindowBadStartVector, "Başlangıç vektörü boşlukla ayrılmış sayılar olmalı: {0}",
+     "The start vector must be numbers separated by spaces: {0}"},
+    {Text::WindowBadTolerance, "Durdurma ölçütü pozitif bir sayı olmalı: {0}",
+     "The stopping test must be a positive number: {0}"},
+    {Text::OkButton, "Tamam", "OK"},
+    {Text::ExerciseTitle, "Alıştırma oluştur", "Make an exercise"},
+    {Text::ExerciseKindLabel, "Tür:", "Kind:"},
+    {Text::ExerciseKindInteger, "Küçük tam sayılar (elle eleme)", "Small integers (elimination by hand)"},
+    {Text::ExerciseKindDominant, "Kesin köşegen baskın (iterasyonlar)", "Strictly diagonally dominant (iterations)"},
+    {Text::ExerciseKindSpd, "Simetrik pozitif tanımlı (Cholesky)", "Symmetric positive definite (Cholesky)"},
+    {Text::ExerciseKindTridiagonal, "Üç köşegenli (Thomas)", "Tridiagonal (Thomas)"},
+    {Text::ExerciseKindHilbert, "Hilbert (kötü koşullu)", "Hilbert (ill-conditioned)"},
+    {Text::ExerciseSizeLabel, "Denklem sayısı:", "Number of equations:"},
+    {Text::ExerciseSeedLabel, "Tohum:", "Seed:"},
+    {Text::ExerciseAnswersCheck, "Cevap anahtarını yanına yaz", "Write the answer key beside it"},
+    {Text::ExerciseFileLine, "Bu klasöre yazılır: {0}", "Written into this folder: {0}"},
+    {Text::ExerciseWriteButton, "Yaz ve yükle", "Write and load"},
+    {Text::ExerciseFileName, "alistirma-{0}-{1}-{2}.txt", "exercise-{0}-{1}-{2}.txt"},
+    {Text::AnswersFileName, "alistirma-{0}-{1}-{2}-cevaplar.txt", "exercise-{0}-{1}-{2}-answers.txt"},
+    // The window's caption while a method of "Ders kitabı" is chosen: {0}
+    // is the caption, {1} the method.
+    {Text::WindowCaptionWithMethod, "{0} \u2013 {1}", "{0} \u2013 {1}"},
 };
 // clang-format on
 

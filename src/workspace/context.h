@@ -38,8 +38,8 @@ struct RunParameters {
     // them: one value for every component or n values; the stopping test
     // on the largest change. Unset, they start from ones and stop below
     // 0.00001, and their report says nothing of it.
-    std::vector<double> x0;
-    std::optional<double> tolerance;
+    std::vector<double> x0{};
+    std::optional<double> tolerance{};
 };
 
 struct Context;
