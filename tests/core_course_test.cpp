@@ -50,6 +50,12 @@ TEST(CourseMethods, WorkedExamples) {
                "1. ve 2. satırlar yer değiştirdi", " ", kPivoted, " ", row({"1.0000", "1.0000", "2.0000"}),
                row({"0", "1.0000", "1.0000"}), " "},
               roots(kRootsHeading, {"1.0000", "1.0000"})})},
+        // |1| and |−1| tie: the first stays, and no row is exchanged.
+        {"a tie of partial pivoting keeps the first row", Option::LesGaussPivot, "2 3\n1 1 3\n-1 1 1\n",
+         cat({{" ", "Kısmi pivotlama", " ",
+               "1. adım: 1. sütunun 1. satır ve altındaki en büyük elemanı 1.0000 (1. satır)", " ", kPivoted, " ",
+               row({"1.0000", "1.0000", "3.0000"}), row({"0", "2.0000", "4.0000"}), " "},
+              roots(kRootsHeading, {"1.0000", "2.0000"})})},
         // Maximum pivoting stops on this regular matrix; the roots are 1, 1, 1.
         {"complete pivoting exchanges columns and gives the roots back in order", Option::LesCompletePivot,
          "3 4\n2 -3 1 0\n-2 3 0 1\n0 1 -2 -1\n",

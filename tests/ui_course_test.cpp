@@ -3,6 +3,7 @@
 // remembered and used, an exercise written into the folder and loaded.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>
@@ -58,6 +59,20 @@ TEST_F(Textbook, AMethodOfTheMenuTakesThePlaceOfTheOptionButtons) {
     EXPECT_FALSE(entry("Mn_sor-textbook")->isChecked());
     EXPECT_EQ(w->request().option, Option::LesGauss);
     EXPECT_EQ(str(w->windowTitle()), "Lineer Denklem Takımı Çözüm Yöntemleri");
+}
+
+// F10, then the keys alone reach a method: "Görünüm", "Ders kitabı", its number.
+TEST_F(Textbook, TheKeyboardReachesTheMethods) {
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(w->windowHandle(), Qt::Key_F10);
+    QTRY_VERIFY(child<QMenu>("Mn_Dosya")->isVisible());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    QTRY_VERIFY(child<QMenu>("Mn_Gorunum")->isVisible());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
+    QTRY_VERIFY(child<QMenu>("Mn_DersKitabi")->isVisible());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_5);
+    QTRY_COMPARE(w->request().option, std::optional<Option>(Option::LesCholesky));
 }
 
 // Every entry of the submenu has a letter of its own, in both languages.
