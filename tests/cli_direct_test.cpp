@@ -127,8 +127,8 @@ TEST(CliDirect, FailurePaths) {
     };
     const std::string zero = " sıfır diyagonal elemanı\n";
     const std::string solvers =
-        "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır değiştiren yöntemler (maksimum pivotlu "
-        "Gauss, Gauss-Jordan) bu sistemi çözer\n";
+        "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: pivotunu her adımda kalan satırlardan seçen "
+        "yöntemler (Gauss-Jordan, kısmi ya da tam pivotlamalı Gauss, PA = LU) bu sistemi çözer\n";
     const std::string others =
         "Köşegende sıfır çıktı, ama matris tekil değil: bu yöntem satır değiştirmez; satır değiştiren bir "
         "eliminasyon onu çözer\n";

@@ -68,9 +68,9 @@ TEST(Cli, ExitStatusAndStreams) {
              {"stopped_by_message",
               {"--method", "gauss", zeroPivot},
               1,
-              {" sıfır diyagonal elemanı", "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır "
-                                           "değiştiren yöntemler (maksimum pivotlu Gauss, Gauss-Jordan) bu sistemi "
-                                           "çözer"},
+              {" sıfır diyagonal elemanı", "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: pivotunu "
+                                           "her adımda kalan satırlardan seçen yöntemler (Gauss-Jordan, kısmi ya da "
+                                           "tam pivotlamalı Gauss, PA = LU) bu sistemi çözer"},
               false},
              {"load_fails", {"--method", "gauss", missing}, 2, {"Dosya açılamadı: " + missing}, true},
              {"folder", {examplePath("")}, 2, {"Dosya açılamadı: " + examplePath("")}, true},
@@ -88,7 +88,7 @@ TEST(Cli, ExitStatusAndStreams) {
 
 TEST(Cli, UsageErrors) {
     for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--method", "cholesky", examplePath("uc-denklem.txt")},
+             {"--method", "qr", examplePath("uc-denklem.txt")},
              {"--method"},
              {"--bogus", examplePath("uc-denklem.txt")},
              {"--max-iter", "5"},

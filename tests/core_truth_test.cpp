@@ -140,10 +140,11 @@ TEST(Truth, RemarksOfDirectRunsInBothLanguages) {
          "The matrix is singular or singular to working precision (rank 2, order 3): it has no inverse; the matrix "
          "shown is not one"},
         {{{0, 1, 1}, {1, 0, 1}}, DirectUse::System, true,
-         "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır değiştiren yöntemler (maksimum pivotlu "
-         "Gauss, Gauss-Jordan) bu sistemi çözer",
-         "A diagonal element came out 0, but the coefficient matrix is regular: the methods that exchange rows "
-         "(maximum-pivot Gauss, Gauss-Jordan) solve this system"},
+         "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: pivotunu her adımda kalan satırlardan seçen "
+         "yöntemler (Gauss-Jordan, kısmi ya da tam pivotlamalı Gauss, PA = LU) bu sistemi çözer",
+         "A diagonal element came out 0, but the coefficient matrix is regular: the methods that choose each pivot "
+         "from the remaining rows (Gauss-Jordan, Gauss elimination with partial or complete pivoting, PA = LU) "
+         "solve this system"},
         {{{2, -3, 1, 0}, {-2, 3, 0, 1}, {0, 1, -2, 1}}, DirectUse::MaxPivot, true,
          "Katsayılar matrisi tekil değil: bu programın maksimum pivotlaması her pivotu eliminasyondan önce, "
          "yüklenen matristen seçer ve eliminasyonun ortaya çıkardığı sıfırı göremez; pivotu her adımda kalan "
@@ -212,8 +213,8 @@ TEST(Truth, RunsRemarkWhatTheirLinesHide) {
           "yüklenen matristen seçer ve eliminasyonun ortaya çıkardığı sıfırı göremez; pivotu her adımda kalan "
           "bloktan seçen tam pivotlama ya da Gauss-Jordan bu sistemi çözer"}},
         {example("sifir-pivot.txt"), Option::LesDoolittle,
-         {"Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır değiştiren yöntemler (maksimum "
-          "pivotlu Gauss, Gauss-Jordan) bu sistemi çözer"}},
+         {"Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: pivotunu her adımda kalan satırlardan "
+          "seçen yöntemler (Gauss-Jordan, kısmi ya da tam pivotlamalı Gauss, PA = LU) bu sistemi çözer"}},
         {example("uc-denklem.txt"), Option::LesThomas,
          {"Matris üç köşegenli değil: üç köşegenin dışındaki 2 katsayı kullanılmadı, kökler dosyadaki sistemin "
           "kökleri olmayabilir"}},

@@ -62,11 +62,12 @@ PlainText outcomeWord(Outcome o) {
     return Text::CompareRefused;
 }
 
-// What a run of `method` that reached its end counted.
-long long operationsOf(const MethodRow& method, const Workspace& loaded, std::int64_t sweeps) {
+// What a run of `method` that reached its end counted; none for a method
+// whose count the table does not know.
+std::optional<long long> operationsOf(const MethodRow& method, const Workspace& loaded, std::int64_t sweeps) {
     if (method.counted) return analysis::operationCount(*method.counted, loaded.n, loaded.m).total();
     if (method.analysed.iteration) return analysis::sweepCount(*method.analysed.iteration, loaded.n).total() * sweeps;
-    return 0;
+    return std::nullopt;
 }
 
 // `singular`: the loaded matrix is singular or singular to working
@@ -113,29 +114,14 @@ std::string padded(std::string s, std::size_t to) {
     return s;
 }
 
-}  // namespace
-
-void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& params) {
-    const int n = loaded.n;
-    const auto say = [&](LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
-        ctx.list(LinePart::Comparison, kind, std::move(line), std::move(cells));
-    };
-    say(LineKind::Blank, " ");
-    say(LineKind::Heading, std::string(text(Text::CompareHeading)));
-    if (n < 1 || loaded.m != n + 1) {
-        say(LineKind::Text, std::string(text(Text::CompareNeedsSystem)));
-        return;
-    }
-    RunParameters boxes = params;
-    readBoxes(boxes, ctx.decimal);
-    // A factor that is not a number is named as it was typed.
-    const std::string wShown = std::isfinite(boxes.w) ? formatSignificant(boxes.w, 4, ctx.decimal) : params.wText;
-
-    const bool singular = analysis::matrixTruth(loaded).singular;
+// Runs the methods of one table (the textbook methods' or the program's),
+// in the order of the rows; notes whether Thomas was left out.
+std::vector<Row> runTable(Context& ctx, const Workspace& loaded, const RunParameters& params, bool textbook,
+                          bool singular,
+                          const std::string& wShown, bool& skippedNotTridiagonal) {
     std::vector<Row> rows;
-    bool skippedNotTridiagonal = false;
     for (const MethodRow& method : kMethods) {
-        if (!method.compared.runs) continue;
+        if (!method.compared.runs || method.compared.textbook != textbook) continue;
         if (!meets(method.needs, loaded)) {
             skippedNotTridiagonal = skippedNotTridiagonal || has(method.needs, Need::Tridiagonal);
             continue;
@@ -145,7 +131,7 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
             method.compared.atW ? format(*method.compared.atW, wShown) : std::string(text(method.help));
         rows.push_back(runOne(ctx, loaded, option, name, params, singular));
         if (!method.compared.atBestW || !method.analysed.iteration) continue;
-        if (const auto best = analysis::optimalW(loaded.A, n, *method.analysed.iteration)) {
+        if (const auto best = analysis::optimalW(loaded.A, loaded.n, *method.analysed.iteration)) {
             // The row runs with the factor it shows.
             RunParameters atBest = params;
             atBest.wText = formatSignificant(best->w, best->classical ? 4 : 3, ctx.decimal);
@@ -153,12 +139,15 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
                 runOne(ctx, loaded, option, format(*method.compared.atBestW, atBest.wText), atBest, singular));
         }
     }
+    return rows;
+}
 
-    const Row* reference = nullptr;
-    for (const Row& r : rows)
-        if (r.solved && r.residual && (!reference || r.residual->relative < reference->residual->relative))
-            reference = &r;
-
+// " ", then the table: its head and one row per run, the differences from
+// the reference's roots.
+void writeTable(Context& ctx, const std::vector<Row>& rows, const Row* reference) {
+    const auto say = [&](LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
+        ctx.list(LinePart::Comparison, kind, std::move(line), std::move(cells));
+    };
     const std::string dash = "\u2013";
     std::vector<std::vector<std::string>> cells;
     cells.push_back({std::string(text(Text::CompareMethod)), std::string(text(Text::CompareOutcome)),
@@ -190,12 +179,44 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
         }
         say(&c == &cells.front() ? LineKind::TableHead : LineKind::TableRow, std::move(s), std::move(spans));
     }
+}
+
+}  // namespace
+
+void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& params) {
+    const int n = loaded.n;
+    const auto say = [&](LineKind kind, std::string line) { ctx.list(LinePart::Comparison, kind, std::move(line)); };
+    say(LineKind::Blank, " ");
+    say(LineKind::Heading, std::string(text(Text::CompareHeading)));
+    if (n < 1 || loaded.m != n + 1) {
+        say(LineKind::Text, std::string(text(Text::CompareNeedsSystem)));
+        return;
+    }
+    RunParameters boxes = params;
+    readBoxes(boxes, ctx.decimal);
+    // A factor that is not a number is named as it was typed.
+    const std::string wShown = std::isfinite(boxes.w) ? formatSignificant(boxes.w, 4, ctx.decimal) : params.wText;
+
+    const bool singular = analysis::matrixTruth(loaded).singular;
+    bool skippedNotTridiagonal = false;
+    const std::vector<Row> rows = runTable(ctx, loaded, params, false, singular, wShown, skippedNotTridiagonal);
+    const Row* reference = nullptr;
+    for (const Row& r : rows)
+        if (r.solved && r.residual && (!reference || r.residual->relative < reference->residual->relative))
+            reference = &r;
+    writeTable(ctx, rows, reference);
     say(LineKind::Blank, " ");
     if (reference)
         say(LineKind::Text, format(Text::CompareReference, reference->name));
     else
         say(LineKind::Text, std::string(text(Text::CompareNoReference)));
     if (skippedNotTridiagonal) say(LineKind::Text, std::string(text(Text::CompareThomasSkipped)));
+
+    const std::vector<Row> textbook = runTable(ctx, loaded, params, true, singular, wShown, skippedNotTridiagonal);
+    if (textbook.empty()) return;
+    say(LineKind::Blank, " ");
+    say(LineKind::Heading, std::string(text(Text::CompareCourseHeading)));
+    writeTable(ctx, textbook, reference);
 }
 
 }  // namespace lineer

@@ -29,6 +29,8 @@ consteval std::optional<TextTemplate<1>> named(Text key) { return TextTemplate<1
 constexpr Need kSystem = Need::Augmented;
 // Compared once, under the help line.
 constexpr Compared kOnce{true, std::nullopt, std::nullopt};
+// Compared once, in the table of the textbook methods.
+constexpr Compared kTextbook{true, std::nullopt, std::nullopt, true};
 
 // clang-format off
 constexpr MethodRow kRows[] = {
@@ -79,6 +81,24 @@ constexpr MethodRow kRows[] = {
      .usesMaxIter = true, .usesW = true,
      .compared = {true, named(Text::CompareTextbookSorAtW), named(Text::CompareTextbookSorBest)},
      .analysed = {{}, Iteration::SorTextbook}},
+    {.cliName = "gauss-pivot", .caption = Text::CaptionLesGaussPivot, .help = Text::HelpLesGaussPivot,
+     .place = Place::TextbookList, .group = Group::LinearSystem, .run = Module_LesGaussPivot, .needs = kSystem,
+     .compared = kTextbook, .analysed = {Direct::Solver, {}}, .remarked = Use::Exchanging,
+     .counted = Cost::MaxPivotGauss, .exact = true},
+    {.cliName = "complete-pivot", .caption = Text::CaptionLesCompletePivot, .help = Text::HelpLesCompletePivot,
+     .place = Place::TextbookList, .group = Group::LinearSystem, .run = Module_LesCompletePivot, .needs = kSystem,
+     .compared = kTextbook, .analysed = {Direct::Solver, {}}, .remarked = Use::Exchanging,
+     .counted = Cost::MaxPivotGauss, .exact = true},
+    {.cliName = "lu-pivot", .caption = Text::CaptionLesLUPivot, .help = Text::HelpLesLUPivot,
+     .place = Place::TextbookList, .group = Group::LinearSystem, .run = Module_LesLUPivot, .needs = kSystem,
+     .compared = kTextbook, .analysed = {Direct::Solver, {}}, .remarked = Use::Exchanging, .exact = true},
+    {.cliName = "cholesky", .caption = Text::CaptionLesCholesky, .help = Text::HelpLesCholesky,
+     .place = Place::TextbookList, .group = Group::LinearSystem, .run = Module_LesCholesky,
+     .needs = kSystem | Need::SymmetricPositiveDefinite, .compared = kTextbook, .analysed = {Direct::Solver, {}},
+     .remarked = Use::System},
+    {.cliName = "det-pivot", .caption = Text::CaptionDetPivot, .help = Text::HelpDetPivot,
+     .place = Place::TextbookList, .group = Group::Determinant, .run = Module_DetPivot, .needs = Need::Square,
+     .analysed = {Direct::Determinant, {}}, .remarked = Use::Determinant, .exact = true},
 };
 // clang-format on
 

@@ -35,6 +35,11 @@ enum class Option : int {
     LesGaussSidel,
     LesSOR,
     LesSORTextbook,
+    LesGaussPivot,
+    LesCompletePivot,
+    LesLUPivot,
+    LesCholesky,
+    DetPivot,
 };
 
 // The form's option buttons: the first rows of the table. The form is
@@ -70,6 +75,9 @@ struct Compared {
     bool runs = false;
     std::optional<TextTemplate<1>> atW;
     std::optional<TextTemplate<1>> atBestW;
+    // In the table of the textbook methods, below the program's own (whose
+    // table and reference stay as they are without them).
+    bool textbook = false;
 };
 
 // Which analysis follows the run when the user asks for one: a direct

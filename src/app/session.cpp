@@ -91,8 +91,8 @@ void remarkOn(Context& ctx, const MethodRow& method, const RunResult& result, co
         const bool zeroPivot = o == Outcome::ZeroPivot;
         remarks = analysis::directRemarks(analysis::matrixTruth(loaded), *method.remarked, zeroPivot,
                                           o == Outcome::Solved);
-        if (remarks.empty() && o == Outcome::Solved && method.remarked == analysis::DirectUse::Determinant)
-            remarks = analysis::determinantRemarks(analysis::determinantTruth(ctx.ws), ctx.decimal);
+        if (remarks.empty() && result.determinant)
+            remarks = analysis::determinantRemarks(analysis::determinantTruth(*result.determinant), ctx.decimal);
     } else if (method.analysed.iteration && ranToItsEnd(o)) {
         const auto kind = *method.analysed.iteration;
         const bool relaxes = kind == analysis::Iteration::Sor || kind == analysis::Iteration::SorTextbook;

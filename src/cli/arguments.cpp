@@ -2,6 +2,7 @@
 
 #include "languages.h"
 #include "loader.h"
+#include "textnum.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -37,7 +38,7 @@ std::vector<std::string> wideArguments(int argc) {
 
 // The options whose value is the next argument.
 bool takesValue(const std::string& a) {
-    for (const char* name : {"--method", "--max-iter", "--w", "--picture", "--open"})
+    for (const char* name : {"--method", "--max-iter", "--w", "--picture", "--open", "--x0", "--tol", "--seed", "--answers"})
         if (a == name) return true;
     return false;
 }
@@ -81,6 +82,20 @@ LanguageChoice takeLanguage(std::vector<std::string>& args) {
     }
     args = std::move(rest);
     return choice;
+}
+
+std::string readStartVector(const std::string& text, std::string_view decimal, std::vector<double>& x0) {
+    const auto values = readNumberList(text, decimal);
+    if (!values) return format(Text::CliBadStartVector, shownPath(text));
+    x0 = *values;
+    return {};
+}
+
+std::string readTolerance(const std::string& text, std::string_view decimal, std::optional<double>& tolerance) {
+    const std::optional<double> value = lineer::readTolerance(text, decimal);
+    if (!value) return format(Text::CliBadTolerance, shownPath(text));
+    tolerance = value;
+    return {};
 }
 
 }  // namespace lineer::cli

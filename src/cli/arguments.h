@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "texts.h"
@@ -24,5 +25,12 @@ struct LanguageChoice {
     std::string problem;
 };
 LanguageChoice takeLanguage(std::vector<std::string>& args);
+
+// The texts of "--x0" and "--tol" read into a run's start vector and
+// tolerance (numbers as the boxes read them, in the user's decimal
+// symbol); the usage error when a text is not what its option takes, else
+// an empty string.
+std::string readStartVector(const std::string& text, std::string_view decimal, std::vector<double>& x0);
+std::string readTolerance(const std::string& text, std::string_view decimal, std::optional<double>& tolerance);
 
 }  // namespace lineer::cli

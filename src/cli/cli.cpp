@@ -9,7 +9,9 @@
 
 #include <QString>
 
+#include "arguments.h"
 #include "export.h"
+#include "generate.h"
 #include "handout.h"
 #include "interrupt.h"
 #include "pages.h"
@@ -55,15 +57,25 @@ bool endsWithSvg(const std::string& path) {
     return QString::fromStdString(path).toLower().endsWith(QStringLiteral(".svg"));
 }
 
-// The usage, with the method names in a column, one line per method.
-std::string helpText() {
-    std::string methods;
-    for (const MethodRow& row : kMethods) {
+// The methods of rows from..to - 1, names in a column `width` wide, one
+// line each.
+std::string methodLines(std::size_t from, std::size_t to, std::size_t width) {
+    std::string lines;
+    for (std::size_t k = from; k < to; ++k) {
+        const MethodRow& row = kMethods[k];
         std::string name = row.cliName;
-        name.resize(std::max<std::size_t>(name.size() + 1, 14), ' ');
-        methods += "  " + name + std::string(text(row.help)) + "\n";
+        name.resize(std::max(name.size() + 1, width), ' ');
+        lines += "  " + name + std::string(text(row.help)) + "\n";
     }
-    return format(Text::CliHelp, methods) + format(Text::CliHandoutHelp, minimumPictureSize());
+    return lines;
+}
+
+// The usage: the program's methods, then those textbooks add.
+std::string helpText() {
+    const auto textbook = static_cast<std::size_t>(Option::LesGaussPivot);
+    return format(Text::CliHelp, methodLines(0, textbook, 14)) +
+           format(Text::CliCourseHelp, methodLines(textbook, kMethods.size(), 16)) +
+           format(Text::CliHandoutHelp, minimumPictureSize());
 }
 
 // Standard output is written in large blocks as lines arrive: a large
@@ -198,142 +210,229 @@ int usage(std::string_view problem) {
     return 2;
 }
 
-int run(const std::vector<std::string>& args) {
-    installInterruptHandlers();
-    CliHost host;
+namespace {
+
+// What the arguments ask for.
+struct Options {
     RunRequest request;
     std::string file, picture, pictureSize, pdf, exported;
     bool haveFile = false, draw = false, compare = false, exportBody = false;
-    const std::size_t argc = args.size();
-    for (std::size_t i = 1; i < argc; ++i) {
-        std::string_view a = args[i];
-        auto value = [&](std::string_view name, std::string& out) -> int {
-            // --name VALUE or --name=VALUE; 1 when matched, -1 when the value is missing.
-            if (a == name) {
-                if (i + 1 >= argc) return -1;
-                out = args[++i];
-                return 1;
-            }
-            if (a.size() > name.size() && a.substr(0, name.size()) == name && a[name.size()] == '=') {
-                out = std::string(a.substr(name.size() + 1));
-                return 1;
-            }
-            return 0;
-        };
-        std::string method;
-        int r;
-        if (a == "--help" || a == "-h") {
-            if (std::fputs(helpText().c_str(), stdout) < 0 || std::fflush(stdout) != 0) return outputFailed();
-            return 0;
-        } else if (a == "--version") {
-            if (std::fputs("lineer " LINEER_VERSION "\n", stdout) < 0 || std::fflush(stdout) != 0)
-                return outputFailed();
-            return 0;
-        } else if (a == "--draw") {
-            draw = true;
-        } else if (a == "--steps") {
-            request.params.steps = true;
-        } else if (a == "--analysis") {
-            request.params.analysis = true;
-        } else if (a == "--compare") {
-            compare = true;
-        } else if ((r = value("--method", method)) != 0) {
-            if (r < 0) return usage(text(Text::CliMethodNeedsName));
-            request.option = optionNamed(method);
-            if (!request.option) return usage(format(Text::CliUnknownMethod, shownPath(method)));
-        } else if ((r = value("--max-iter", request.params.maxIterText)) != 0) {
-            if (r < 0) return usage(format(Text::CliOptionNeedsText, "--max-iter"));
-        } else if ((r = value("--w", request.params.wText)) != 0) {
-            if (r < 0) return usage(format(Text::CliOptionNeedsText, "--w"));
-        } else if ((r = value("--picture", picture)) != 0) {
-            if (r < 0 || picture.empty()) return usage(text(Text::CliPictureNeedsName));
-        } else if ((r = value("--picture-size", pictureSize)) != 0) {
-            int w = 0, h = 0;
-            if (r < 0 || !readPictureSize(pictureSize, w, h))
-                return usage(format(Text::CliBadPictureSize, minimumPictureSize()));
-        } else if ((r = value("--pdf", pdf)) != 0) {
-            if (r < 0 || pdf.empty()) return usage(format(Text::CliOutputNeedsName, "--pdf"));
-        } else if ((r = value("--export", exported)) != 0) {
-            if (r < 0 || exported.empty()) return usage(format(Text::CliOutputNeedsName, "--export"));
-            if (exporting::exportKind(exported) == exporting::ExportKind::None)
-                return usage(text(Text::ExportUnknownType));
-        } else if (a == "--export-body") {
-            exportBody = true;
-        } else if (a == "--") {
-            if (i + 1 < argc && !haveFile) {
-                file = args[++i];
-                haveFile = true;
-            }
-        } else if (a.size() > 1 && a[0] == '-') {
-            return usage(format(Text::CliUnknownOption, shownPath(std::string(a))));
-        } else {
-            if (haveFile) return usage(text(Text::CliOneFileOnly));
-            file = std::string(a);
-            haveFile = true;
-        }
-    }
-    if (!haveFile) return usage(text(Text::CliNoFile));
+};
 
+// What reading an argument came to, besides an exit status (>= 0) that
+// ends the run: the argument is another reader's, or the next one follows.
+constexpr int kNotMine = -2;
+constexpr int kGoOn = -1;
+
+int printed(const char* text) {
+    if (std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0) return outputFailed();
+    return 0;
+}
+
+// The arguments without a value.
+int readSwitch(std::string_view a, Options& o) {
+    if (a == "--help" || a == "-h") return printed(helpText().c_str());
+    if (a == "--version") return printed("lineer " LINEER_VERSION "\n");
+    if (a == "--draw")
+        o.draw = true;
+    else if (a == "--steps")
+        o.request.params.steps = true;
+    else if (a == "--analysis")
+        o.request.params.analysis = true;
+    else if (a == "--compare")
+        o.compare = true;
+    else if (a == "--export-body")
+        o.exportBody = true;
+    else
+        return kNotMine;
+    return kGoOn;
+}
+
+// --name VALUE or --name=VALUE: 1 when args[i] is the option (i then at
+// its value), -1 when the value is missing, 0 for another argument.
+int valueOf(const std::vector<std::string>& args, std::size_t& i, std::string_view name, std::string& out) {
+    const std::string_view a = args[i];
+    if (a == name) {
+        if (i + 1 >= args.size()) return -1;
+        out = args[++i];
+        return 1;
+    }
+    if (a.size() > name.size() && a.substr(0, name.size()) == name && a[name.size()] == '=') {
+        out = std::string(a.substr(name.size() + 1));
+        return 1;
+    }
+    return 0;
+}
+
+// The usage error of a value its option does not take, or kGoOn.
+int problemOrGoOn(const std::string& problem) { return problem.empty() ? kGoOn : usage(problem); }
+
+// The options of the run, with their values.
+int readRunOption(const std::vector<std::string>& args, std::size_t& i, RunRequest& request) {
+    std::string v;
+    int r;
+    if ((r = valueOf(args, i, "--method", v)) != 0) {
+        if (r < 0) return usage(text(Text::CliMethodNeedsName));
+        request.option = optionNamed(v);
+        if (!request.option) return usage(format(Text::CliUnknownMethod, shownPath(v)));
+    } else if ((r = valueOf(args, i, "--max-iter", request.params.maxIterText)) != 0) {
+        if (r < 0) return usage(format(Text::CliOptionNeedsText, "--max-iter"));
+    } else if ((r = valueOf(args, i, "--w", request.params.wText)) != 0) {
+        if (r < 0) return usage(format(Text::CliOptionNeedsText, "--w"));
+    } else if ((r = valueOf(args, i, "--x0", v)) != 0) {
+        if (r < 0) return usage(format(Text::CliOptionNeedsText, "--x0"));
+        return problemOrGoOn(readStartVector(v, ui::systemDecimalSymbol(), request.params.x0));
+    } else if ((r = valueOf(args, i, "--tol", v)) != 0) {
+        if (r < 0) return usage(format(Text::CliOptionNeedsText, "--tol"));
+        return problemOrGoOn(readTolerance(v, ui::systemDecimalSymbol(), request.params.tolerance));
+    } else {
+        return kNotMine;
+    }
+    return kGoOn;
+}
+
+// The options of the outputs, with their values.
+int readOutputOption(const std::vector<std::string>& args, std::size_t& i, Options& o) {
+    int r;
+    if ((r = valueOf(args, i, "--picture", o.picture)) != 0) {
+        if (r < 0 || o.picture.empty()) return usage(text(Text::CliPictureNeedsName));
+    } else if ((r = valueOf(args, i, "--picture-size", o.pictureSize)) != 0) {
+        int w = 0, h = 0;
+        if (r < 0 || !readPictureSize(o.pictureSize, w, h))
+            return usage(format(Text::CliBadPictureSize, minimumPictureSize()));
+    } else if ((r = valueOf(args, i, "--pdf", o.pdf)) != 0) {
+        if (r < 0 || o.pdf.empty()) return usage(format(Text::CliOutputNeedsName, "--pdf"));
+    } else if ((r = valueOf(args, i, "--export", o.exported)) != 0) {
+        if (r < 0 || o.exported.empty()) return usage(format(Text::CliOutputNeedsName, "--export"));
+        if (exporting::exportKind(o.exported) == exporting::ExportKind::None)
+            return usage(text(Text::ExportUnknownType));
+    } else {
+        return kNotMine;
+    }
+    return kGoOn;
+}
+
+// "--", the file, or an option nobody knows.
+int readFile(const std::vector<std::string>& args, std::size_t& i, Options& o) {
+    const std::string_view a = args[i];
+    if (a == "--") {
+        if (i + 1 < args.size() && !o.haveFile) {
+            o.file = args[++i];
+            o.haveFile = true;
+        }
+        return kGoOn;
+    }
+    if (a.size() > 1 && a[0] == '-') return usage(format(Text::CliUnknownOption, shownPath(std::string(a))));
+    if (o.haveFile) return usage(text(Text::CliOneFileOnly));
+    o.file = std::string(a);
+    o.haveFile = true;
+    return kGoOn;
+}
+
+// Reads the arguments in order: kGoOn, or the status that ends the run
+// (help, the version, the first usage error).
+int parse(const std::vector<std::string>& args, Options& o) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        int r = readSwitch(args[i], o);
+        if (r == kNotMine) r = readRunOption(args, i, o.request);
+        if (r == kNotMine) r = readOutputOption(args, i, o);
+        if (r == kNotMine) r = readFile(args, i, o);
+        if (r != kGoOn) return r;
+    }
+    if (!o.haveFile) return usage(text(Text::CliNoFile));
+    return kGoOn;
+}
+
+// The load, the comparison, the method and the picture, as the window's
+// buttons do them; 2 when the file cannot be loaded, else kGoOn. `stopped`:
+// the method ended early.
+int calculate(Session& session, CliHost& host, const Options& o, bool& stopped) {
+    try {
+        if (!session.loadFile(o.file)) return 2;
+        // The listing is out before a long run begins.
+        host.out.flush();
+        if (o.compare) session.compare(o.request);
+        if (o.request.option) {
+            const std::optional<RunResult> result = session.hesapla(o.request);
+            stopped = result && !ranToItsEnd(result->outcome);
+        }
+        if (o.draw && !stopRequested()) session.resimle();
+    } catch (const StopRun&) {
+    }
+    return kGoOn;
+}
+
+// The picture file: kGoOn, or the status when it could not be saved.
+int savePicture(PictureOutput& out, const std::string& picture, const std::string& pictureSize,
+                const std::string& decimal) {
+    // A pipe or a device is written as it is, and opening a pipe waits
+    // for a reader that may never come: a signal then ends the process
+    // at once. A file is replaced whole, so a signal waits for that.
+    std::error_code ec;
+    const std::u8string name(reinterpret_cast<const char8_t*>(picture.data()), picture.size());
+    const auto type = std::filesystem::status(std::filesystem::path(name), ec).type();
+    if (!ec && type != std::filesystem::file_type::regular && type != std::filesystem::file_type::directory &&
+        type != std::filesystem::file_type::not_found)
+        releaseOutput();
+    int width = 0, height = 0;
+    const bool large = readPictureSize(pictureSize, width, height) || endsWithSvg(picture);
+    if (large && width == 0) {
+        width = ui::kLargePicture.width();
+        height = ui::kLargePicture.height();
+    }
+    std::string why = large ? out.saveLarge(picture, width, height, endsWithSvg(picture), decimal) : out.save(picture);
+    if (!why.empty()) {
+        toStderr(format(Text::CliPictureNotSaved, shownPath(picture), why));
+        return 2;
+    }
+    return kGoOn;
+}
+
+// The pages and the export: kGoOn, or the status when one could not be
+// written.
+int writeHandout(CliHost& host, PictureOutput& out, const Options& o, const std::string& decimal) {
+    ui::Handout h;
+    h.lines = host.handoutLines();
+    const QString method = o.request.option ? ui::uiText(methodRow(*o.request.option).caption).trimmed() : QString();
+    h.heading = ui::handoutHeading(QString::fromStdString(o.file), method);
+    h.date = ui::handoutDate();
+    h.picture = out.record();
+    h.decimal = decimal;
+    if (!o.pdf.empty() && !writeDocument(o.pdf, ui::handoutPdf(h))) return 2;
+    if (!o.exported.empty() &&
+        !writeDocument(o.exported, ui::exportDocument(h, exporting::exportKind(o.exported), o.exportBody)))
+        return 2;
+    return kGoOn;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args) {
+    if (const auto status = generateIfAsked(args)) return *status;
+    installInterruptHandlers();
+    Options o;
+    if (const int r = parse(args, o); r != kGoOn) return r;
+
+    CliHost host;
     PictureOutput out;
-    const bool handout = !pdf.empty() || !exported.empty();
-    if (!picture.empty() || draw || handout) host.pictureBox.target = out.surface();
+    const bool handout = !o.pdf.empty() || !o.exported.empty();
+    if (!o.picture.empty() || o.draw || handout) host.pictureBox.target = out.surface();
     host.keep = handout;
 
     Session session(host, ui::systemDecimalSymbol());
     bool stopped = false;
-    try {
-        if (!session.loadFile(file)) return 2;
-        // The listing is out before a long run begins.
-        host.out.flush();
-        if (compare) session.compare(request);
-        if (request.option) {
-            const std::optional<RunResult> result = session.hesapla(request);
-            stopped = result && !ranToItsEnd(result->outcome);
-        }
-        if (draw && !stopRequested()) session.resimle();
-    } catch (const StopRun&) {
-    }
+    if (const int r = calculate(session, host, o, stopped); r != kGoOn) return r;
     host.out.flush();
     host.tellRemarks();
     if (host.out.failed()) return outputFailed();
     if (stopRequested()) return 1;
-    if (!picture.empty()) {
-        // A pipe or a device is written as it is, and opening a pipe waits
-        // for a reader that may never come: a signal then ends the process
-        // at once. A file is replaced whole, so a signal waits for that.
-        std::error_code ec;
-        const std::u8string name(reinterpret_cast<const char8_t*>(picture.data()), picture.size());
-        const auto type = std::filesystem::status(std::filesystem::path(name), ec).type();
-        if (!ec && type != std::filesystem::file_type::regular && type != std::filesystem::file_type::directory &&
-            type != std::filesystem::file_type::not_found)
-            releaseOutput();
-        int width = 0, height = 0;
-        const bool large = readPictureSize(pictureSize, width, height) || endsWithSvg(picture);
-        if (large && width == 0) {
-            width = ui::kLargePicture.width();
-            height = ui::kLargePicture.height();
-        }
-        std::string why = large ? out.saveLarge(picture, width, height, endsWithSvg(picture), session.context().decimal)
-                                : out.save(picture);
-        if (!why.empty()) {
-            toStderr(format(Text::CliPictureNotSaved, shownPath(picture), why));
-            return 2;
-        }
+    const std::string& decimal = session.context().decimal;
+    if (!o.picture.empty()) {
+        if (const int r = savePicture(out, o.picture, o.pictureSize, decimal); r != kGoOn) return r;
         if (stopRequested()) return 1;
     }
     if (handout) {
-        ui::Handout h;
-        h.lines = host.handoutLines();
-        const QString method =
-            request.option ? ui::uiText(methodRow(*request.option).caption).trimmed() : QString();
-        h.heading = ui::handoutHeading(QString::fromStdString(file), method);
-        h.date = ui::handoutDate();
-        h.picture = out.record();
-        h.decimal = session.context().decimal;
-        if (!pdf.empty() && !writeDocument(pdf, ui::handoutPdf(h))) return 2;
-        if (!exported.empty() &&
-            !writeDocument(exported, ui::exportDocument(h, exporting::exportKind(exported), exportBody)))
-            return 2;
+        if (const int r = writeHandout(host, out, o, decimal); r != kGoOn) return r;
         if (stopRequested()) return 1;
     }
     return stopped ? 1 : 0;

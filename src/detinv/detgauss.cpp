@@ -49,7 +49,9 @@ RunResult Module_DetGauss(Context& ctx) {
     requireFinite(d);
     ctx.blank();
     ctx.append(format(Text::DeterminantLine, formatRounded(d, 4, ctx.decimal)));
-    return ctx.solved();
+    RunResult result = ctx.solved();
+    result.determinant = d;
+    return result;
 }
 
 }  // namespace lineer

@@ -16,4 +16,15 @@ enum class LuVariant { Doolittle, Crout };
 // as it is computed, or each step in one line for large n.
 bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, Context* explain = nullptr);
 
+// The factorisation with partial pivoting, P·A = L·U, of the block
+// A(1..n, 1..n) by Gauss elimination: in step k the row with the largest
+// |element| of column k, from row k down (the first of equal ones), is
+// exchanged into row k. L is unit lower, U upper, and row i of P·A is row
+// perm[i] of A. L and U must be all zero on entry. Returns 0, or the step k
+// whose column is zero from row k down (A is singular; L and U then hold a
+// partial factorisation). An element too small to be a double throws
+// NumberUnderflow. With `explain` each exchange and row operation is
+// explained.
+int luPivotFactor(const Matrix& A, int n, Matrix& L, Matrix& U, int* perm, Context* explain = nullptr);
+
 }  // namespace lineer

@@ -55,6 +55,7 @@ std::string_view latexOf(char32_t c) {
         case U'\u00b9': return "\\ensuremath{^{1}}";
         case U'\u00b2': return "\\ensuremath{^{2}}";
         case U'\u2076': return "\\ensuremath{^{6}}";
+        case U'\u1d40': return "\\ensuremath{^{T}}";
         default: return {};
     }
 }

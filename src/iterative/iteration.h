@@ -16,6 +16,7 @@
 
 #include "context.h"
 #include "listing.h"
+#include "numformat.h"
 #include "scaled.h"
 #include "steps.h"
 
@@ -26,9 +27,15 @@ inline constexpr double kTolerance = 0.00001;
 // Whether some A(i, i), i = 1..n, is exactly 0.
 bool hasZeroDiagonal(const Matrix& A, int n);
 
+// Fills x(1..n) with the run's start vector (ones unless the user set
+// one). False when its size is neither 1 nor n.
+bool startVector(const Context& ctx, double* x);
+
 // Appends the report: " ", "<k> iterasyon adımı sonucunda", the roots block
-// of ws.x, " ", "Maksimum hata = <e rounded to 6 places>". Throws
-// NumberOverflow before appending anything if e or a root is not finite.
+// of ws.x, " ", "Maksimum hata = <e rounded to 6 places>"; then, when the
+// user set them, " " and the start vector and the tolerance the run used.
+// Throws NumberOverflow before appending anything if e or a root is not
+// finite.
 void appendIterationReport(Context& ctx, std::int64_t k, double e);
 
 // The line after the report of a run that was stopped from outside (the
@@ -154,7 +161,9 @@ void checkSweep(const Matrix& A, int n, int m, const double* x, const double* p)
 // stops before it converges or reaches its limit says so in one line after
 // the report; a stop in the sweep the limit would end anyway adds no line.
 //
-// A zero diagonal element (when a sweep is going to run, ZeroPivot) and a
+// The start vector and the tolerance are the run's, or ones and
+// kTolerance. A start vector of another size than 1 or n (Refused), a
+// zero diagonal element (when a sweep is going to run, ZeroPivot) and a
 // sweep that leaves a value that is not finite (Diverging) end the run
 // with a message, no report, and the workspace's root vector untouched.
 //
@@ -164,11 +173,15 @@ template <class Sweep, class AfterSweep>
 RunResult iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep,
                   std::optional<double> w = std::nullopt) {
     const int n = ctx.ws.n;
-    if (1 <= L && hasZeroDiagonal(ctx.ws.A, n)) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
-
     double x[kDim] = {};
+    if (!startVector(ctx, x))
+        return ctx.refuse(Text::StartVectorWrongSize,
+                          format(Text::StartVectorSize, intText(static_cast<long long>(ctx.params.x0.size())),
+                                 intText(n)));
+    if (1 <= L && hasZeroDiagonal(ctx.ws.A, n)) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
+    const double tolerance = ctx.params.tolerance.value_or(kTolerance);
+
     double p[kDim] = {};
-    for (int i = 1; i <= n; ++i) x[i] = 1;
     const std::size_t bytes = static_cast<std::size_t>(n > 0 ? n : 0) * sizeof(double);
 
     if (ctx.observer) ctx.observer->beforeSweeps(ctx);
@@ -199,7 +212,7 @@ RunResult iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep
         ctx.sweeps = k;
         ctx.lastChange = e;
         const bool go = ctx.host.keepIterating(k, e);
-        if (e < kTolerance) break;
+        if (e < tolerance) break;
         if (!go) {
             told = true;
             stopped = static_cast<double>(k + 1) <= L;
@@ -212,7 +225,7 @@ RunResult iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep
     appendIterationReport(ctx, k, e);
     if (stopped) appendStoppedLine(ctx, k);
     if (ctx.observer) ctx.observer->afterReport(ctx);
-    if (k >= 1 && e < kTolerance) return ctx.solved();
+    if (k >= 1 && e < tolerance) return ctx.solved();
     return ctx.ended(told ? Outcome::Stopped : Outcome::NotConverged);
 }
 

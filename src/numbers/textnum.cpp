@@ -1,5 +1,7 @@
 #include "textnum.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "numparse.h"
@@ -68,5 +70,27 @@ BoxReading readBox(std::string_view text, std::string_view decimal) {
 double textToNumber(std::string_view text) { return readBox(text, ".").value; }
 
 double boxNumber(std::string_view text, std::string_view decimal) { return readBox(text, decimal).value; }
+
+std::optional<std::vector<double>> readNumberList(std::string_view text, std::string_view decimal) {
+    const std::string_view separators = decimal == "," ? std::string_view(" \t\n;") : std::string_view(" \t\n;,");
+    std::vector<double> values;
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t to = std::min(text.find_first_of(separators, from), text.size());
+        if (to > from) {
+            const BoxReading r = readBox(text.substr(from, to - from), decimal);
+            if (!r.whole || !std::isfinite(r.value)) return std::nullopt;
+            values.push_back(r.value);
+        }
+        from = to + 1;
+    }
+    if (values.empty()) return std::nullopt;
+    return values;
+}
+
+std::optional<double> readTolerance(std::string_view text, std::string_view decimal) {
+    const BoxReading r = readBox(text, decimal);
+    if (!r.whole || !std::isfinite(r.value) || !(r.value > 0)) return std::nullopt;
+    return r.value;
+}
 
 }  // namespace lineer

@@ -2,7 +2,9 @@
 // How the numbers typed into the two text boxes (the iteration limit and
 // the relaxation factor) are read.
 
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace lineer {
 
@@ -33,5 +35,16 @@ double textToNumber(std::string_view text);
 
 // The value alone, in the user's decimal symbol.
 double boxNumber(std::string_view text, std::string_view decimal);
+
+// A list of numbers, as a start vector is typed: parts separated by
+// spaces, tabs, line feeds or semicolons (and by commas where the decimal
+// symbol is not a comma), each read as readBox reads a box and read whole
+// to a finite value. nullopt when a part is not such a number or there is
+// no part at all.
+std::optional<std::vector<double>> readNumberList(std::string_view text, std::string_view decimal);
+
+// A tolerance: read as readBox reads a box, whole, to a finite value above
+// 0; nullopt for any other text.
+std::optional<double> readTolerance(std::string_view text, std::string_view decimal);
 
 }  // namespace lineer

@@ -160,6 +160,14 @@ void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entrie
     ctx.explain(std::move(l.text()));
 }
 
+void squareRoot(Context& ctx, std::string_view lhs, double radicand, double result) {
+    Line l(ctx);
+    l << lhs << " = \u221a";
+    l.num(radicand) << " = ";
+    l.num(result);
+    ctx.explain(std::move(l.text()));
+}
+
 void value(Context& ctx, std::string_view label, double v) {
     Line l(ctx);
     l << label << " = ";

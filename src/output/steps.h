@@ -89,6 +89,9 @@ void diagonalProduct(Context& ctx, const Matrix& A, int n);
 void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entries v, int from, int to,
              std::optional<double> divisor, double result);
 
+// "lhs = √radicand = result"
+void squareRoot(Context& ctx, std::string_view lhs, double radicand, double result);
+
 // "name = (v(from); …; v(to))"
 void vector(Context& ctx, std::string_view name, Entries v, int from, int to);
 // One LU step k of n in one line, for sizes whose elements are not each

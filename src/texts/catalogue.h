@@ -31,6 +31,19 @@ enum class Text : int {
     IterationCountLine,
     MaxErrorLine,
     StoppedLine,
+    PartialPivotingHeading,
+    CompletePivotingHeading,
+    PartialPivotLine,
+    ZeroColumnLine,
+    ColumnVariablesLine,
+    PermutationLine,
+    PermutationMatrixHeading,
+    ForwardSubstitutionHeading,
+    CholeskyFactorHeading,
+    ExchangeCountLine,
+    StartVectorEvery,
+    StartVectorLine,
+    ToleranceLine,
 
     // Results list: explained steps.
     StepRowOperation,
@@ -151,6 +164,7 @@ enum class Text : int {
     CompareNoReference,
     CompareThomasSkipped,
     CompareNeedsSystem,
+    CompareCourseHeading,
 
     // The methods: each one's caption and its line of "--help".
     CaptionDetGauss,
@@ -177,6 +191,16 @@ enum class Text : int {
     HelpLesSOR,
     CaptionLesSORTextbook,
     HelpLesSORTextbook,
+    CaptionLesGaussPivot,
+    HelpLesGaussPivot,
+    CaptionLesCompletePivot,
+    HelpLesCompletePivot,
+    CaptionLesLUPivot,
+    HelpLesLUPivot,
+    CaptionLesCholesky,
+    HelpLesCholesky,
+    CaptionDetPivot,
+    HelpDetPivot,
 
     // Messages of the methods and of "Hesapla".
     NoFileMessage,
@@ -188,6 +212,15 @@ enum class Text : int {
     ThomasTooLarge,
     NotTridiagonal,
     TooFewColumns,
+    SystemNeeded,
+    SingularColumn,
+    SingularBlock,
+    NotSymmetric,
+    NotPositiveDefinite,
+    NotSymmetricReason,
+    NotPositiveDefiniteReason,
+    StartVectorSize,
+    StartVectorWrongSize,
 
     // Reading coefficient files.
     FileNotOpened,
@@ -229,6 +262,19 @@ enum class Text : int {
     CliOutputFailed,
     CliPictureNotSaved,
     NoDisplay,
+    CliCourseHelp,
+    CliBadStartVector,
+    CliBadTolerance,
+    CliGenerateNeeds,
+    CliUnknownKind,
+    CliBadSize,
+    CliBadSeed,
+    CliGenerateOnly,
+    CliAnswersNotSaved,
+    AnswersHeading,
+    AnswersRhoLine,
+    AnswersRhoUnknown,
+    AnswersHilbertNote,
 
     // The language: the command line's choice, the window's menu.
     CliLanguageNeedsName,
@@ -356,6 +402,33 @@ enum class Text : int {
     ProgressLimit,
     ProgressCancel,
 
+    // The textbook methods in the window, the iterations' settings, the
+    // exercises.
+    TextbookMenu,
+    IterationSettingsItem,
+    ExerciseItem,
+    IterationSettingsTitle,
+    StartVectorLabel,
+    ToleranceLabel,
+    WindowBadStartVector,
+    WindowBadTolerance,
+    OkButton,
+    ExerciseTitle,
+    ExerciseKindLabel,
+    ExerciseKindInteger,
+    ExerciseKindDominant,
+    ExerciseKindSpd,
+    ExerciseKindTridiagonal,
+    ExerciseKindHilbert,
+    ExerciseSizeLabel,
+    ExerciseSeedLabel,
+    ExerciseAnswersCheck,
+    ExerciseFileLine,
+    ExerciseWriteButton,
+    ExerciseFileName,
+    AnswersFileName,
+    WindowCaptionWithMethod,
+
     Count_  // not a text: the number of keys
 };
 
@@ -382,6 +455,30 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::IterationCountLine, "{0} iterasyon adımı sonucunda", "Number of iterations: {0}"},
     {Text::MaxErrorLine, "Maksimum hata = {0}", "Maximum error = {0}"},
     {Text::StoppedLine, "İterasyon {0}. adımda durduruldu", "Iteration stopped at step {0}"},
+    // The pivoting methods and the factorisations beside them. {0} of a
+    // step is its number, {1} the pivot, {2} its row; {0} of the column
+    // variables is their list ("x(2), x(1)"), of the permutation the row
+    // numbers ("2, 3, 1"); {0} of the exchange count is the count, {1} the
+    // sign factor ("-1").
+    {Text::PartialPivotingHeading, "Kısmi pivotlama", "Partial pivoting"},
+    {Text::CompletePivotingHeading, "Tam pivotlama", "Complete pivoting"},
+    {Text::PartialPivotLine, "{0}. adım: {0}. sütunun {0}. satır ve altındaki en büyük elemanı {1} ({2}. satır)",
+     "step {0}: the largest element of column {0} from row {0} down is {1} (row {2})"},
+    {Text::ZeroColumnLine, "{0}. adım: {0}. sütun {0}. satır ve altında sıfır; eleme gerekmez, determinant 0",
+     "step {0}: column {0} is zero from row {0} down; nothing to eliminate, the determinant is 0"},
+    {Text::ColumnVariablesLine, "Sütunlardaki değişkenler: {0}", "Variables of the columns: {0}"},
+    {Text::PermutationLine, "Permütasyon: p = ({0}); P·A'nın i. satırı A'nın p(i). satırıdır",
+     "Permutation: p = ({0}); row i of P·A is row p(i) of A"},
+    {Text::PermutationMatrixHeading, "Permütasyon matrisi P", "Permutation matrix P"},
+    {Text::ForwardSubstitutionHeading, "İleri yerine koyma: L·y = P·b", "Forward substitution: L·y = P·b"},
+    {Text::CholeskyFactorHeading, "Cholesky çarpanı L (A = L·L\u1d40)", "Cholesky factor L (A = L·L\u1d40)"},
+    {Text::ExchangeCountLine, "Satır değişimi sayısı: {0}; işaret çarpanı (\u22121)^{0} = {1}",
+     "Number of row exchanges: {0}; sign factor (\u22121)^{0} = {1}"},
+    // What an iteration started from and stopped at, after its report
+    // when the user set them: {0} is a number, or the numbers ("0; 1; 2").
+    {Text::StartVectorEvery, "Başlangıç vektörü: her bileşen {0}", "Start vector: every component {0}"},
+    {Text::StartVectorLine, "Başlangıç vektörü: ({0})", "Start vector: ({0})"},
+    {Text::ToleranceLine, "Durdurma ölçütü: maksimum değişim < {0}", "Stopping test: maximum change < {0}"},
 
     // Results list: explained steps. {1} of a row operation is the
     // multiplier, {2} the row it takes.
@@ -601,10 +698,11 @@ inline constexpr TextRow kCatalogue[] = {
      "Matris tekil ya da çalışma duyarlığında tekil (rankı {0}, boyutu {1}): tersi yoktur",
      "The matrix is singular or singular to working precision (rank {0}, order {1}): it has no inverse"},
     {Text::RemarkZeroPivotRegular,
-     "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: satır değiştiren yöntemler (maksimum pivotlu "
-     "Gauss, Gauss-Jordan) bu sistemi çözer",
-     "A diagonal element came out 0, but the coefficient matrix is regular: the methods that exchange rows "
-     "(maximum-pivot Gauss, Gauss-Jordan) solve this system"},
+     "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: pivotunu her adımda kalan satırlardan seçen "
+     "yöntemler (Gauss-Jordan, kısmi ya da tam pivotlamalı Gauss, PA = LU) bu sistemi çözer",
+     "A diagonal element came out 0, but the coefficient matrix is regular: the methods that choose each pivot "
+     "from the remaining rows (Gauss-Jordan, Gauss elimination with partial or complete pivoting, PA = LU) solve "
+     "this system"},
     {Text::RemarkZeroPivotRegularMatrix,
      "Köşegende sıfır çıktı, ama matris tekil değil: bu yöntem satır değiştirmez; satır değiştiren bir "
      "eliminasyon onu çözer",
@@ -670,6 +768,9 @@ inline constexpr TextRow kCatalogue[] = {
      "The Thomas method was not tried: the matrix is not tridiagonal"},
     {Text::CompareNeedsSystem, "Karşılaştırma bir denklem takımı ister: sütun sayısı satır sayısından bir fazla olmalı",
      "The comparison needs a system of equations: one column more than rows"},
+    // The textbook methods' table, below the program's and with its
+    // reference.
+    {Text::CompareCourseHeading, "Ders kitaplarındaki yöntemler", "Methods as textbooks teach them"},
 
     // The methods. A caption is the option button's text (and the method
     // in a printed heading); a help line follows the method's name in
@@ -699,6 +800,23 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CaptionLesSORTextbook, "SOR (ders kitabı)", "SOR (textbook)"},
     {Text::HelpLesSORTextbook, "SOR, ders kitabındaki gibi: her bileşen hesaplanınca gevşetilir",
      "SOR as textbooks write it: each component relaxed as soon as it is computed"},
+    // The methods a first course teaches beside the form's.
+    {Text::CaptionLesGaussPivot, "Kısmi pivotlamalı Gauss eliminasyonu", "Gauss elimination with partial pivoting"},
+    {Text::HelpLesGaussPivot, "Kısmi pivotlamalı Gauss eliminasyonu (satır değişimleri)",
+     "Gauss elimination with partial pivoting (row exchanges)"},
+    {Text::CaptionLesCompletePivot, "Tam pivotlamalı Gauss eliminasyonu", "Gauss elimination with complete pivoting"},
+    {Text::HelpLesCompletePivot, "Tam pivotlamalı Gauss eliminasyonu (satır ve sütun değişimleri)",
+     "Gauss elimination with complete pivoting (rows and columns)"},
+    {Text::CaptionLesLUPivot, "Kısmi pivotlamalı LU ayrıştırması (PA = LU)",
+     "LU factorisation with partial pivoting (PA = LU)"},
+    {Text::HelpLesLUPivot, "Kısmi pivotlamalı LU ayrıştırması, PA = LU", "LU factorisation with partial pivoting, PA = LU"},
+    {Text::CaptionLesCholesky, "Cholesky ayrıştırması", "Cholesky factorisation"},
+    {Text::HelpLesCholesky, "Cholesky ayrıştırması, simetrik pozitif tanımlı matrisler için",
+     "Cholesky factorisation, for symmetric positive definite matrices"},
+    {Text::CaptionDetPivot, "Satır değişimli Gauss eliminasyonu (determinant)",
+     "Gauss elimination with row exchanges (determinant)"},
+    {Text::HelpDetPivot, "Satır değişimli Gauss eliminasyonu ile determinant",
+     "determinant by Gauss elimination with row exchanges"},
 
     // Messages of the methods and of "Hesapla".
     {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", "Choose a file for the coefficient matrix"},
@@ -717,6 +835,29 @@ inline constexpr TextRow kCatalogue[] = {
      "The matrix is not tridiagonal: {0} coefficient(s) outside the three diagonals were not used, so these may "
      "not be the roots of the system in the file"},
     {Text::TooFewColumns, "Sütun sayısı satır sayısından az", "The matrix has fewer columns than rows"},
+    // {0} of a singular step is the step; {0} and {1} of an asymmetry are
+    // the row and the column, {2} and {3} the two values; {0} of a value
+    // that is not positive is the step, {1} the value.
+    {Text::SystemNeeded, "Bu yöntem bir denklem takımı ister: en az bir denklem ve satır sayısından fazla sütun",
+     "This method needs a system of equations: at least one equation and more columns than rows"},
+    {Text::SingularColumn, "Matris tekil: {0}. adımda {0}. sütun {0}. satır ve altında sıfır",
+     "The matrix is singular: at step {0}, column {0} is zero from row {0} down"},
+    {Text::SingularBlock, "Matris tekil: {0}. adımda kalan blokta sıfırdan farklı eleman yok",
+     "The matrix is singular: at step {0} the remaining block holds no non-zero element"},
+    {Text::NotSymmetric, "Matris simetrik değil: A({0},{1}) = {2}, ama A({1},{0}) = {3}",
+     "The matrix is not symmetric: A({0},{1}) = {2} but A({1},{0}) = {3}"},
+    {Text::NotPositiveDefinite,
+     "Matris pozitif tanımlı değil: {0}. adımda karekökün altındaki A({0},{0}) \u2212 \u03a3 L({0},j)\u00b2 = {1} \u2264 0",
+     "The matrix is not positive definite: at step {0} the value under the root, A({0},{0}) \u2212 \u03a3 "
+     "L({0},j)\u00b2 = {1}, is \u2264 0"},
+    {Text::NotSymmetricReason, "Matris simetrik değil", "The matrix is not symmetric"},
+    {Text::NotPositiveDefiniteReason, "Matris pozitif tanımlı değil", "The matrix is not positive definite"},
+    // {0} of a start vector's size is its count, {1} the number of
+    // equations.
+    {Text::StartVectorSize, "Başlangıç vektörünün {0} bileşeni var: {1} denklem için 1 ya da {1} olmalı",
+     "The start vector has {0} components: {1} equations need 1 or {1}"},
+    {Text::StartVectorWrongSize, "Başlangıç vektörünün boyutu denklem sayısına uymuyor",
+     "The size of the start vector does not fit the number of equations"},
 
     // Reading coefficient files. {0} of a file not opened is its path.
     {Text::FileNotOpened, "Dosya açılamadı: {0}", "Could not open the file: {0}"},
@@ -758,8 +899,9 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CliHelp,
      "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
      "                 [--analysis] [--compare] [--draw] [--picture ÇIKTI.png]\n"
-     "                 [--lang DİL] DOSYA\n"
+     "                 [--x0 METİN] [--tol METİN] [--lang DİL] DOSYA\n"
      "       lineer [--lang DİL] --open DOSYA\n"
+     "       lineer [--lang DİL] --generate TÜR N [--seed S] [--answers DOSYA]\n"
      "\n"
      "Katsayılar dosyasını (DOSYA) yükler ve listeler; --method ile seçilen yöntemi\n"
      "pencerede \"Hesapla\" düğmesine basılmış gibi çalıştırır. Parametresiz\n"
@@ -791,8 +933,9 @@ inline constexpr TextRow kCatalogue[] = {
      "--max-iter ve --w metinlerindeki virgül de ondalık ayıracı olarak okunur.\n",
      "Usage: lineer [--method METHOD] [--max-iter TEXT] [--w TEXT] [--steps]\n"
      "              [--analysis] [--compare] [--draw] [--picture OUT.png]\n"
-    "              [--lang LANGUAGE] FILE\n"
+    "              [--x0 TEXT] [--tol TEXT] [--lang LANGUAGE] FILE\n"
      "       lineer [--lang LANGUAGE] --open FILE\n"
+     "       lineer [--lang LANGUAGE] --generate KIND N [--seed S] [--answers FILE]\n"
      "\n"
      "Loads and lists the coefficient file FILE; with --method it runs the chosen\n"
      "method as if \"Calculate\" had been pressed in the window. Without arguments\n"
@@ -837,6 +980,74 @@ inline constexpr TextRow kCatalogue[] = {
      "Ekran bulunamadı: pencere açılamıyor. Komut satırı ekransız da çalışır; \"lineer --help\" kullanımı açıklar.",
      "No display was found, so the window cannot open. The command line works without one; \"lineer --help\" "
      "explains its use."},
+    // The command line's textbook methods ({0} is their list, one line
+    // each), the iterations' start and tolerance, the exercises.
+    {Text::CliCourseHelp,
+     "\nDers kitaplarındaki yöntemler, programın kendi yöntemlerinin yanında:\n"
+     "{0}"
+     "\nİterasyonlar (jacobi, gauss-seidel, sor, sor-textbook):\n"
+     "  --x0 METİN             başlangıç vektörü: her bileşen için bir sayı ya da\n"
+     "                         boşlukla ayrılmış n sayı (varsayılan: her bileşen 1)\n"
+     "  --tol METİN            durdurma ölçütü: maksimum değişim bundan küçük olunca\n"
+     "                         durur (varsayılan 0.00001)\n"
+     "\nAlıştırmalar:\n"
+     "  lineer --generate TÜR N [--seed S] [--answers DOSYA]\n"
+     "                         tam sayı köklü N denklemlik (1 ile 99 arası) bir\n"
+     "                         katsayılar dosyasını standart çıktıya, köklerini (ve\n"
+     "                         Jacobi ile Gauss-Seidel'in \u03c1'sunu) DOSYA'ya yazar;\n"
+     "                         aynı S (varsayılan 1) her zaman aynı dosyayı verir.\n"
+     "                         TÜR: integer (küçük tam sayılar, elle eleme küçük\n"
+     "                         kesirlerle), dominant (kesin köşegen baskın), spd\n"
+     "                         (simetrik pozitif tanımlı), tridiagonal (üç köşegenli,\n"
+     "                         Thomas için), hilbert\n",
+     "\nMethods as textbooks teach them, beside the program's own:\n"
+     "{0}"
+     "\nIterations (jacobi, gauss-seidel, sor, sor-textbook):\n"
+     "  --x0 TEXT              the start vector: one number for every component, or\n"
+     "                         n numbers separated by spaces (default: every component 1)\n"
+     "  --tol TEXT             the stopping test: the iteration stops when the maximum\n"
+     "                         change is below it (default 0.00001)\n"
+     "\nExercises:\n"
+     "  lineer --generate KIND N [--seed S] [--answers FILE]\n"
+     "                         writes a coefficient file of N equations (1 to 99) with\n"
+     "                         integer roots to standard output, and its roots (and\n"
+     "                         \u03c1 of Jacobi and Gauss-Seidel) to FILE; the same S\n"
+     "                         (default 1) always gives the same file.\n"
+     "                         KIND: integer (small integers, elimination by hand in\n"
+     "                         small fractions), dominant (strictly diagonally\n"
+     "                         dominant), spd (symmetric positive definite),\n"
+     "                         tridiagonal (for Thomas), hilbert\n"},
+    // {0} of a bad text is the text; {0} and {1} of an answer key not
+    // saved are the path and the reason.
+    {Text::CliBadStartVector, "--x0 boşlukla ayrılmış sayılar ister: {0}", "--x0 needs numbers separated by spaces: {0}"},
+    {Text::CliBadTolerance, "--tol pozitif bir sayı ister: {0}", "--tol needs a positive number: {0}"},
+    {Text::CliGenerateNeeds, "--generate bir tür ve bir denklem sayısı ister: --generate TÜR N",
+     "--generate needs a kind and a number of equations: --generate KIND N"},
+    {Text::CliUnknownKind, "bilinmeyen alıştırma türü: {0} (integer, dominant, spd, tridiagonal ya da hilbert)",
+     "unknown kind of exercise: {0} (integer, dominant, spd, tridiagonal or hilbert)"},
+    {Text::CliBadSize, "denklem sayısı 1 ile 99 arasında bir tam sayı olmalı: {0}",
+     "the number of equations must be a whole number from 1 to 99: {0}"},
+    {Text::CliBadSeed, "--seed 0 ile 18446744073709551615 arasında bir tam sayı ister: {0}",
+     "--seed needs a whole number from 0 to 18446744073709551615: {0}"},
+    {Text::CliGenerateOnly, "--generate ile yalnızca --seed ve --answers verilebilir: {0}",
+     "--generate takes only --seed and --answers: {0}"},
+    {Text::CliAnswersNotSaved, "Cevaplar kaydedilemedi: {0}: {1}", "Could not save the answers: {0}: {1}"},
+
+    // The answer key: {0} of the heading is the kind, {1} the number of
+    // equations, {2} the seed; {0} of a spectral radius is the method's
+    // name (Jacobi, Gauss-Seidel), {1} the radius.
+    {Text::AnswersHeading, "Alıştırmanın cevapları: {0}, {1} denklem, tohum {2}",
+     "Answers to the exercise: {0}, {1} equations, seed {2}"},
+    {Text::AnswersRhoLine, "{0} iterasyonunun spektral yarıçapı \u03c1 = {1}",
+     "Spectral radius of the {0} iteration: \u03c1 = {1}"},
+    {Text::AnswersRhoUnknown, "{0} iterasyonunun spektral yarıçapı hesaplanamadı",
+     "The spectral radius of the {0} iteration could not be computed"},
+    {Text::AnswersHilbertNote,
+     "Bunlar tam Hilbert sisteminin kökleridir; dosyadaki ondalık sayılar 1/(i + j \u2212 1) değerlerinin en "
+     "yakın double karşılıklarıdır, bu yüzden dosyanın kendi kökleri bunlardan koşul sayısı oranında sapabilir",
+     "These are the roots of the exact Hilbert system; the file's decimals are the nearest doubles of "
+     "1/(i + j \u2212 1), so the roots of the file's own system may differ from them by as much as the "
+     "condition number magnifies that"},
 
     // The language. Each language is named in itself in both columns, so a
     // reader finds their own in the menu whatever it shows now; {0} of the
@@ -1007,6 +1218,41 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::ProgressChange, "Maksimum hata: {0}", "Maximum error: {0}"},
     {Text::ProgressLimit, "İterasyon sınırı: {0}", "Iteration limit: {0}"},
     {Text::ProgressCancel, "İptal", "Cancel"},
+
+    // The textbook methods in the window: their menu under "Görünüm", the
+    // iterations' settings, the exercises. {0} of a bad text is the text;
+    // {0} of the file line is the file's name; {0}, {1} and {2} of the
+    // file names are the kind, the number of equations and the seed.
+    {Text::TextbookMenu, "Ders &kitabı", "&Textbook"},
+    {Text::IterationSettingsItem, "İ&terasyon ayarları...", "&Iteration settings..."},
+    {Text::ExerciseItem, "Alıştırma &oluştur...", "Make an &exercise..."},
+    {Text::IterationSettingsTitle, "İterasyon ayarları", "Iteration settings"},
+    {Text::StartVectorLabel, "Başlangıç vektörü (bir sayı ya da n sayı; boş: her bileşen 1):",
+     "Start vector (one number or n numbers; empty: every component 1):"},
+    {Text::ToleranceLabel, "Durdurma ölçütü, maksimum değişim (boş: 0.00001):",
+     "Stopping test, maximum change (empty: 0.00001):"},
+    {Text::WindowBadStartVector, "Başlangıç vektörü boşlukla ayrılmış sayılar olmalı: {0}",
+     "The start vector must be numbers separated by spaces: {0}"},
+    {Text::WindowBadTolerance, "Durdurma ölçütü pozitif bir sayı olmalı: {0}",
+     "The stopping test must be a positive number: {0}"},
+    {Text::OkButton, "Tamam", "OK"},
+    {Text::ExerciseTitle, "Alıştırma oluştur", "Make an exercise"},
+    {Text::ExerciseKindLabel, "Tür:", "Kind:"},
+    {Text::ExerciseKindInteger, "Küçük tam sayılar (elle eleme)", "Small integers (elimination by hand)"},
+    {Text::ExerciseKindDominant, "Kesin köşegen baskın (iterasyonlar)", "Strictly diagonally dominant (iterations)"},
+    {Text::ExerciseKindSpd, "Simetrik pozitif tanımlı (Cholesky)", "Symmetric positive definite (Cholesky)"},
+    {Text::ExerciseKindTridiagonal, "Üç köşegenli (Thomas)", "Tridiagonal (Thomas)"},
+    {Text::ExerciseKindHilbert, "Hilbert (kötü koşullu)", "Hilbert (ill-conditioned)"},
+    {Text::ExerciseSizeLabel, "Denklem sayısı:", "Number of equations:"},
+    {Text::ExerciseSeedLabel, "Tohum:", "Seed:"},
+    {Text::ExerciseAnswersCheck, "Cevap anahtarını yanına yaz", "Write the answer key beside it"},
+    {Text::ExerciseFileLine, "Bu klasöre yazılır: {0}", "Written into this folder: {0}"},
+    {Text::ExerciseWriteButton, "Yaz ve yükle", "Write and load"},
+    {Text::ExerciseFileName, "alistirma-{0}-{1}-{2}.txt", "exercise-{0}-{1}-{2}.txt"},
+    {Text::AnswersFileName, "alistirma-{0}-{1}-{2}-cevaplar.txt", "exercise-{0}-{1}-{2}-answers.txt"},
+    // The window's caption while a method of "Ders kitabı" is chosen: {0}
+    // is the caption, {1} the method.
+    {Text::WindowCaptionWithMethod, "{0} \u2013 {1}", "{0} \u2013 {1}"},
 };
 // clang-format on
 

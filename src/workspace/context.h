@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -33,6 +34,12 @@ struct RunParameters {
     // session.h); whatever the run does reads these, never the texts.
     double maxIter = 100;
     double w = 1;
+    // Where the iterations start and when they stop, when the user set
+    // them: one value for every component or n values; the stopping test
+    // on the largest change. Unset, they start from ones and stop below
+    // 0.00001, and their report says nothing of it.
+    std::vector<double> x0{};
+    std::optional<double> tolerance{};
 };
 
 struct Context;
@@ -108,6 +115,11 @@ struct Context {
         message(why);
         return ended(outcome);
     }
+    // The same with a message of its own words (a template filled in).
+    RunResult stop(Outcome outcome, const std::string& why) {
+        host.message(why);
+        return ended(outcome);
+    }
     // Ends the run with a line printed into the picture box instead of a
     // message box, as the LU solver and the determinant do.
     RunResult stopInPicture(Outcome outcome, PlainText why) {
@@ -118,6 +130,12 @@ struct Context {
     RunResult refuse(PlainText why) {
         RunResult r = stop(Outcome::Refused, why);
         r.reason = why;
+        return r;
+    }
+    // Refuses it with a message that says more than the reason (where).
+    RunResult refuse(PlainText reason, const std::string& why) {
+        RunResult r = stop(Outcome::Refused, why);
+        r.reason = reason;
         return r;
     }
 };

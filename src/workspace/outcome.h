@@ -28,6 +28,8 @@ struct RunResult {
     // and the maximum change of the last of them; 0 and 0 before the first.
     std::int64_t sweeps = 0;
     double lastChange = 0;
+    // A determinant that reached its end: the value it printed, rounded.
+    std::optional<double> determinant;
 };
 
 // Whether the method ran to its end, the results it lists being its own:

@@ -25,6 +25,7 @@
 #include "fontfit.h"
 #include "twips.h"
 #include "formcontrols.h"
+#include "iterationdialog.h"
 #include "optionlayout.h"
 #include "matrixeditor.h"
 #include "picturebox.h"
@@ -162,7 +163,10 @@ void MainWindow::connectControls() {
     connect(file_, &FileList::fileChosen, this, &MainWindow::onFileChosen);
     for (QRadioButton* b : options_)
         connect(b, &QRadioButton::toggled, this, [this](bool on) {
-            if (on) onOptionSelected();
+            if (!on) return;
+            textbook_.clear();
+            showTitle();
+            onOptionSelected();
         });
     connect(listele_, &QPushButton::clicked, this, &MainWindow::onListele);
     connect(goster_, &QPushButton::clicked, this, &MainWindow::onGoster);
@@ -179,7 +183,7 @@ void MainWindow::connectControls() {
 }
 
 void MainWindow::retranslate() {
-    setWindowTitle(uiText(Text::WindowCaption));
+    showTitle();
     hesapla_->setText(uiText(Text::CalculateButton));
     listele_->setText(uiText(Text::ListButton));
     goster_->setText(uiText(Text::ShowButton));
@@ -190,6 +194,7 @@ void MainWindow::retranslate() {
     headings_[2]->setText(uiText(Text::LinearSystemGroup));
     for (const OptionLayout& row : kOptionLayout) option(row.option)->setText(uiText(methodRow(row.option).caption));
     menus_.setTexts();
+    textbook_.setTexts();
     if (pictureWindow_) pictureWindow_->retranslate();
     chooseFormFont(form_, headings_);
     widenBoxes({maxIter_, w_}, frame2_);
@@ -428,6 +433,9 @@ RunRequest MainWindow::request() const {
             r.option = row.option;
             break;
         }
+    if (!r.option) r.option = textbook_.selected();
+    // Settings edited into something unreadable count as none.
+    readIterationTexts(rememberedIterationTexts(), session_.context().decimal, r.params);
     r.params.maxIterText = textMaxIter();
     r.params.wText = textW();
     r.params.steps = view_.steps->isChecked();

@@ -15,6 +15,7 @@
 #include "menus.h"
 #include "runprogress.h"
 #include "session.h"
+#include "textbookmenu.h"
 #include "userdialogs.h"
 #include "viewmenu.h"
 
@@ -28,6 +29,8 @@ class QRadioButton;
 namespace lineer::ui {
 
 class DirectoryList;
+class ExerciseDialog;
+class IterationDialog;
 class DriveList;
 class FileList;
 class MatrixEditor;
@@ -65,6 +68,14 @@ public:
     void onHesapla();
     // "Yöntemleri karşılaştır".
     void onKarsilastir();
+    // A method of "Ders kitabı" was chosen: no option button stays chosen.
+    void onTextbookChosen();
+    // "İterasyon ayarları..." and "Alıştırma oluştur...": the dialog, open
+    // over the window until it is closed (then deleted). An exercise
+    // written is loaded.
+    IterationDialog* iterationDialog();
+    ExerciseDialog* exerciseDialog();
+    TextbookMenu& textbookMenu() { return textbook_; }
     void showAbout();
 
     // The two text boxes and the option buttons.
@@ -137,6 +148,8 @@ private:
     QString askSavePath(const QString& title, const QString& start, const QString& filter);
     QString loadedPath() const;
     void setParameterRows(bool maxIter, bool w);
+    // The caption, with the method of "Ders kitabı" when one is chosen.
+    void showTitle();
     void showInPickers(const QString& path);
     void loadPath(const QString& path);
     // A run holds back what the file system and the drive and folder lists
@@ -168,6 +181,7 @@ private:
     std::array<QLabel*, 3> headings_{};
     std::array<QRadioButton*, kOptionCount> options_{};
     Menus menus_;
+    TextbookMenu textbook_;
     QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
     QPointer<AboutWindow> about_;
     QPointer<PictureWindow> pictureWindow_;

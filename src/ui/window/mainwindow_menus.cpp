@@ -7,11 +7,14 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QShortcut>
 
 #include <functional>
 
+#include "exercisedialog.h"
 #include "handoutdialogs.h"
+#include "iterationdialog.h"
 #include "lastfolders.h"
 #include "pickers.h"
 #include "printing.h"
@@ -63,6 +66,8 @@ void MainWindow::buildMenus() {
              true},
         });
     view_ = addViewMenu(menus_, menuBar(), [this] { onKarsilastir(); });
+    textbook_.build(menus_, view_.menu,
+                    {[this] { onTextbookChosen(); }, [this] { iterationDialog(); }, [this] { exerciseDialog(); }});
     addLanguageMenu(menus_, menuBar());
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));
@@ -142,6 +147,46 @@ void MainWindow::exportDialog() {
 void MainWindow::exportTo(const QString& path) {
     const std::string failed = exportHandout(path, [this] { return handout(); });
     if (!failed.empty()) message(failed);
+}
+
+void MainWindow::onTextbookChosen() {
+    for (QRadioButton* b : options_) {
+        if (!b->isChecked()) continue;
+        // An option button of the group cannot be cleared while it is
+        // exclusive.
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(true);
+    }
+    showTitle();
+    onOptionSelected();
+}
+
+void MainWindow::showTitle() {
+    // The form shows no button for it, so the caption says which is chosen.
+    const std::optional<Option> chosen = textbook_.selected();
+    setWindowTitle(chosen ? uiFormat(Text::WindowCaptionWithMethod, uiText(Text::WindowCaption),
+                                     uiText(methodRow(*chosen).caption))
+                          : uiText(Text::WindowCaption));
+}
+
+IterationDialog* MainWindow::iterationDialog() {
+    auto* d = new IterationDialog(
+        session_.context().decimal, [this](const QString& text) { dialogs_.message(this, text); }, this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->open();
+    return d;
+}
+
+ExerciseDialog* MainWindow::exerciseDialog() {
+    if (monitor_.running()) return nullptr;
+    auto* d = new ExerciseDialog(
+        dir_->path(), session_.context().decimal, [this](const QString& q) { return dialogs_.question(this, q); },
+        [this](const QString& text) { dialogs_.message(this, text); }, this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    connect(d, &QDialog::accepted, this, [this, d] { openFile(d->exercisePath()); });
+    d->open();
+    return d;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {

@@ -30,6 +30,7 @@ QAction* remembered(Menus& menus, QMenu* menu, const char* name, PlainText capti
 ViewActions addViewMenu(Menus& menus, QMenuBar* bar, std::function<void()> compare) {
     QMenu* menu = menus.addMenu(bar, "Mn_Gorunum", Text::ViewMenu, {});
     ViewActions actions;
+    actions.menu = menu;
     actions.steps = remembered(menus, menu, "Mn_Adimlar", Text::ShowStepsItem, kStepsKey);
     actions.steps->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     actions.steps->setShortcutContext(Qt::WindowShortcut);

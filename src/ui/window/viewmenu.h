@@ -4,6 +4,7 @@
 #include <functional>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 namespace lineer::ui {
@@ -12,6 +13,7 @@ class Menus;
 
 // The entries of the "Görünüm" menu that the window reads.
 struct ViewActions {
+    QMenu* menu = nullptr;
     QAction* steps = nullptr;     // "Adımları göster"
     QAction* analysis = nullptr;  // "Analizi göster"
 };
