@@ -82,7 +82,7 @@ TEST(CliEdges, StreamsAndExitStatus) {
              {"picture_smaller_than_twice_the_box",
               {"--picture", "r.png", "--picture-size", "465x434", uc},
               2,
-              {"lineer: --picture-size GENİŞLİKxYÜKSEKLİK ister, en az 466x434", help},
+              {"lineer: --picture-size GENİŞLİKxYÜKSEKLİK ister, en az 466x434, en çok 20000x20000", help},
               {}},
              {"export_of_an_unknown_kind",
               {"--export", "r.doc", uc},

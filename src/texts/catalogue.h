@@ -899,7 +899,8 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::CliHelp,
      "Kullanım: lineer [--method YÖNTEM] [--max-iter METİN] [--w METİN] [--steps]\n"
      "                 [--analysis] [--compare] [--draw] [--picture ÇIKTI.png]\n"
-     "                 [--x0 METİN] [--tol METİN] [--lang DİL] DOSYA\n"
+     "                 [--picture-size GxY] [--pdf ÇIKTI.pdf] [--export ÇIKTI]\n"
+     "                 [--export-body] [--x0 METİN] [--tol METİN] [--lang DİL] DOSYA\n"
      "       lineer [--lang DİL] --open DOSYA\n"
      "       lineer [--lang DİL] --generate TÜR N [--seed S] [--answers DOSYA]\n"
      "\n"
@@ -925,7 +926,8 @@ inline constexpr TextRow kCatalogue[] = {
      "\n"
      "Standart çıktı: sonuç listesinin bütün satırları, sırasıyla (UTF-8).\n"
      "Standart hata: gösterilen her mesaj kutusunun ve resim kutusuna yazılan her\n"
-     "satırın metni, oluş sırasıyla.\n"
+     "satırın metni, oluş sırasıyla; sonra sonucun yanıltabileceği yerde bir not\n"
+     "(tekil bir sistem, yakınsamayan bir iterasyon), çıkış durumunu değiştirmeden.\n"
      "Çıkış durumu: 0 yöntem sonuna kadar çalıştı; 1 yöntem bir mesajla durdu;\n"
      "2 kullanım hatası, dosya yüklenemedi ya da çıktı yazılamadı.\n"
      "Ctrl+C bir iterasyonu o adımda bitirir: rapor yazılır, çıkış durumu 1 olur.\n"
@@ -933,7 +935,8 @@ inline constexpr TextRow kCatalogue[] = {
      "--max-iter ve --w metinlerindeki virgül de ondalık ayıracı olarak okunur.\n",
      "Usage: lineer [--method METHOD] [--max-iter TEXT] [--w TEXT] [--steps]\n"
      "              [--analysis] [--compare] [--draw] [--picture OUT.png]\n"
-    "              [--x0 TEXT] [--tol TEXT] [--lang LANGUAGE] FILE\n"
+     "              [--picture-size WxH] [--pdf OUT.pdf] [--export OUT]\n"
+     "              [--export-body] [--x0 TEXT] [--tol TEXT] [--lang LANGUAGE] FILE\n"
      "       lineer [--lang LANGUAGE] --open FILE\n"
      "       lineer [--lang LANGUAGE] --generate KIND N [--seed S] [--answers FILE]\n"
      "\n"
@@ -959,7 +962,9 @@ inline constexpr TextRow kCatalogue[] = {
      "\n"
      "Standard output: every line of the results list, in order (UTF-8).\n"
      "Standard error: the text of every message box shown and of every line printed\n"
-     "into the picture box, in the order they occur.\n"
+     "into the picture box, in the order they occur; then a remark where the result\n"
+     "could mislead (a singular system, an iteration that did not converge), which\n"
+     "leaves the exit status as it is.\n"
      "Exit status: 0 the method ran to its end; 1 the method stopped with a message;\n"
      "2 usage error, the file could not be loaded or output could not be written.\n"
      "Ctrl+C ends an iteration at that step: the report is written, the status is 1.\n"
@@ -1154,7 +1159,8 @@ inline constexpr TextRow kCatalogue[] = {
      "                         belgesi olarak yazar\n"
      "  --export-body          LaTeX'te yalnızca kendi belgenize yapıştırılacak kısmı yazar\n"
      "  --picture ÇIKTI.svg    resmi SVG çizimi olarak kaydeder (.png için PNG)\n"
-     "  --picture-size GxY     resmi G × Y piksel, ölçeği ve eksenleriyle çizer (en az {0})\n"
+     "  --picture-size GxY     resmi G × Y piksel, ölçeği ve eksenleriyle çizer\n"
+     "                         (en az {0}, en çok 20000x20000)\n"
      "Sayfa başlığındaki tarih SOURCE_DATE_EPOCH ortam değişkeninden de verilebilir.\n",
      "\nPages and export:\n"
      "  --pdf OUT.pdf          writes the pages the window's \"Print...\" prints, as PDF\n"
@@ -1162,11 +1168,12 @@ inline constexpr TextRow kCatalogue[] = {
      "                         document, by the extension\n"
      "  --export-body          LaTeX: writes only the part to paste into your own document\n"
      "  --picture OUT.svg      saves the picture as an SVG drawing (PNG for .png)\n"
-     "  --picture-size WxH     draws the picture W × H pixels, with its scale and axes (at least {0})\n"
+     "  --picture-size WxH     draws the picture W × H pixels, with its scale and axes\n"
+     "                         (at least {0}, at most 20000x20000)\n"
      "The date in the page heading may also be given by the SOURCE_DATE_EPOCH environment variable.\n"},
     {Text::CliOutputNeedsName, "{0} bir dosya adı ister", "{0} needs a file name"},
-    {Text::CliBadPictureSize, "--picture-size GENİŞLİKxYÜKSEKLİK ister, en az {0}",
-     "--picture-size needs WIDTHxHEIGHT, at least {0}"},
+    {Text::CliBadPictureSize, "--picture-size GENİŞLİKxYÜKSEKLİK ister, en az {0}, en çok 20000x20000",
+     "--picture-size needs WIDTHxHEIGHT, at least {0}, at most 20000x20000"},
     {Text::CliExportNotSaved, "Dışa aktarılamadı: {0}: {1}", "Could not export: {0}: {1}"},
 
     // The results list's context menu.
