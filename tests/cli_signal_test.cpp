@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -82,6 +84,26 @@ bool waitForLine(int fd, const std::string& want) {
     std::string text = "\n";
     for (std::size_t lines = 2; readLines(fd, text, lines); ++lines)
         if (text.find("\n" + want + "\n") != std::string::npos) return true;
+    return false;
+}
+
+// The same, reading (and dropping) standard output meanwhile, so that a
+// long transcript does not hold the program up.
+bool waitForLineWhileDraining(int err, int out, const std::string& want) {
+    std::string text = "\n";
+    char buf[65536];
+    pollfd p[2] = {{err, POLLIN, 0}, {out, POLLIN, 0}};
+    while (poll(p, 2, 60000) > 0) {
+        if (p[1].revents & (POLLIN | POLLHUP)) {
+            if (read(out, buf, sizeof buf) <= 0) p[1].fd = -1;
+        }
+        if (p[0].revents & (POLLIN | POLLHUP)) {
+            const ssize_t r = read(err, buf, sizeof buf);
+            if (r <= 0) return false;
+            text.append(buf, static_cast<std::size_t>(r));
+            if (text.find("\n" + want + "\n") != std::string::npos) return true;
+        }
+    }
     return false;
 }
 
@@ -182,6 +204,37 @@ TEST(Cli, ASignalEndsTheWaitForAPipeReader) {
     ASSERT_TRUE(ended) << "still waiting for a reader after SIGTERM";
     ASSERT_TRUE(WIFEXITED(status)) << status;
     EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+
+// A signal while the pages of a long run are being made, or while an
+// export waits for a pipe's reader: the process ends at once with status 1
+// and a file that was there stays as it was.
+TEST(Cli, ASignalWhileADocumentIsMadeLeavesTheOldFile) {
+    const auto dir = std::filesystem::temp_directory_path() / ("lineer-doc-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string pdf = (dir / "r.pdf").string(), fifo = (dir / "r.html").string();
+    std::ofstream(pdf) << "old";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const auto& [option, path] : {std::pair{"--pdf", pdf}, std::pair{"--export", fifo}}) {
+        SCOPED_TRACE(option);
+        // The transcript goes nowhere; what is left is the document.
+        Child c = spawnLineer({"--method", "gauss-jordan", option, path, examplePath("buyuk-99.txt")});
+        ASSERT_GT(c.pid, 0);
+        ASSERT_TRUE(waitForLineWhileDraining(c.err, c.out, "lineer: output released"));
+        kill(c.pid, SIGTERM);
+        const bool ended = endsWithin(c.err, 60);
+        if (!ended) kill(c.pid, SIGKILL);
+        int status = 0;
+        waitpid(c.pid, &status, 0);
+        close(c.out);
+        close(c.err);
+        ASSERT_TRUE(ended);
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+    }
+    std::ifstream in(pdf);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+    std::filesystem::remove_all(dir);
 }
 
 // A reader that has gone away ends lineer by SIGPIPE, as any filter, even

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -362,18 +363,24 @@ int calculate(Session& session, CliHost& host, const Options& o, bool& stopped) 
     return kGoOn;
 }
 
-// The picture file: kGoOn, or the status when it could not be saved.
-int savePicture(PictureOutput& out, const std::string& picture, const std::string& pictureSize,
-                const std::string& decimal) {
-    // A pipe or a device is written as it is, and opening a pipe waits
-    // for a reader that may never come: a signal then ends the process
-    // at once. A file is replaced whole, so a signal waits for that.
+// A pipe or a device is written as it is, and opening a pipe waits for a
+// reader that may never come: a signal then ends the process at once. A
+// file is replaced whole, so a signal waits for that.
+void beforeWriting(const std::string& path) {
     std::error_code ec;
-    const std::u8string name(reinterpret_cast<const char8_t*>(picture.data()), picture.size());
+    const std::u8string name(reinterpret_cast<const char8_t*>(path.data()), path.size());
     const auto type = std::filesystem::status(std::filesystem::path(name), ec).type();
     if (!ec && type != std::filesystem::file_type::regular && type != std::filesystem::file_type::directory &&
         type != std::filesystem::file_type::not_found)
         releaseOutput();
+    else
+        holdOutput();
+}
+
+// The picture file: kGoOn, or the status when it could not be saved.
+int savePicture(PictureOutput& out, const std::string& picture, const std::string& pictureSize,
+                const std::string& decimal) {
+    beforeWriting(picture);
     int width = 0, height = 0;
     const bool large = readPictureSize(pictureSize, width, height) || endsWithSvg(picture);
     if (large && width == 0) {
@@ -388,6 +395,18 @@ int savePicture(PictureOutput& out, const std::string& picture, const std::strin
     return kGoOn;
 }
 
+// Writes a document made by `make`. While it is made nothing is written
+// yet, so a signal ends the process at once and the old file stays; the
+// file is then replaced whole, unless a signal asked for a stop before.
+// kGoOn, or the status.
+int writeMade(const std::string& path, const std::function<QByteArray()>& make) {
+    releaseOutput();
+    const QByteArray bytes = make();
+    beforeWriting(path);
+    if (stopRequested()) return 1;
+    return writeDocument(path, bytes) ? kGoOn : 2;
+}
+
 // The pages and the export: kGoOn, or the status when one could not be
 // written.
 int writeHandout(CliHost& host, PictureOutput& out, const Options& o, const std::string& decimal) {
@@ -398,10 +417,13 @@ int writeHandout(CliHost& host, PictureOutput& out, const Options& o, const std:
     h.date = ui::handoutDate();
     h.picture = out.record();
     h.decimal = decimal;
-    if (!o.pdf.empty() && !writeDocument(o.pdf, ui::handoutPdf(h))) return 2;
-    if (!o.exported.empty() &&
-        !writeDocument(o.exported, ui::exportDocument(h, exporting::exportKind(o.exported), o.exportBody)))
-        return 2;
+    if (!o.pdf.empty())
+        if (const int r = writeMade(o.pdf, [&] { return ui::handoutPdf(h); }); r != kGoOn) return r;
+    if (!o.exported.empty())
+        if (const int r = writeMade(o.exported,
+                                    [&] { return ui::exportDocument(h, exporting::exportKind(o.exported), o.exportBody); });
+            r != kGoOn)
+            return r;
     return kGoOn;
 }
 
