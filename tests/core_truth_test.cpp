@@ -226,6 +226,12 @@ TEST(Truth, RunsRemarkWhatTheirLinesHide) {
         f.run(c.content, c.option);
         EXPECT_EQ(f.host.notes, c.remarks) << methodRow(c.option).cliName << " on\n" << c.content;
     }
+    // The explained steps say why the maximum pivoting met its zero.
+    Fixture steps;
+    steps.host.steps = true;
+    EXPECT_EQ(steps.run(lateZero, Option::LesMPGauss).back(),
+              "Pivotlar eliminasyondan önce, yüklenen matristen seçildi: eliminasyonun köşegende bıraktığı sıfır "
+              "önceden görülemezdi");
     setLanguage(Language::English);
     Fixture f;
     f.run(noSolution, Option::LesMPGauss);

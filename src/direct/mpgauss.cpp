@@ -51,7 +51,11 @@ RunResult Module_LesMPGauss(Context& ctx) {
     Listele(ctx, m, n, A);
 
     // After an early end the root vector holds nothing of this run.
-    if (const RunResult r = Module_LesGauss(ctx); r.outcome != Outcome::Solved) return r;
+    if (const RunResult r = Module_LesGauss(ctx); r.outcome != Outcome::Solved) {
+        if (r.outcome == Outcome::ZeroPivot && ctx.params.steps)
+            ctx.explain(std::string(text(Text::StepPivotsChosenBefore)));
+        return r;
+    }
     if (ctx.params.steps)
         for (int i = 1; i <= n; ++i)
             if (order[i] != i) {

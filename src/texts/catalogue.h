@@ -74,6 +74,7 @@ enum class Text : int {
     StepIterationLimit,
     StepIterationLimitW,
     StepExchangedRoots,
+    StepPivotsChosenBefore,
 
     // Results list: the analysis of a result and of an iteration's
     // convergence, and the comparison of the methods.
@@ -524,6 +525,11 @@ inline constexpr TextRow kCatalogue[] = {
      "Maximum number of iterations: {0}, relaxation factor: {1}"},
     {Text::StepExchangedRoots, "Bu kökler sütun değişimlerinden sonraki sırada; sıralanmış kökler aşağıda",
      "These roots are in the order after the column exchanges; the sorted roots follow"},
+    {Text::StepPivotsChosenBefore,
+     "Pivotlar eliminasyondan önce, yüklenen matristen seçildi: eliminasyonun köşegende bıraktığı sıfır önceden "
+     "görülemezdi",
+     "The pivots were chosen from the loaded matrix before elimination: a zero that elimination leaves on the "
+     "diagonal could not be foreseen"},
 
     // Results list: the analysis. Figures come formatted; {0} of a
     // spectral radius line is the iteration matrix in notation.
