@@ -20,6 +20,7 @@
 #endif
 
 #include "filereader.h"
+#include "numformat.h"
 #include "texts.h"
 
 namespace lineer {
@@ -42,7 +43,7 @@ std::string reasonOfErrno(int e) {
         case EISDIR: return why(Text::WhyFolderInTheWay);
         case ENAMETOOLONG: return why(Text::WhyNameTooLong);
         case EIO: return why(Text::WhyDiskError);
-        default: return format(Text::WhyErrorCode, std::to_string(e));
+        default: return format(Text::WhyErrorCode, intText(e));
     }
 }
 
@@ -87,7 +88,7 @@ std::string reasonOfWinError(DWORD e) {
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL: return why(Text::WhyDiskFull);
         case ERROR_WRITE_PROTECT: return why(Text::WhyWriteProtected);
-        default: return format(Text::WhyErrorCode, std::to_string(e));
+        default: return format(Text::WhyErrorCode, intText(e));
     }
 }
 
