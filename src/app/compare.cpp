@@ -102,26 +102,17 @@ std::string padded(std::string s, std::size_t to) {
     return s;
 }
 
-}  // namespace
-
-void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& params) {
+// The rows of the table: every method the method table marks for the
+// comparison whose needs the system meets, in the table's order.
+std::vector<Row> runRows(Context& ctx, const Workspace& loaded, const RunParameters& params,
+                         bool& skippedNotTridiagonal) {
     const int n = loaded.n;
-    const auto say = [&](LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
-        ctx.list(LinePart::Comparison, kind, std::move(line), std::move(cells));
-    };
-    say(LineKind::Blank, " ");
-    say(LineKind::Heading, std::string(text(Text::CompareHeading)));
-    if (n < 1 || loaded.m != n + 1) {
-        say(LineKind::Text, std::string(text(Text::CompareNeedsSystem)));
-        return;
-    }
     RunParameters boxes = params;
     readBoxes(boxes, ctx.decimal);
     // A factor that is not a number is named as it was typed.
     const std::string wShown = std::isfinite(boxes.w) ? formatSignificant(boxes.w, 4, ctx.decimal) : params.wText;
 
     std::vector<Row> rows;
-    bool skippedNotTridiagonal = false;
     for (const MethodRow& method : kMethods) {
         if (!method.compared.runs) continue;
         if (!meets(method.needs, loaded)) {
@@ -140,6 +131,24 @@ void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& 
             rows.push_back(runOne(ctx, loaded, option, format(*method.compared.atBestW, atBest.wText), atBest));
         }
     }
+    return rows;
+}
+
+}  // namespace
+
+void compareMethods(Context& ctx, const Workspace& loaded, const RunParameters& params) {
+    const int n = loaded.n;
+    const auto say = [&](LineKind kind, std::string line, std::vector<CellSpan> cells = {}) {
+        ctx.list(LinePart::Comparison, kind, std::move(line), std::move(cells));
+    };
+    say(LineKind::Blank, " ");
+    say(LineKind::Heading, std::string(text(Text::CompareHeading)));
+    if (n < 1 || loaded.m != n + 1) {
+        say(LineKind::Text, std::string(text(Text::CompareNeedsSystem)));
+        return;
+    }
+    bool skippedNotTridiagonal = false;
+    const std::vector<Row> rows = runRows(ctx, loaded, params, skippedNotTridiagonal);
 
     const Row* reference = nullptr;
     for (const Row& r : rows)
