@@ -133,8 +133,7 @@ TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
 TEST_F(FileTest, EveryFailedSaveShowsThePathAsTheMessagesShowPaths) {
     const QString path = dir.filePath(QStringLiteral("yok\nklasor/sonuc"));
     const std::string shown = str(dir.filePath(QStringLiteral("yok?klasor/sonuc")));
-    w->pathHook = [&](const QString&, const QString&) { return path; };
-    w->pictureSizeHook = [](bool) { return QSize(1000, 800); };
+    dialogs.pathHook = [&](const QString&, const QString&) { return path; };
     messages.clear();
     w->savePictureDialog();
     w->exportTo(path + QStringLiteral(".tex"));
