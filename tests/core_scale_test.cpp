@@ -38,11 +38,13 @@ TEST_P(ScaledSystems, GiveTheSameRootsOrAForcedMessage) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMethod, ScaledSystems, ::testing::ValuesIn(kMethods.first(kOptionCount)), [](const auto& info) {
-    std::string name = info.param.cliName;
-    std::erase(name, '-');
-    return name;
-});
+// The form's methods.
+INSTANTIATE_TEST_SUITE_P(EveryMethod, ScaledSystems, ::testing::ValuesIn(kMethods.first(kOptionCount)),
+                         [](const auto& info) {
+                             std::string name = info.param.cliName;
+                             std::erase(name, '-');
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace lineer::test

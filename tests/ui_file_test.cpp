@@ -128,6 +128,20 @@ TEST_F(FileTest, FailedSaveSaysWhyInTurkish) {
     }
 }
 
+// A line break in a file name cannot split the message: every failed save
+// shows the path with control characters as "?".
+TEST_F(FileTest, EveryFailedSaveShowsThePathAsTheMessagesShowPaths) {
+    const QString path = dir.filePath(QStringLiteral("yok\nklasor/sonuc"));
+    const std::string shown = str(dir.filePath(QStringLiteral("yok?klasor/sonuc")));
+    dialogs.pathHook = [&](const QString&, const QString&) { return path; };
+    messages.clear();
+    w->savePictureDialog();
+    w->exportTo(path + QStringLiteral(".tex"));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], "Dosya kaydedilemedi: " + shown + " (klasör bulunamadı)");
+    EXPECT_EQ(messages[1], "Dışa aktarılamadı: " + shown + ".tex (klasör bulunamadı)");
+}
+
 TEST_F(FileTest, OpenAndDropLoadAsAClickDoes) {
     struct Case {
         const char* folder;

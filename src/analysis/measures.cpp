@@ -450,58 +450,57 @@ double searchW(const std::function<double(double)>& rho, int points, int keep, d
     return bestW;
 }
 
-}  // namespace
-
-std::optional<Optimum> optimalW(const Matrix& A, int n, Iteration sor) {
-    if (n < 1) return std::nullopt;
+// This program's SOR: the eigenvalues of ω·T_GS + (1 − ω)·I are
+// ω·λ + 1 − ω.
+std::optional<Optimum> optimalProgramW(const Matrix& A, int n) {
     Optimum best;
-    if (sor == Iteration::Sor) {
-        // The eigenvalues of ω·T_GS + (1 − ω)·I are ω·λ + 1 − ω.
-        const auto T = iterationMatrix(A, n, Iteration::GaussSeidel, 1);
-        if (!T) return std::nullopt;
-        const auto values = eigenvalues(*T);
-        if (!values) return std::nullopt;
-        auto rho = [&](double w) {
-            double r = 0;
-            for (const auto& l : *values) r = std::max(r, std::abs(w * l + (1 - w)));
-            return r;
-        };
-        const double w = goldenMinimum(rho, kLowestW, kHighestW, 1e-9);
-        best.atEdge = w <= 2 * kLowestW || w >= kHighestW - kLowestW;
+    const auto T = iterationMatrix(A, n, Iteration::GaussSeidel, 1);
+    if (!T) return std::nullopt;
+    const auto values = eigenvalues(*T);
+    if (!values) return std::nullopt;
+    auto rho = [&](double w) {
+        double r = 0;
+        for (const auto& l : *values) r = std::max(r, std::abs(w * l + (1 - w)));
+        return r;
+    };
+    const double w = goldenMinimum(rho, kLowestW, kHighestW, 1e-9);
+    best.atEdge = w <= 2 * kLowestW || w >= kHighestW - kLowestW;
+    showableW(best, w, rho(w), rho);
+    return best;
+}
+
+// The textbook SOR on a tridiagonal matrix, from Jacobi's eigenvalues mus
+// (whose largest modulus best holds): by a formula where one applies,
+// otherwise by a search of ρ(ω) from the same eigenvalues.
+void optimalTridiagonalW(Optimum& best, const std::vector<std::complex<double>>& mus) {
+    auto rho = [&](double w) { return static_cast<double>(youngRadius(mus, w)); };
+    // The eigenvalues of a 2-cyclic matrix come in pairs ±μ, so a real or an
+    // imaginary set shows only rounding in the other part.
+    const double noise = 1e-9 * std::max(best.rhoJ, 1e-300);
+    bool real = true, imaginary = true;
+    for (const auto& m : mus) {
+        real = real && std::fabs(m.imag()) <= noise;
+        imaginary = imaginary && std::fabs(m.real()) <= noise;
+    }
+    if (real && best.rhoJ < 1) {
+        best.how = Optimum::How::Young;
+        const double w = 2 / (1 + std::sqrt(1 - best.rhoJ * best.rhoJ));
+        showableW(best, w, w - 1, rho);
+    } else if (imaginary && !real) {
+        best.how = Optimum::How::Imaginary;
+        const double w = 2 / (1 + std::sqrt(1 + best.rhoJ * best.rhoJ));
+        showableW(best, w, 1 - w, rho);
+    } else {
+        best.why = real ? Optimum::NoFormula::RhoJAtLeastOne : Optimum::NoFormula::ComplexEigenvalues;
+        const double w = searchW(rho, 4000, 3, 1e-12, best.atEdge);
         showableW(best, w, rho(w), rho);
-        return best;
     }
-    const auto jacobi = iterationMatrix(A, n, Iteration::Jacobi, 1);
-    if (!jacobi) return std::nullopt;
-    const auto mus = eigenvalues(*jacobi);
-    if (!mus) return std::nullopt;
-    best.rhoJ = largestModulus(*mus);
-    if (offTridiagonal(A, n) == 0) {
-        auto rho = [&](double w) { return static_cast<double>(youngRadius(*mus, w)); };
-        // The eigenvalues of a 2-cyclic matrix come in pairs ±μ, so a real
-        // or an imaginary set shows only rounding in the other part.
-        const double noise = 1e-9 * std::max(best.rhoJ, 1e-300);
-        bool real = true, imaginary = true;
-        for (const auto& m : *mus) {
-            real = real && std::fabs(m.imag()) <= noise;
-            imaginary = imaginary && std::fabs(m.real()) <= noise;
-        }
-        if (real && best.rhoJ < 1) {
-            best.how = Optimum::How::Young;
-            const double w = 2 / (1 + std::sqrt(1 - best.rhoJ * best.rhoJ));
-            showableW(best, w, w - 1, rho);
-        } else if (imaginary && !real) {
-            best.how = Optimum::How::Imaginary;
-            const double w = 2 / (1 + std::sqrt(1 + best.rhoJ * best.rhoJ));
-            showableW(best, w, 1 - w, rho);
-        } else {
-            best.why = real ? Optimum::NoFormula::RhoJAtLeastOne : Optimum::NoFormula::ComplexEigenvalues;
-            const double w = searchW(rho, 4000, 3, 1e-12, best.atEdge);
-            showableW(best, w, rho(w), rho);
-        }
-        best.classical = best.how != Optimum::How::Searched;
-        return best;
-    }
+    best.classical = best.how != Optimum::How::Searched;
+}
+
+// The textbook SOR on any other matrix: a search in which every value
+// costs an eigenvalue problem. False when one of them failed.
+bool searchedTextbookW(Optimum& best, const Matrix& A, int n) {
     best.why = Optimum::NoFormula::NotTridiagonal;
     bool failed = false;
     auto rho = [&](double w) {
@@ -509,14 +508,30 @@ std::optional<Optimum> optimalW(const Matrix& A, int n, Iteration sor) {
         if (!r) failed = true;
         return r ? *r : std::numeric_limits<double>::max();
     };
-    // Every value costs an eigenvalue problem: a grid as fine as the size
-    // allows (400 points up to 10 × 10, 40 at 100 × 100), then golden
-    // sections around its least values.
+    // A grid as fine as the size allows (400 points up to 10 × 10, 40 at
+    // 100 × 100), then golden sections around its least values.
     const int points = std::clamp(static_cast<int>(400000.0 / (static_cast<double>(n) * n * n)), 40, 400);
     const double w = searchW(rho, points, n <= 20 ? 3 : 1, 1e-7, best.atEdge);
-    if (failed) return std::nullopt;
+    if (failed) return false;
     showableW(best, w, rho(w), rho);
-    if (failed) return std::nullopt;
+    return !failed;
+}
+
+}  // namespace
+
+std::optional<Optimum> optimalW(const Matrix& A, int n, Iteration sor) {
+    if (n < 1) return std::nullopt;
+    if (sor == Iteration::Sor) return optimalProgramW(A, n);
+    Optimum best;
+    const auto jacobi = iterationMatrix(A, n, Iteration::Jacobi, 1);
+    if (!jacobi) return std::nullopt;
+    const auto mus = eigenvalues(*jacobi);
+    if (!mus) return std::nullopt;
+    best.rhoJ = largestModulus(*mus);
+    if (offTridiagonal(A, n) == 0)
+        optimalTridiagonalW(best, *mus);
+    else if (!searchedTextbookW(best, A, n))
+        return std::nullopt;
     return best;
 }
 

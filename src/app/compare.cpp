@@ -117,8 +117,7 @@ std::string padded(std::string s, std::size_t to) {
 // Runs the methods of one table (the textbook methods' or the program's),
 // in the order of the rows; notes whether Thomas was left out.
 std::vector<Row> runTable(Context& ctx, const Workspace& loaded, const RunParameters& params, bool textbook,
-                          bool singular,
-                          const std::string& wShown, bool& skippedNotTridiagonal) {
+                          bool singular, const std::string& wShown, bool& skippedNotTridiagonal) {
     std::vector<Row> rows;
     for (const MethodRow& method : kMethods) {
         if (!method.compared.runs || method.compared.textbook != textbook) continue;

@@ -65,7 +65,9 @@ enum class Need : unsigned {
     Tridiagonal = 4,                // nothing but 0 off the three diagonals
     SymmetricPositiveDefinite = 8,  // A(i, j) = A(j, i), and every pivot of A = L·Lᵀ above 0
 };
-constexpr Need operator|(Need a, Need b) { return static_cast<Need>(static_cast<unsigned>(a) | static_cast<unsigned>(b)); }
+constexpr Need operator|(Need a, Need b) {
+    return static_cast<Need>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
 constexpr bool has(Need set, Need one) { return (static_cast<unsigned>(set) & static_cast<unsigned>(one)) != 0; }
 
 // How the comparison runs a method: not at all, or once under its help

@@ -1,9 +1,9 @@
 #include "picture_output.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 
 #include "picturecanvas.h"
+#include "picturerecord.h"
 #include "replacefile.h"
 #include "texts.h"
 #include "toolkit.h"
@@ -46,10 +46,8 @@ PictureSurface* PictureOutput::surface() {
 
 std::string PictureOutput::save(const std::string& path) {
     surface();
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !d_->canvas->image().save(&buffer, "PNG"))
-        return std::string(text(Text::WhyNotEncoded));
+    const QByteArray png = ui::pngFile(d_->canvas->image());
+    if (png.isEmpty()) return std::string(text(Text::WhyNotEncoded));
     return replaceFileContents(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 

@@ -7,10 +7,30 @@
 
 namespace lineer {
 
+// Each expects n equations of m columns in the workspace, the right side in
+// column m (column n + 1 for Thomas), and writes x(1..n) only when it ends
+// Solved. A value that is not finite or that lost its digits below the
+// normal range ends it as Overflow or Underflow.
+
+// No exchanges. A zero pivot (including A(n, n), which back-solving divides
+// by) shows the zero-diagonal message and ends ZeroPivot, with the steps
+// before it applied to A and nothing listed.
 RunResult Module_LesGauss(Context& ctx);
+// Rows and columns exchanged so that the largest remaining element is the
+// pivot, then Module_LesGauss; a pivot that is still zero (a singular
+// block) ends as Module_LesGauss does, after the reordered listing.
 RunResult Module_LesMPGauss(Context& ctx);
+// Row exchanges for the largest pivot in its column; a pivot that is zero
+// all the same (a singular column) shows the zero-diagonal message and
+// ends ZeroPivot after the listings so far.
 RunResult Module_LesGaussJordan(Context& ctx);
+// Factorises the block A(1..n, 1..n); A is not changed.
+// No exchanges: a zero pivot prints the zero-diagonal message into the
+// picture and ends ZeroPivot with nothing listed.
 RunResult Module_LUFact(Context& ctx, LuVariant variant);
+// Reads only the three diagonals and column n + 1 (n <= 99, else Refused);
+// A is not changed. A zero pivot (b(1) or a beta) shows the zero-diagonal
+// message and ends ZeroPivot after the band table.
 RunResult Module_LesThomas(Context& ctx);
 
 // Beside them, the methods a first course teaches: Gauss elimination with

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "filereader.h"
@@ -171,6 +172,52 @@ LoadResult loadCoefficientFile(const std::string& path, Workspace& ws) {
     return loadCoefficients(*file, path, ws);
 }
 
+namespace {
+
+// Reads the item that begins with the character c into `token`; c is then
+// the character after it. False, with the first kTokenLimit characters read,
+// when the item is longer.
+bool readItem(CharReader& reader, long& c, std::vector<unsigned>& token) {
+    token.clear();
+    while (c >= 0 && !isSeparator(static_cast<unsigned>(c))) {
+        if (token.size() == kTokenLimit) return false;
+        token.push_back(static_cast<unsigned>(c));
+        c = reader.next();
+    }
+    return true;
+}
+
+// The item's number in v, or the message that says why it is none.
+std::optional<std::string> itemValue(const CharReader& reader, const std::vector<unsigned>& token, bool tooLong,
+                                     double& v) {
+    if (tooLong)
+        return format(Text::FileItemTooLong, intText(static_cast<long long>(kTokenLimit)),
+                      shownText(reader.wide() ? token : decodeBytes(token)));
+    std::string text;
+    for (unsigned cp : token) {
+        if (cp >= 0x80) return format(Text::FileInvalidValue, shownText(reader.wide() ? token : decodeBytes(token)));
+        text.push_back(static_cast<char>(cp));
+    }
+    const FileNumber number = readFileNumber(text);
+    if (number.status == NumberStatus::TooLarge)
+        return format(Text::FileValueTooLarge, shownText(reader.wide() ? token : decodeBytes(token)));
+    if (number.status != NumberStatus::Number)
+        return format(Text::FileInvalidValue, shownText(reader.wide() ? token : decodeBytes(token)));
+    v = number.value;
+    return std::nullopt;
+}
+
+// The sizes from the file's first two numbers: whole numbers from 0 to 100.
+bool readSizes(double dn, double dm, int& n, int& m) {
+    auto whole = [](double d) { return d >= 0 && d <= kMaxIndex && d == std::floor(d); };
+    if (!whole(dn) || !whole(dm)) return false;
+    n = static_cast<int>(dn);
+    m = static_cast<int>(dm);
+    return true;
+}
+
+}  // namespace
+
 LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspace& ws) {
     LoadResult result;
     CharReader reader(source);
@@ -185,56 +232,24 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
     while (count < needed) {
         while (c >= 0 && isSeparator(static_cast<unsigned>(c))) c = reader.next();
         if (c < 0) break;
-        token.clear();
-        bool tooLong = false;
-        while (c >= 0 && !isSeparator(static_cast<unsigned>(c))) {
-            if (token.size() == kTokenLimit) {
-                tooLong = true;
-                break;
-            }
-            token.push_back(static_cast<unsigned>(c));
-            c = reader.next();
-        }
-        std::string text;
-        bool ascii = true;
-        for (unsigned cp : token) {
-            if (cp >= 0x80) {
-                ascii = false;
-                break;
-            }
-            text.push_back(static_cast<char>(cp));
-        }
-        if (tooLong) {
-            result.message = format(Text::FileItemTooLong, intText(static_cast<long long>(kTokenLimit)),
-                                    shownText(reader.wide() ? token : decodeBytes(token)));
+        const bool tooLong = !readItem(reader, c, token);
+        double v = 0;
+        if (auto why = itemValue(reader, token, tooLong, v)) {
+            result.message = std::move(*why);
             return result;
         }
-        const FileNumber number = ascii ? readFileNumber(text) : FileNumber{};
-        if (number.status != NumberStatus::Number) {
-            const std::string shown = shownText(reader.wide() ? token : decodeBytes(token));
-            result.message = number.status == NumberStatus::TooLarge ? format(Text::FileValueTooLarge, shown)
-                                                                      : format(Text::FileInvalidValue, shown);
-            return result;
-        }
-        const double v = number.value;
         ++count;
-        if (count == 1) {
+        if (count != 2) {
             values.push_back(v);
-        } else if (count == 2) {
-            double dn = values[0], dm = v;
-            auto whole = [](double d) { return d >= 0 && d <= kMaxIndex && d == std::floor(d); };
-            if (!whole(dn) || !whole(dm)) {
-                result.message = lineer::text(Text::FileBadSizes);
-                return result;
-            }
-            n = static_cast<int>(dn);
-            m = static_cast<int>(dm);
-            needed = 2 + static_cast<long long>(n) * m;
-            values.clear();
-            values.reserve(static_cast<std::size_t>(n) * m);
-        } else {
-            values.push_back(v);
+            continue;
         }
+        if (!readSizes(values[0], v, n, m)) {
+            result.message = lineer::text(Text::FileBadSizes);
+            return result;
+        }
+        needed = 2 + static_cast<long long>(n) * m;
+        values.clear();
+        values.reserve(static_cast<std::size_t>(n) * m);
     }
     if (!reader.ok() && count < needed) {
         result.message = format(Text::FileNotOpened, shownPath(path));

@@ -20,6 +20,7 @@
 #endif
 
 #include "filereader.h"
+#include "numformat.h"
 #include "texts.h"
 
 namespace lineer {
@@ -45,7 +46,7 @@ std::string reasonOfErrno(int e) {
 #ifdef ELOOP
         case ELOOP: return why(Text::WhyLinkLoop);
 #endif
-        default: return format(Text::WhyErrorCode, std::to_string(e));
+        default: return format(Text::WhyErrorCode, intText(e));
     }
 }
 
@@ -90,7 +91,7 @@ std::string reasonOfWinError(DWORD e) {
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL: return why(Text::WhyDiskFull);
         case ERROR_WRITE_PROTECT: return why(Text::WhyWriteProtected);
-        default: return format(Text::WhyErrorCode, std::to_string(e));
+        default: return format(Text::WhyErrorCode, intText(e));
     }
 }
 

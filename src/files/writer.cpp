@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "loader.h"
+#include "numformat.h"
 #include "platform_tochars.h"
 #include "replacefile.h"
 #include "texts.h"
@@ -23,7 +24,7 @@ SaveResult saveCoefficientFile(const std::string& path, int n, int m, const std:
         result.message = failed(text(Text::WhySizeOutOfRange));
         return result;
     }
-    std::string content = std::to_string(n) + " " + std::to_string(m) + "\n";
+    std::string content = intText(n) + " " + intText(m) + "\n";
     content.reserve(content.size() + values.size() * 24);
     std::size_t k = 0;
     for (int i = 0; i < n; ++i) {

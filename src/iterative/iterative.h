@@ -1,7 +1,9 @@
 #pragma once
 // The iterative solvers. The iteration limit and the relaxation factor are
-// the numbers of the context's run parameters. Each returns how it
-// ended, with its sweeps and last change.
+// the numbers of the context's run parameters. Each returns how it ended,
+// with its sweeps and last change. A zero on the diagonal, when a sweep is
+// going to run, shows the zero-diagonal message and ends ZeroPivot before
+// any sweep (see iterate in iteration.h).
 
 #include "context.h"
 

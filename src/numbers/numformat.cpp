@@ -38,12 +38,6 @@ Digits15 digits15(double mag) {
     return r;
 }
 
-void appendUnsigned(std::string& out, std::uint64_t v) {
-    char buf[24];
-    auto res = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, res.ptr);
-}
-
 }  // namespace
 
 void appendFixed4Exact(std::string& out, double v, std::string_view dec) {
@@ -231,7 +225,7 @@ std::string formatRounded(double v, int decimals, std::string_view dec) {
             out.append(g.d + 1, len - 1);
         }
         out.append("E+");
-        appendUnsigned(out, static_cast<std::uint64_t>(g.exp));
+        appendInt(out, g.exp);
         return out;
     }
     // Plain decimal notation.
@@ -277,7 +271,7 @@ std::string formatSignificant(double v, int digits, std::string_view dec) {
         }
         out.append(exp < 0 ? "E-" : "E+");
         if (std::abs(exp) < 10) out.push_back('0');
-        appendUnsigned(out, static_cast<std::uint64_t>(std::abs(exp)));
+        appendInt(out, std::abs(exp));
         return out;
     }
     if (exp < 0) {

@@ -24,21 +24,26 @@ std::to_chars_result write(char* first, char* last, fmt::format_string<Args...> 
     return {r.out, std::errc()};
 }
 
-}  // namespace
+// The shortest digits of a finite double, as {fmt} finds them: no leading
+// or trailing zeros (none at all for a zero), the first weighing 10^x.
+struct ShortestDigits {
+    char digits[24];
+    int count = 0;
+    int x = 0;
+    bool negative = false;
+};
 
-std::to_chars_result toChars(char* first, char* last, double v) {
-    if (!std::isfinite(v)) return write(first, last, "{}", v);
-    // {fmt}'s shortest digits are std::to_chars's (the fewest that read back
-    // as v, the nearest of them to v); only the layout differs. Its text is
-    // read back into the digits and the exponent x of the first digit's
-    // weight, 10^x, and laid out again.
+// {fmt}'s shortest digits are std::to_chars's (the fewest that read back as
+// v, the nearest of them to v); only the layout differs. Its text is read
+// back into the digits and the exponent x of the first digit's weight.
+ShortestDigits shortestDigits(double v) {
+    ShortestDigits s;
     char text[40];
     const auto written = fmt::format_to_n(text, sizeof text, "{}", v);
     std::string_view t(text, static_cast<std::size_t>(written.out - text));
-    const bool negative = !t.empty() && t[0] == '-';
-    if (negative) t.remove_prefix(1);
-    char digits[24];
-    int count = 0, whole = 0, leadingZeros = 0, exp = 0;
+    s.negative = !t.empty() && t[0] == '-';
+    if (s.negative) t.remove_prefix(1);
+    int whole = 0, leadingZeros = 0, exp = 0;
     bool point = false;
     std::size_t i = 0;
     for (; i < t.size() && t[i] != 'e'; ++i) {
@@ -46,8 +51,8 @@ std::to_chars_result toChars(char* first, char* last, double v) {
             point = true;
         } else {
             if (!point) ++whole;
-            if (count == 0 && t[i] == '0') ++leadingZeros;
-            else digits[count++] = t[i];
+            if (s.count == 0 && t[i] == '0') ++leadingZeros;
+            else s.digits[s.count++] = t[i];
         }
     }
     if (i < t.size()) {
@@ -55,50 +60,68 @@ std::to_chars_result toChars(char* first, char* last, double v) {
         for (i += 2; i < t.size(); ++i) exp = exp * 10 + (t[i] - '0');
         if (expNegative) exp = -exp;
     }
-    if (count == 0) return negative ? write(first, last, "-0") : write(first, last, "0");
-    while (count > 1 && digits[count - 1] == '0') --count;
-    const int x = whole - 1 + exp - leadingZeros;
+    while (s.count > 1 && s.digits[s.count - 1] == '0') --s.count;
+    s.x = whole - 1 + exp - leadingZeros;
+    return s;
+}
 
+// The digits in fixed form at p, for x < count - 1; returns the end.
+char* writeFixed(char* p, const ShortestDigits& s) {
+    const int count = s.count, x = s.x;
+    if (x < 0) {
+        *p++ = '0';
+        *p++ = '.';
+        for (int z = -1; z > x; --z) *p++ = '0';
+        std::memcpy(p, s.digits, static_cast<std::size_t>(count));
+        return p + count;
+    }
+    std::memcpy(p, s.digits, static_cast<std::size_t>(x + 1));
+    p += x + 1;
+    *p++ = '.';
+    std::memcpy(p, s.digits + x + 1, static_cast<std::size_t>(count - x - 1));
+    return p + (count - x - 1);
+}
+
+// The digits in scientific form at p, with two or three exponent digits;
+// returns the end.
+char* writeScientific(char* p, const ShortestDigits& s) {
+    const int ax = s.x < 0 ? -s.x : s.x;
+    *p++ = s.digits[0];
+    if (s.count > 1) {
+        *p++ = '.';
+        std::memcpy(p, s.digits + 1, static_cast<std::size_t>(s.count - 1));
+        p += s.count - 1;
+    }
+    *p++ = 'e';
+    *p++ = s.x < 0 ? '-' : '+';
+    if (ax >= 100) *p++ = static_cast<char>('0' + ax / 100);
+    *p++ = static_cast<char>('0' + ax / 10 % 10);
+    *p++ = static_cast<char>('0' + ax % 10);
+    return p;
+}
+
+}  // namespace
+
+std::to_chars_result toChars(char* first, char* last, double v) {
+    if (!std::isfinite(v)) return write(first, last, "{}", v);
+    const ShortestDigits s = shortestDigits(v);
+    if (s.count == 0) return s.negative ? write(first, last, "-0") : write(first, last, "0");
+    const int count = s.count, x = s.x;
     const int ax = x < 0 ? -x : x;
     const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + (ax >= 100 ? 3 : 2);
     const int fixedLength = x >= count - 1 ? x + 1 : x >= 0 ? count + 1 : count + 1 - x;
-    if (fixedLength <= scientificLength && x >= count - 1) {
+    const bool fixed = fixedLength <= scientificLength;
+    if (fixed && x >= count - 1) {
         // A whole number is written with all its digits, as printf's %.0f
         // writes it: beyond 2^53 they are not the shortest digits padded
         // with zeros.
         return write(first, last, "{:.0f}", v);
     }
-    const int length = negative + (fixedLength <= scientificLength ? fixedLength : scientificLength);
+    const int length = s.negative + (fixed ? fixedLength : scientificLength);
     if (last - first < length) return tooLarge(last);
     char* p = first;
-    if (negative) *p++ = '-';
-    if (fixedLength <= scientificLength) {
-        if (x < 0) {
-            *p++ = '0';
-            *p++ = '.';
-            for (int z = -1; z > x; --z) *p++ = '0';
-            std::memcpy(p, digits, static_cast<std::size_t>(count));
-            p += count;
-        } else {
-            std::memcpy(p, digits, static_cast<std::size_t>(x + 1));
-            p += x + 1;
-            *p++ = '.';
-            std::memcpy(p, digits + x + 1, static_cast<std::size_t>(count - x - 1));
-            p += count - x - 1;
-        }
-    } else {
-        *p++ = digits[0];
-        if (count > 1) {
-            *p++ = '.';
-            std::memcpy(p, digits + 1, static_cast<std::size_t>(count - 1));
-            p += count - 1;
-        }
-        *p++ = 'e';
-        *p++ = x < 0 ? '-' : '+';
-        if (ax >= 100) *p++ = static_cast<char>('0' + ax / 100);
-        *p++ = static_cast<char>('0' + ax / 10 % 10);
-        *p++ = static_cast<char>('0' + ax % 10);
-    }
+    if (s.negative) *p++ = '-';
+    p = fixed ? writeFixed(p, s) : writeScientific(p, s);
     return {p, std::errc()};
 }
 

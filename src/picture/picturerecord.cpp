@@ -75,13 +75,14 @@ void drawColourMap(QPainter& p, const QRectF& area, const PictureRecord& r, cons
     for (int i = 1; i <= n; ++i) {
         if (i != 1 && i % rowStep != 0) continue;
         const QRectF at(area.left(), y0 + (i - 1) * cell + cell / 2 - fm.height() / 2, numbersW - pad / 2, fm.height());
-        p.drawText(at, Qt::AlignRight | Qt::AlignVCenter, QString::number(i));
+        p.drawText(at, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(intText(i)));
     }
     const int colStep = labelStep(cell, fm.horizontalAdvance(QStringLiteral("100")) + pad);
     for (int j = 1; j <= m; ++j) {
         if (j != 1 && j % colStep != 0) continue;
         const double cx = x0 + (j - 1) * cell + cell / 2;
-        p.drawText(QRectF(cx - numbersW, area.top(), 2 * numbersW, fm.height()), Qt::AlignCenter, QString::number(j));
+        p.drawText(QRectF(cx - numbersW, area.top(), 2 * numbersW, fm.height()), Qt::AlignCenter,
+                   QString::fromStdString(intText(j)));
     }
 
     // The scale: sixteen swatches, white (0) at the bottom, the deepest
@@ -247,7 +248,13 @@ QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const 
         QPainter p(&image);
         drawPicture(p, area, record, decimal);
     }
-    if (!image.save(&buffer, "PNG")) return {};
+    return pngFile(image);
+}
+
+QByteArray pngFile(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
     return bytes;
 }
 

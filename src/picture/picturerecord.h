@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 #include <QSize>
@@ -77,5 +78,9 @@ std::vector<double> axisTicks(double lo, double hi, int count);
 // The picture as a PNG or SVG file's bytes ("svg" or anything else for
 // PNG), drawn at `size`; empty when it could not be encoded.
 QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const std::string& decimal);
+
+// The image as a PNG file's bytes; empty when it could not be encoded. The
+// one PNG encoder of the window and the command line.
+QByteArray pngFile(const QImage& image);
 
 }  // namespace lineer::ui

@@ -47,12 +47,7 @@ QString savePictureAsked(const PictureCanvas& canvas, const std::string& decimal
     if (*size == box && !svg) {
         failed = savePicture(canvas.image(), path);
     } else {
-        const QByteArray bytes = pictureFile(canvas.record(), *size, svg, decimal);
-        const std::string why =
-            bytes.isEmpty() ? std::string(text(Text::WhyNotEncoded))
-                            : replaceFileContents(path.toStdString(),
-                                                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        if (!why.empty()) failed = uiFormat(Text::SaveFailed, path, why);
+        failed = saveFile(pictureFile(canvas.record(), *size, svg, decimal), path);
     }
     if (!failed.isEmpty()) return failed;
     rememberFolder(FolderKind::Pictures, path);

@@ -1,6 +1,5 @@
 #include "saving.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +10,7 @@
 
 #include "languages.h"
 #include "loader.h"
+#include "picturerecord.h"
 #include "replacefile.h"
 #include "resultslist.h"
 #include "texts.h"
@@ -20,8 +20,7 @@ namespace lineer::ui {
 namespace {
 
 QString failed(const QString& path, std::string_view reason) {
-    const std::string shown = shownPath(QDir::toNativeSeparators(path).toStdString());
-    return QString::fromStdString(format(Text::SaveFailed, shown, reason));
+    return QString::fromStdString(format(Text::SaveFailed, shownFilePath(path), reason));
 }
 
 QString replace(const QString& path, std::string_view data) {
@@ -56,12 +55,13 @@ bool looksLikeSavedResults(const QString& path) {
     return false;
 }
 
-QString savePicture(const QImage& image, const QString& path) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return failed(path, text(Text::WhyNotEncoded));
-    return replace(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+QString savePicture(const QImage& image, const QString& path) { return saveFile(pngFile(image), path); }
+
+QString saveFile(const QByteArray& bytes, const QString& path) {
+    if (bytes.isEmpty()) return failed(path, text(Text::WhyNotEncoded));
+    return replace(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
+
+std::string shownFilePath(const QString& path) { return shownPath(QDir::toNativeSeparators(path).toStdString()); }
 
 }  // namespace lineer::ui

@@ -3,7 +3,10 @@
 // as PNG, through the one path that replaces a file only once the new one
 // is complete.
 
+#include <QByteArray>
 #include <QString>
+
+#include <string>
 
 class QImage;
 
@@ -23,5 +26,13 @@ bool looksLikeSavedResults(const QString& path);
 
 // Saves the image as PNG; the result as for saveResults.
 QString savePicture(const QImage& image, const QString& path);
+
+// Writes a file's bytes, empty when they could not be encoded; the result
+// as for saveResults.
+QString saveFile(const QByteArray& bytes, const QString& path);
+
+// A path as the window's messages show it: with the system's separators,
+// control characters as "?".
+std::string shownFilePath(const QString& path);
 
 }  // namespace lineer::ui

@@ -13,6 +13,7 @@
 #include "pages.h"
 #include "printing.h"
 #include "replacefile.h"
+#include "saving.h"
 #include "uitext.h"
 
 namespace lineer::ui {
@@ -31,7 +32,7 @@ std::string printConfirmed(const Handout& h, QPrinter& printer, const std::funct
     QString why;
     if (printHandout(h, printer, &why) != 0) return {};
     return why.isEmpty() ? std::string(text(Text::PrintFailed))
-                         : format(Text::SaveFailed, printer.outputFileName().toStdString(), why.toStdString());
+                         : format(Text::SaveFailed, shownFilePath(printer.outputFileName()), why.toStdString());
 }
 
 bool confirmLongPrint(QWidget* parent, const QString& question) {
@@ -55,7 +56,7 @@ std::string exportHandout(const QString& path, const std::function<Handout()>& h
         bytes.isEmpty() ? std::string(text(Text::WhyNotEncoded))
                         : replaceFileContents(path.toStdString(),
                                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!why.empty()) return format(Text::ExportFailed, path.toStdString(), why);
+    if (!why.empty()) return format(Text::ExportFailed, shownFilePath(path), why);
     return {};
 }
 
