@@ -136,7 +136,7 @@ TEST_F(FileTest, EveryFailedSaveShowsThePathAsTheMessagesShowPaths) {
     dialogs.pathHook = [&](const QString&, const QString&) { return path; };
     messages.clear();
     w->savePictureDialog();
-    w->exportTo(path + QStringLiteral(".tex"));
+    w->handouts().exportTo(path + QStringLiteral(".tex"));
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0], "Dosya kaydedilemedi: " + shown + " (klasör bulunamadı)");
     EXPECT_EQ(messages[1], "Dışa aktarılamadı: " + shown + ".tex (klasör bulunamadı)");

@@ -146,7 +146,7 @@ TEST_F(HandoutWindowTest, PrintToPdfWritesTheBytesOfTheCommandLine) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("pencere.pdf")));
         printer.setPageLayout(ui::handoutPageLayout());
-        w->printTo(printer);
+        w->handouts().printTo(printer);
         EXPECT_TRUE(messages.empty());
         const std::string pdf = test::slurpFile(str(printer.outputFileName()));
         EXPECT_GT(pdf.size(), 1000u);
@@ -168,7 +168,7 @@ TEST_F(HandoutWindowTest, AsksBeforePrintingMoreThanFiftyPages) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("uzun.pdf")));
     printer.setPageLayout(ui::handoutPageLayout());
-    w->printTo(printer);
+    w->handouts().printTo(printer);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Sonuçlar \\d{4} sayfa tutuyor")).match(questions[0]).hasMatch())
         << str(questions[0]);

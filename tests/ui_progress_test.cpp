@@ -9,6 +9,7 @@
 #include <chrono>
 #include <memory>
 
+#include "filechoice.h"
 #include "session.h"
 #include "ui_fixture.h"
 
@@ -227,8 +228,8 @@ TEST_F(ProgressTest, ChangesOnDiskDuringARunApplyAfterIt) {
         writeFile("yeni.txt", kThreeEquations);
         w->directoryList()->refresh();
         w->fileList()->refresh();
-        w->onDirectoryChanged();
-        w->onDriveChanged();
+        w->fileChoice().onDirectoryChanged();
+        w->fileChoice().onDriveChanged();
         EXPECT_EQ(w->directoryList()->path(), shown);
         EXPECT_EQ(w->fileList()->count(), files);
         EXPECT_EQ(w->pictureBox()->image(), drawn);

@@ -4,14 +4,14 @@
 // session that holds the workspace and does what the buttons ask.
 
 #include <QMainWindow>
-#include <QMap>
 #include <QPointer>
 
-#include <array>
+#include <memory>
 #include <string>
 
 #include "aboutwindow.h"
-#include "handout.h"
+#include "handoutcommands.h"
+#include "mainform.h"
 #include "menus.h"
 #include "runprogress.h"
 #include "session.h"
@@ -19,24 +19,16 @@
 #include "userdialogs.h"
 #include "viewmenu.h"
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QPrinter;
-class QPushButton;
 class QRadioButton;
 
 namespace lineer::ui {
 
-class DirectoryList;
 class ExerciseDialog;
+class FileChoice;
 class IterationDialog;
-class DriveList;
-class FileList;
 class MatrixEditor;
-class PictureBox;
 class PictureWindow;
-class ResultsView;
 
 class MainWindow : public QMainWindow, public Host {
     Q_OBJECT
@@ -47,20 +39,20 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
-    PictureBox* pictureBox() const { return picture_; }
-    ResultsView* results() const { return list_; }
-    DirectoryList* directoryList() const { return dir_; }
-    DriveList* driveList() const { return drive_; }
-    FileList* fileList() const { return file_; }
-    QRadioButton* option(Option o) const { return options_[static_cast<std::size_t>(o)]; }
+    PictureBox* pictureBox() const { return f_.picture; }
+    ResultsView* results() const { return f_.list; }
+    DirectoryList* directoryList() const { return f_.dir; }
+    DriveList* driveList() const { return f_.drive; }
+    FileList* fileList() const { return f_.file; }
+    QRadioButton* option(Option o) const { return f_.option(o); }
     // The About window while it is open.
     AboutWindow* aboutWindow() const;
     // What watches a method run and shows the progress window.
     RunMonitor& runMonitor() { return monitor_; }
 
     // The handlers.
-    void onDriveChanged();
-    void onDirectoryChanged();
+    // The drive, folder and file lists together.
+    FileChoice& fileChoice() { return *files_; }
     void onFileChosen();
     void onOptionSelected();
     void onListele();
@@ -105,17 +97,8 @@ public:
     void savePictureDialog();
     // The picture window, opened or brought to the front.
     PictureWindow* showPictureWindow();
-    void printDialog();
-    // Prints on a printer already set up, asking first above 50 pages.
-    void printTo(QPrinter& printer);
-    // "Dışa aktar...": LaTeX, HTML or PDF by the extension.
-    void exportDialog();
-    void exportTo(const QString& path);
-    // The printed pages' heading: the loaded file and the method run on it.
-    QString printHeading() const;
-    // What the pages and the export show: the results list, the heading,
-    // the picture when one is shown.
-    Handout handout() const;
+    // "Yazdır..." and "Dışa aktar...".
+    HandoutCommands& handouts() { return *handouts_; }
 
     // Sets every text the window shows from the catalogue: the caption,
     // the buttons, the labels, the option captions and the menus; the font
@@ -139,21 +122,13 @@ private:
     // The controls, in the order the form creates them.
     void build();
     void buildMenus();
-    void buildMethodFrame();
-    void buildFileFrame();
-    void setKeyboardOrder();
-    // The file controls start in the process's current folder.
-    void startInCurrentFolder();
     void connectControls();
     QString askSavePath(const QString& title, const QString& start, const QString& filter);
     QString loadedPath() const;
-    void setParameterRows(bool maxIter, bool w);
     // The caption, with the method of "Ders kitabı" when one is chosen.
     void showTitle();
-    void showInPickers(const QString& path);
     void loadPath(const QString& path);
-    // A run holds back what the file system and the drive and folder lists
-    // would change, and applies it when it has ended.
+    // A run holds the file choice until it has ended.
     void runBegins();
     void runEnded();
     struct RunScope;  // runBegins() to runEnded()
@@ -162,31 +137,15 @@ private:
     UserDialogs& dialogs_;
     Session session_;
     RunMonitor monitor_{this};
-    QWidget* form_ = nullptr;
-    PictureBox* picture_ = nullptr;
-    ResultsView* list_ = nullptr;
-    QPushButton* hesapla_ = nullptr;
-    QPushButton* listele_ = nullptr;
-    QPushButton* goster_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
-    DriveList* drive_ = nullptr;
-    DirectoryList* dir_ = nullptr;
-    FileList* file_ = nullptr;
-    QLineEdit* maxIter_ = nullptr;
+    MainForm f_;
+    FileChoice* files_ = nullptr;
+    std::unique_ptr<HandoutCommands> handouts_;
     ViewActions view_;  // "Adımları göster", "Analizi göster"
-    QLineEdit* w_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    std::array<QLabel*, 3> headings_{};
-    std::array<QRadioButton*, kOptionCount> options_{};
     Menus menus_;
     TextbookMenu textbook_;
-    QMap<QString, QString> dirOfDrive_;  // the last folder visited on each drive
     QPointer<AboutWindow> about_;
     QPointer<PictureWindow> pictureWindow_;
     QString loading_;  // the file being loaded, while its load runs
-    bool driveWaits_ = false, folderWaits_ = false;  // changes seen during a run
 };
 
 }  // namespace lineer::ui

@@ -57,8 +57,8 @@ void MainWindow::buildMenus() {
             {"Mn_ResmiKaydet", Text::SavePictureItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
              [this] { savePictureDialog(); }},
             {"Mn_ResmiBuyut", Text::PictureWindowItem, {}, [this] { showPictureWindow(); }},
-            {"Mn_Yazdir", Text::PrintItem, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printDialog(); }},
-            {"Mn_DisaAktar", Text::ExportItem, {}, [this] { exportDialog(); }},
+            {"Mn_Yazdir", Text::PrintItem, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { handouts_->printDialog(); }},
+            {"Mn_DisaAktar", Text::ExportItem, {}, [this] { handouts_->exportDialog(); }},
             {"Mn_Cikis", Text::QuitItem, QKeySequence(Qt::CTRL | Qt::Key_Q),
              [this] {
                  if (close() && about_) about_->close();
@@ -83,7 +83,7 @@ QString MainWindow::askSavePath(const QString& title, const QString& start, cons
 }
 
 void MainWindow::openDialog() {
-    const QString path = dialogs_.path(this, uiText(Text::OpenTitle), lastFolder(FolderKind::Coefficients, dir_->path()),
+    const QString path = dialogs_.path(this, uiText(Text::OpenTitle), lastFolder(FolderKind::Coefficients, f_.dir->path()),
                                        uiText(Text::TextFilesFilter), false);
     if (path.isEmpty()) return;
     rememberFolder(FolderKind::Coefficients, path);
@@ -91,14 +91,14 @@ void MainWindow::openDialog() {
 }
 
 void MainWindow::saveResultsDialog() {
-    const QString failed = saveResultsAsked(*list_->results(), loadedPath(), dir_->path(),
+    const QString failed = saveResultsAsked(*f_.list->results(), loadedPath(), f_.dir->path(),
                                             std::bind_front(&MainWindow::askSavePath, this));
     if (!failed.isEmpty()) message(failed.toStdString());
 }
 
 void MainWindow::savePictureDialog() {
     const QString failed = savePictureAsked(
-        picture_->canvas(), session_.context().decimal, loadedPath(), dir_->path(),
+        f_.picture->canvas(), session_.context().decimal, loadedPath(), f_.dir->path(),
         std::bind_front(&MainWindow::askSavePath, this),
         [this](QSize box, bool svg) { return dialogs_.pictureSize(this, box, svg); });
     if (!failed.isEmpty()) message(failed.toStdString());
@@ -106,7 +106,7 @@ void MainWindow::savePictureDialog() {
 
 PictureWindow* MainWindow::showPictureWindow() {
     if (!pictureWindow_) {
-        pictureWindow_ = new PictureWindow(*picture_, session_.context().decimal, this);
+        pictureWindow_ = new PictureWindow(*f_.picture, session_.context().decimal, this);
         pictureWindow_->resize(pictureWindow_->sizeHint());
     }
     pictureWindow_->show();
@@ -115,42 +115,8 @@ PictureWindow* MainWindow::showPictureWindow() {
     return pictureWindow_;
 }
 
-QString MainWindow::printHeading() const {
-    return handoutHeading(loadedPath(), QString::fromStdString(session_.methodRun()).trimmed());
-}
-
-Handout MainWindow::handout() const {
-    list_->results()->flush();
-    Handout h = handoutOf(*list_->results(), printHeading(), &picture_->canvas().record(), session_.context().decimal);
-    for (const QString& r : list_->remarks()) h.lines.emplace_back(LineKind::Remark, LinePart::Method, r.toStdString());
-    return h;
-}
-
-void MainWindow::printDialog() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (choosePrinter(printer, printHeading(), this)) printTo(printer);
-}
-
-void MainWindow::printTo(QPrinter& printer) {
-    useHandoutMargins(printer);
-    const std::string failed =
-        printConfirmed(handout(), printer, [this](const QString& q) { return dialogs_.question(this, q); });
-    if (!failed.empty()) message(failed);
-}
-
-void MainWindow::exportDialog() {
-    const QString path = askSavePath(uiText(Text::ExportTitle), proposedExportPath(loadedPath(), dir_->path()),
-                                     uiText(Text::ExportFilter));
-    if (!path.isEmpty()) exportTo(path);
-}
-
-void MainWindow::exportTo(const QString& path) {
-    const std::string failed = exportHandout(path, [this] { return handout(); });
-    if (!failed.empty()) message(failed);
-}
-
 void MainWindow::onTextbookChosen() {
-    for (QRadioButton* b : options_) {
+    for (QRadioButton* b : f_.options) {
         if (!b->isChecked()) continue;
         // An option button of the group cannot be cleared while it is
         // exclusive.
@@ -181,7 +147,7 @@ IterationDialog* MainWindow::iterationDialog() {
 ExerciseDialog* MainWindow::exerciseDialog() {
     if (monitor_.running()) return nullptr;
     auto* d = new ExerciseDialog(
-        dir_->path(), session_.context().decimal, [this](const QString& q) { return dialogs_.question(this, q); },
+        f_.dir->path(), session_.context().decimal, [this](const QString& q) { return dialogs_.question(this, q); },
         [this](const QString& text) { dialogs_.message(this, text); }, this);
     d->setAttribute(Qt::WA_DeleteOnClose);
     connect(d, &QDialog::accepted, this, [this, d] { openFile(d->exercisePath()); });
