@@ -129,14 +129,17 @@ TEST(CliDirect, FailurePaths) {
     const std::string solvers =
         "Köşegende sıfır çıktı, ama katsayılar matrisi tekil değil: pivotunu her adımda kalan satırlardan seçen "
         "yöntemler (Gauss-Jordan, kısmi ya da tam pivotlamalı Gauss, PA = LU) bu sistemi çözer\n";
-    const std::string others =
-        "Köşegende sıfır çıktı, ama matris tekil değil: bu yöntem satır değiştirmez; satır değiştiren bir "
-        "eliminasyon onu çözer\n";
+    const std::string det =
+        "Köşegende sıfır çıktı, ama matris tekil değil: bu yöntem satır değiştirmez; determinantı satır değişimli "
+        "Gauss eliminasyonu (komut satırında det-pivot) bulur\n";
+    const std::string inverse =
+        "Köşegende sıfır çıktı, ama matris tekil değil ve tersi var: bu yöntem satır değiştirmez; satır değişimli "
+        "Gauss eliminasyonu (komut satırında det-pivot) determinantın 0 olmadığını gösterir\n";
     const Case cases[] = {
         {"doolittle", "sifir-pivot.txt", 5, 0, zero + solvers},
         {"crout", "sifir-pivot.txt", 5, 0, zero + solvers},
-        {"det", "sifir-pivot.txt", 5, 0, zero + others},
-        {"inverse", "sifir-pivot.txt", 5, 0, zero + others},
+        {"det", "sifir-pivot.txt", 5, 0, zero + det},
+        {"inverse", "sifir-pivot.txt", 5, 0, zero + inverse},
         {"thomas", "sifir-pivot.txt", 5, 6, zero + solvers},
         {"thomas", "buyuk-100.txt", 102, 0, "Thomas yöntemi en çok 99 denklem çözebilir\n"},
     };

@@ -165,9 +165,9 @@ TEST(Truth, RemarksOfDirectRunsInBothLanguages) {
         setLanguage(Language::Turkish);
     }
     // 0 1 / 1 0 meets its zero at once; 2 −3 1 / −2 3 0 / ... only in step 2.
-    EXPECT_EQ(matrixTruth(*workspace(cases[4].rows)).zeroPivotStep, 1);
-    EXPECT_EQ(matrixTruth(*workspace(cases[5].rows)).zeroPivotStep, 2);
-    EXPECT_EQ(matrixTruth(*workspace(cases[6].rows)).zeroPivotStep, 0);
+    EXPECT_EQ(firstZeroPivot(*workspace(cases[4].rows)), 1);
+    EXPECT_EQ(firstZeroPivot(*workspace(cases[5].rows)), 2);
+    EXPECT_EQ(firstZeroPivot(*workspace(cases[6].rows)), 0);
 }
 
 std::string hilbert(int n) {
@@ -281,6 +281,13 @@ TEST(Truth, DeterminantsThatRoundToZeroAreGivenInFull) {
     EXPECT_EQ(formatSignificant(determinantTruth(f.ws()).value, 3, "."), "2.16E-53");
     for (double shown : {0.0, 0.0005, 0.0012, 2.7183, -6.0}) EXPECT_FALSE(determinantTruth(shown).hidden) << shown;
     for (double hidden : {0.00049, -0.00012, 1e-300}) EXPECT_TRUE(determinantTruth(hidden).hidden) << hidden;
+    // Below the double's range the product itself reads 0; its remark keeps
+    // the exponent (1E-200 squared is 9.999999999999999642E-401).
+    EXPECT_EQ(f.run("2 2\n1E-200 0\n0 1E-200\n", Option::DetPivot).back(), "Matrisin determinantı = 0");
+    EXPECT_EQ(determinantRemarks(determinantTruth(f.ws()), ",").front().rfind("Determinantın tam değeri 1E-400: ", 0), 0u);
+    EXPECT_EQ(formatSignificantScaled(-0.75, -1400, 6, ","), "-2,71061E-422");
+    EXPECT_EQ(formatSignificantScaled(0.5, 1500, 4, "."), "1.754E+451");
+    EXPECT_EQ(formatSignificantScaled(0.5, -3, 4, "."), formatSignificant(0.0625, 4, "."));
 }
 
 // The remarks of an iteration run on `content`, as "Hesapla" makes them.
@@ -382,6 +389,12 @@ TEST(AnalysisCorners, NoOmegaConvergesWhereJacobisRadiusIsAboveOne) {
     ASSERT_TRUE(best);
     EXPECT_FALSE(best->converges());
     EXPECT_EQ(best->why, Optimum::NoFormula::RhoJAtLeastOne);
+    // μ = ±1 exactly (1 2 / 2 4), computed a rounding below 1: not Young's
+    // ω = 1.99999997 with its ρ < 1, but ρ_J = 1 and no ω.
+    const auto edge = optimalW(workspace({{1, 2, 3}, {2, 4, 6}})->A, 2, Iteration::SorTextbook);
+    ASSERT_TRUE(edge);
+    EXPECT_EQ(edge->rhoJ, 1);
+    EXPECT_FALSE(edge->converges());
 }
 
 // Multiplications and divisions, counted by hand for n = 2 (m = 3), and
@@ -396,9 +409,13 @@ TEST(OperationCounts, SmallCasesByHandAndTheLeadingTerms) {
     // LU: step 2 forms U(2,2) and L(2,2) with one product each; the
     // substitutions 1 + 1 products, 2 + 2 quotients. Thomas: 3·1, 3·2 − 2.
     // The bordered inverse: k = 1 takes 3 + 3 products; two reciprocals.
+    // PA = LU: step 1 divides 2 columns and forms 1 multiplier, multiplies
+    // 2 into row 2; step 2 divides 1; the substitutions 1 + 1 products and
+    // 2 quotients.
     const Case cases[] = {
         {DirectMethod::Gauss, 4, 5},  {DirectMethod::GaussJordan, 5, 5}, {DirectMethod::Doolittle, 4, 7},
         {DirectMethod::Thomas, 3, 4}, {DirectMethod::Determinant, 4, 2}, {DirectMethod::Inverse, 6, 2},
+        {DirectMethod::LuPivot, 4, 6},
     };
     for (const Case& c : cases) {
         const OperationCount count = operationCount(c.method, 2, c.method == DirectMethod::Determinant ? 2 : 3);

@@ -136,6 +136,8 @@ TEST_F(Textbook, AnExerciseIsWrittenIntoTheFolderWithItsKeyAndLoaded) {
     EXPECT_EQ(lines().front(), "Katsayılar matrisi");
     EXPECT_EQ(lines().size(), 6u);
     EXPECT_EQ(str(w->fileList()->currentItem()->text()), "alistirma-spd-4-5.txt");
+    EXPECT_EQ(QFileInfo(d->answersPath()).fileName(), QStringLiteral("alistirma-spd-4-5.cevaplar"));
+    EXPECT_EQ(w->fileList()->count(), 2);  // uc.txt and the exercise, not its key
 
     // Written again: the question before replacing, and "no" keeps the dialog.
     std::vector<std::string> questions;

@@ -56,6 +56,18 @@ OperationCount operationCount(DirectMethod method, int n, int m) {
             c.multiplications += N * (N - 1);
             c.divisions += 2 * N;
             break;
+        case DirectMethod::LuPivot:
+            // Step k divides the pivot row's n − k + 1 columns by the pivot
+            // and forms each of the n − k multipliers below it as a
+            // quotient, then multiplies those rows; L·y = P·b divides by
+            // nothing, U·x = y by the diagonal.
+            for (long long k = 1; k <= N; ++k) {
+                c.divisions += 2 * (N - k) + 1;
+                c.multiplications += (N - k) * (N - k + 1);
+            }
+            c.multiplications += N * (N - 1);
+            c.divisions += N;
+            break;
         case DirectMethod::Thomas:
             // The sweep forms a(i)·c(i − 1)/β and a(i)·γ(i − 1)/β for i = 2..n;
             // back-solving is one product and one quotient a row.

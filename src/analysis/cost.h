@@ -17,6 +17,7 @@ enum class DirectMethod {
     GaussJordan,
     Doolittle,
     Crout,
+    LuPivot,  // PA = LU by elimination, then the two substitutions
     Thomas,
     Determinant,
     Inverse,  // by bordering

@@ -474,6 +474,11 @@ std::optional<Optimum> optimalProgramW(const Matrix& A, int n) {
 // otherwise by a search of ρ(ω) from the same eigenvalues.
 void optimalTridiagonalW(Optimum& best, const std::vector<std::complex<double>>& mus) {
     auto rho = [&](double w) { return static_cast<double>(youngRadius(mus, w)); };
+    // A ρ_J within the eigenvalues' rounding of 1 is 1 (rows 1 2 / 2 4 have
+    // μ = ±1, computed as 1 − 1E-16): the formula's ω would then sit at the
+    // edge of (0, 2) and claim a ρ below 1 that no ω gives.
+    const double roundingOfOne = 64 * static_cast<double>(mus.size()) * std::numeric_limits<double>::epsilon();
+    if (std::fabs(1 - best.rhoJ) <= roundingOfOne) best.rhoJ = 1;
     // The eigenvalues of a 2-cyclic matrix come in pairs ±μ, so a real or an
     // imaginary set shows only rounding in the other part.
     const double noise = 1e-9 * std::max(best.rhoJ, 1e-300);

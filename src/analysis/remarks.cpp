@@ -50,8 +50,10 @@ std::vector<std::string> directRemarks(const MatrixTruth& truth, DirectUse use, 
     if (!zeroPivot) return out;
     switch (use) {
         case DirectUse::Determinant:
-        case DirectUse::Inverse:
             out.emplace_back(text(Text::RemarkZeroPivotRegularMatrix));
+            break;
+        case DirectUse::Inverse:
+            out.emplace_back(text(Text::RemarkZeroPivotRegularInverse));
             break;
         case DirectUse::MaxPivot:
             out.emplace_back(text(Text::RemarkMaxPivotZeroPivot));
@@ -66,7 +68,7 @@ std::vector<std::string> determinantRemarks(const DeterminantTruth& det, std::st
     // Thirteen digits: the product of n pivots carries their rounding in
     // the last of a double's fifteen.
     if (!det.hidden) return {};
-    return {format(Text::RemarkDeterminantInFull, formatSignificant(det.value, 13, decimal))};
+    return {format(Text::RemarkDeterminantInFull, formatSignificantScaled(det.mantissa, det.exponent, 13, decimal))};
 }
 
 std::vector<std::string> iterationRemarks(const IterationTruth& truth, double tolerance, std::string_view decimal) {

@@ -11,25 +11,6 @@
 
 namespace lineer::analysis {
 
-namespace {
-
-// Elimination without exchanges in the arithmetic of Gauss elimination,
-// on the coefficient block alone: the first step whose pivot is exactly 0.
-int firstZeroPivot(const Matrix& loaded, int n) {
-    auto A = std::make_unique<Matrix>(loaded);
-    for (int k = 1; k <= n; ++k) {
-        if ((*A)(k, k) == 0) return k;
-        const double akk = (*A)(k, k);
-        for (int i = k + 1; i <= n; ++i) {
-            const double f = (*A)(i, k);
-            for (int j = k; j <= n; ++j) (*A)(i, j) = (*A)(i, j) - f * ((*A)(k, j) / akk);
-        }
-    }
-    return 0;
-}
-
-}  // namespace
-
 MatrixTruth matrixTruth(const Workspace& loaded) {
     MatrixTruth t;
     const int n = loaded.n, m = loaded.m;
@@ -48,14 +29,41 @@ MatrixTruth matrixTruth(const Workspace& loaded) {
         t.solutions = t.rankAugmented > t.rank ? Solutions::None : Solutions::Infinite;
         if (t.solutions == Solutions::Infinite) t.freeVariables = n - t.rank;
     }
-    t.zeroPivotStep = firstZeroPivot(loaded.A, n);
     return t;
 }
 
+int firstZeroPivot(const Workspace& loaded) {
+    const int n = loaded.n;
+    if (n < 1 || loaded.m < n) return 0;
+    auto A = std::make_unique<Matrix>(loaded.A);
+    for (int k = 1; k <= n; ++k) {
+        if ((*A)(k, k) == 0) return k;
+        const double akk = (*A)(k, k);
+        for (int i = k + 1; i <= n; ++i) {
+            const double f = (*A)(i, k);
+            for (int j = k; j <= n; ++j) (*A)(i, j) = (*A)(i, j) - f * ((*A)(k, j) / akk);
+        }
+    }
+    return 0;
+}
+
 DeterminantTruth determinantTruth(double value) {
+    return determinantTruth(RunResult::Binary{value, 0});
+}
+
+DeterminantTruth determinantTruth(RunResult::Binary product) {
     DeterminantTruth d;
+    const Scaled full = Scaled::of(product.mantissa, product.exponent);
+    const double value = full.value();
     d.value = value;
-    if (value == 0 || !(std::fabs(value) < 0.001)) return d;
+    d.mantissa = full.mantissa();
+    d.exponent = full.exponent();
+    if (d.mantissa == 0 || !(std::fabs(value) < 0.001)) return d;
+    // A product below the double's range reads 0 however it is rounded.
+    if (value == 0) {
+        d.hidden = true;
+        return d;
+    }
     // Hidden unless the shortest decimal form of the value has no digit
     // beyond the fourth decimal (0.0005 shows as it is): then the value is
     // the double nearest to k / 10^4, which the quotient of the two
@@ -68,7 +76,7 @@ DeterminantTruth determinantTruth(double value) {
 DeterminantTruth determinantTruth(const Workspace& after) {
     Scaled product(1.0);
     for (int k = 1; k <= after.n; ++k) product = product * Scaled(after.A(k, k));
-    return determinantTruth(product.value());
+    return determinantTruth(RunResult::Binary{product.mantissa(), product.exponent()});
 }
 
 void SweepHistory::add(std::int64_t k, double e) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "measures.h"
+#include "outcome.h"
 #include "workspace.h"
 
 namespace lineer::analysis {
@@ -38,12 +39,6 @@ struct MatrixTruth {
     int rankAugmented = 0;
     Solutions solutions = Solutions::Unique;
     int freeVariables = 0;  // n − rank where there are infinitely many solutions
-    // The first step k at which elimination without exchanges, in the
-    // arithmetic of Gauss elimination, meets A(k, k) = 0 exactly (k = n:
-    // the last diagonal element that back-solving divides by); 0 when none
-    // does. Together with `singular` false: a zero pivot on a regular
-    // matrix, which a method with exchanges solves.
-    int zeroPivotStep = 0;
 };
 
 // Costs one LU factorisation and an O(n²) estimate on a regular matrix; the
@@ -51,9 +46,21 @@ struct MatrixTruth {
 // a square block (m < n, n < 1) gives n = 0 and nothing else.
 MatrixTruth matrixTruth(const Workspace& loaded);
 
+// The first step k at which elimination without exchanges, in the
+// arithmetic of Gauss elimination, meets A(k, k) = 0 exactly (k = n: the
+// last diagonal element that back-solving divides by); 0 when none does.
+// With matrixTruth's `singular` false: a zero pivot on a regular matrix,
+// which a method with exchanges solves. A second elimination, O(n³): the
+// remarks read the run's own outcome instead.
+int firstZeroPivot(const Workspace& loaded);
+
 // A determinant as the method computed it.
 struct DeterminantTruth {
-    double value = 0;
+    double value = 0;  // the double it rounds to
+    // The product itself, m × 2^e: below the double range (diag(1E-200,
+    // 1E-200)) value is 0 where this is not.
+    double mantissa = 0;
+    int exponent = 0;
     // Not 0, yet its text rounded to four decimals keeps at most one
     // significant digit of it (|d| < 0.001 and the rounding changed it).
     bool hidden = false;
@@ -62,6 +69,7 @@ struct DeterminantTruth {
 // diagonal, formed as the method forms it (scaled, so that a product that
 // passes out of range on the way still comes out right).
 DeterminantTruth determinantTruth(const Workspace& after);
+DeterminantTruth determinantTruth(RunResult::Binary product);
 DeterminantTruth determinantTruth(double value);
 
 // The maximum changes of an iteration's sweeps, as it reports them: the

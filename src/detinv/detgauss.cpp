@@ -42,7 +42,7 @@ RunResult Module_DetGauss(Context& ctx) {
     // apart so that no partial product overflows or underflows: an ordinary
     // determinant behind extreme factors comes out right, and only one that
     // is itself out of range overflows. One below the normal range is shown
-    // as what it rounds to at four decimals: 0.
+    // as what it rounds to at four decimals, 0; its remark gives it in full.
     Scaled product(1.0);
     for (int k = 1; k <= n; ++k) product = product * Scaled(A(k, k));
     const double d = product.value();
@@ -50,7 +50,7 @@ RunResult Module_DetGauss(Context& ctx) {
     ctx.blank();
     ctx.append(format(Text::DeterminantLine, formatRounded(d, 4, ctx.decimal)));
     RunResult result = ctx.solved();
-    result.determinant = d;
+    result.determinant = RunResult::Binary{product.mantissa(), product.exponent()};
     return result;
 }
 

@@ -56,7 +56,7 @@ RunResult Module_DetPivot(Context& ctx) {
     ctx.blank();
     ctx.append(format(Text::DeterminantLine, formatRounded(d, 4, ctx.decimal)));
     RunResult result = ctx.solved();
-    result.determinant = d;
+    result.determinant = RunResult::Binary{product.mantissa(), product.exponent()};
     return result;
 }
 

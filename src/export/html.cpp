@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exporter.h"
+#include "languages.h"
 #include "numformat.h"
 #include "texts.h"
 #include "utf8text.h"
@@ -49,7 +50,7 @@ void appendTable(std::string& doc, std::span<const ResultLine> lines, TableSpan 
 std::string htmlDocument(const Document& d) {
     const std::string heading = htmlText(d.heading);
     std::string doc = "<!DOCTYPE html>\n<html lang=\"";
-    doc += language() == Language::English ? "en" : "tr";
+    doc += languageRow(language()).code;
     doc += "\" xmlns=\"http://www.w3.org/1999/xhtml\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" + heading +
            "</title>\n<style>\n"
            "body { font-family: sans-serif; }\n"

@@ -1,5 +1,6 @@
 #include "numformat.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -291,6 +292,47 @@ std::string formatSignificant(double v, int digits, std::string_view dec) {
         out.append(dec);
         out.append(mant, whole);
     }
+    return out;
+}
+
+std::string formatSignificantScaled(double m, int e, int digits, std::string_view dec) {
+    int k = 0;
+    m = std::frexp(m, &k);
+    e += k;
+    if (m == 0 || (e > DBL_MIN_EXP && e < DBL_MAX_EXP)) return formatSignificant(std::ldexp(m, e), digits, dec);
+    // value = m × 2^e = q × 10^t with q near [1, 10): 10^|t| is built by
+    // squaring, each product normalised so that none leaves the range.
+    long long t = static_cast<long long>(std::floor((e + std::log2(std::fabs(m))) * 0.30102999566398120));
+    double pm = 1;
+    long long pe = 0;
+    double base = 10;
+    long long baseExp = 0;
+    for (long long rest = t < 0 ? -t : t; rest > 0; rest >>= 1) {
+        if (rest & 1) {
+            pm = std::frexp(pm * base, &k);
+            pe += baseExp + k;
+        }
+        base = std::frexp(base * base, &k);
+        baseExp = 2 * baseExp + k;
+    }
+    double q = t < 0 ? std::ldexp(m * pm, static_cast<int>(e + pe)) : std::ldexp(m / pm, static_cast<int>(e - pe));
+    if (std::fabs(q) >= 10) {
+        q /= 10;
+        ++t;
+    } else if (std::fabs(q) < 1) {
+        q *= 10;
+        --t;
+    }
+    std::string out = formatSignificant(q, digits, dec);
+    // A mantissa that rounds up to 10 is 1 of the next power.
+    if (out == "10" || out == "-10") {
+        out = q < 0 ? "-1" : "1";
+        ++t;
+    }
+    out.append(t < 0 ? "E-" : "E+");
+    const long long a = t < 0 ? -t : t;
+    if (a < 10) out.push_back('0');
+    appendInt(out, a);
     return out;
 }
 

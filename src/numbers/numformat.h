@@ -41,6 +41,12 @@ std::string formatRounded(double v, int decimals, std::string_view dec);
 // finite.
 std::string formatSignificant(double v, int digits, std::string_view dec);
 
+// m × 2^e as formatSignificant writes it, also where the value lies outside
+// a double's range (a determinant of 1E-400): the power of ten is found
+// with the binary exponent carried apart, which costs a few roundings, so
+// the digits are right to about 1E-14 of the value. m must be finite.
+std::string formatSignificantScaled(double m, int e, int digits, std::string_view dec);
+
 void appendInt(std::string& out, long long v);
 std::string intText(long long v);
 // v with `group` between every three digits from the right ("1.295.488").

@@ -143,6 +143,8 @@ enum class Text : int {
     RemarkDivergesRadius,
     RemarkNoSweep,
     RemarkOmegaZero,
+    // The zero pivot of the bordered inverse on a regular matrix.
+    RemarkZeroPivotRegularInverse,
     CompareHeading,
     CompareMethod,
     CompareOutcome,
@@ -710,10 +712,10 @@ inline constexpr TextRow kCatalogue[] = {
      "from the remaining rows (Gauss-Jordan, Gauss elimination with partial or complete pivoting, PA = LU) solve "
      "this system"},
     {Text::RemarkZeroPivotRegularMatrix,
-     "Köşegende sıfır çıktı, ama matris tekil değil: bu yöntem satır değiştirmez; satır değiştiren bir "
-     "eliminasyon onu çözer",
-     "A diagonal element came out 0, but the matrix is regular: this method exchanges no rows; an elimination "
-     "that exchanges rows deals with it"},
+     "Köşegende sıfır çıktı, ama matris tekil değil: bu yöntem satır değiştirmez; determinantı satır değişimli "
+     "Gauss eliminasyonu (komut satırında det-pivot) bulur",
+     "A diagonal element came out 0, but the matrix is regular: this method exchanges no rows; Gauss elimination "
+     "with row exchanges (det-pivot on the command line) finds its determinant"},
     {Text::RemarkMaxPivotZeroPivot,
      "Katsayılar matrisi tekil değil: bu programın maksimum pivotlaması her pivotu eliminasyondan önce, yüklenen "
      "matristen seçer ve eliminasyonun ortaya çıkardığı sıfırı göremez; pivotu her adımda kalan bloktan seçen tam "
@@ -745,6 +747,12 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::RemarkOmegaZero,
      "\u03c9 = 0 ile her adım önceki vektörü geri getirir: gösterilen kökler başlangıç vektörüdür",
      "With \u03c9 = 0 every sweep restores the previous vector: the roots shown are the start vector"},
+    // The zero pivot of the bordered inverse on a regular matrix.
+    {Text::RemarkZeroPivotRegularInverse,
+     "Köşegende sıfır çıktı, ama matris tekil değil ve tersi var: bu yöntem satır değiştirmez; satır değişimli "
+     "Gauss eliminasyonu (komut satırında det-pivot) determinantın 0 olmadığını gösterir",
+     "A diagonal element came out 0, but the matrix is regular and has an inverse: this method exchanges no rows; "
+     "Gauss elimination with row exchanges (det-pivot on the command line) shows that its determinant is not 0"},
 
     // Results list: the comparison of the methods. The column headings,
     // the outcomes, the rows of the SORs ({0} is ω), the line under the
@@ -1262,7 +1270,9 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::ExerciseFileLine, "Bu klasöre yazılır: {0}", "Written into this folder: {0}"},
     {Text::ExerciseWriteButton, "Yaz ve yükle", "Write and load"},
     {Text::ExerciseFileName, "alistirma-{0}-{1}-{2}.txt", "exercise-{0}-{1}-{2}.txt"},
-    {Text::AnswersFileName, "alistirma-{0}-{1}-{2}-cevaplar.txt", "exercise-{0}-{1}-{2}-answers.txt"},
+    // The key is not a coefficient file: its extension keeps it out of the
+    // file list, which shows "*.txt".
+    {Text::AnswersFileName, "alistirma-{0}-{1}-{2}.cevaplar", "exercise-{0}-{1}-{2}.answers"},
     // The window's caption while a method of "Ders kitabı" is chosen: {0}
     // is the caption, {1} the method.
     {Text::WindowCaptionWithMethod, "{0} \u2013 {1}", "{0} \u2013 {1}"},

@@ -28,8 +28,14 @@ struct RunResult {
     // and the maximum change of the last of them; 0 and 0 before the first.
     std::int64_t sweeps = 0;
     double lastChange = 0;
-    // A determinant that reached its end: the value it printed, rounded.
-    std::optional<double> determinant;
+    // A determinant that reached its end: the product it formed, as
+    // mantissa × 2^exponent, so that one below or above a double's range
+    // is still known (what it printed is that rounded).
+    struct Binary {
+        double mantissa = 0;
+        int exponent = 0;
+    };
+    std::optional<Binary> determinant;
 };
 
 // Whether the method ran to its end, the results it lists being its own:

@@ -47,6 +47,10 @@ public:
     Scaled() = default;
     explicit Scaled(double v) : m_(v) { normalise(); }
 
+    // m × 2^e, normalised.
+    static Scaled of(double m, int e) { return Scaled(m, e); }
+    double mantissa() const { return m_; }
+    int exponent() const { return e_; }
     double value() const { return detail::ldexpNormal(m_, e_); }
     // Whether value() is the number itself: zero or a normal double.
     bool fitsNormal() const { return m_ == 0 || (std::isfinite(m_) && e_ >= DBL_MIN_EXP && e_ <= DBL_MAX_EXP); }
