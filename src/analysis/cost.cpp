@@ -21,6 +21,35 @@ OperationCount backSolve(long long n) {
     return {n * (n - 1) / 2, n};
 }
 
+// Doolittle and Crout. Step k: n − k + 1 entries of each factor, each a
+// sum of k − 1 products, and the entries of one factor divided by the
+// pivot; then two substitutions that both divide by the diagonal.
+OperationCount compactLu(long long n) {
+    OperationCount c;
+    for (long long k = 1; k <= n; ++k) {
+        c.multiplications += 2 * (n - k + 1) * (k - 1);
+        c.divisions += n - k + 1;
+    }
+    c.multiplications += n * (n - 1);
+    c.divisions += 2 * n;
+    return c;
+}
+
+// PA = LU. Step k divides the pivot row's n − k + 1 columns by the pivot
+// and forms each of the n − k multipliers below it as a quotient, then
+// multiplies those rows; L·y = P·b divides by nothing, U·x = y by the
+// diagonal.
+OperationCount pivotedLu(long long n) {
+    OperationCount c;
+    for (long long k = 1; k <= n; ++k) {
+        c.divisions += 2 * (n - k) + 1;
+        c.multiplications += (n - k) * (n - k + 1);
+    }
+    c.multiplications += n * (n - 1);
+    c.divisions += n;
+    return c;
+}
+
 }  // namespace
 
 OperationCount operationCount(DirectMethod method, int n, int m) {
@@ -46,27 +75,10 @@ OperationCount operationCount(DirectMethod method, int n, int m) {
             break;
         case DirectMethod::Doolittle:
         case DirectMethod::Crout:
-            // Step k: n − k + 1 entries of each factor, each a sum of k − 1
-            // products, and the entries of one factor divided by the pivot;
-            // then two substitutions that both divide by the diagonal.
-            for (long long k = 1; k <= N; ++k) {
-                c.multiplications += 2 * (N - k + 1) * (k - 1);
-                c.divisions += N - k + 1;
-            }
-            c.multiplications += N * (N - 1);
-            c.divisions += 2 * N;
+            c = compactLu(N);
             break;
         case DirectMethod::LuPivot:
-            // Step k divides the pivot row's n − k + 1 columns by the pivot
-            // and forms each of the n − k multipliers below it as a
-            // quotient, then multiplies those rows; L·y = P·b divides by
-            // nothing, U·x = y by the diagonal.
-            for (long long k = 1; k <= N; ++k) {
-                c.divisions += 2 * (N - k) + 1;
-                c.multiplications += (N - k) * (N - k + 1);
-            }
-            c.multiplications += N * (N - 1);
-            c.divisions += N;
+            c = pivotedLu(N);
             break;
         case DirectMethod::Thomas:
             // The sweep forms a(i)·c(i − 1)/β and a(i)·γ(i − 1)/β for i = 2..n;
