@@ -81,19 +81,21 @@ const char* const kGaussLatex = R"tex(\documentclass[a4paper,11pt]{article}
 \usepackage[T1]{fontenc}
 \usepackage[utf8]{inputenc}
 \usepackage{amsmath}
+\usepackage{array}
+\usepackage{longtable}
 \usepackage[margin=20mm]{geometry}
 \begin{document}
 \noindent\textbf{uc-denklem.txt --- Gauss Eliminasyon yöntemi}\hfill Tarih: 2025-12-06\par
 \bigskip
-% Kendi belgenize yapıştırılacak kısım burada başlar (amsmath paketini ister).
+% Kendi belgenize yapıştırılacak kısım burada başlar (amsmath, array ve longtable paketlerini ister).
 \noindent Katsayılar matrisi\par
 \medskip
 \[
-\begin{bmatrix}
-2\{,\}0000 & 1\{,\}0000 & -1\{,\}0000 & 8\{,\}0000 \\
--3\{,\}0000 & -1\{,\}0000 & 2\{,\}0000 & -11\{,\}0000 \\
--2\{,\}0000 & 1\{,\}0000 & 2\{,\}0000 & -3\{,\}0000
-\end{bmatrix}
+\left[\begin{array}{rrr|r}
+2{,}0000 & 1{,}0000 & -1{,}0000 & 8{,}0000 \\
+-3{,}0000 & -1{,}0000 & 2{,}0000 & -11{,}0000 \\
+-2{,}0000 & 1{,}0000 & 2{,}0000 & -3{,}0000
+\end{array}\right]
 \]
 \medskip
 \noindent Adımlar\par
@@ -104,11 +106,11 @@ const char* const kGaussLatex = R"tex(\documentclass[a4paper,11pt]{article}
 \noindent Üst-üçgenselleştirilmiş matris\par
 \medskip
 \[
-\begin{bmatrix}
-2\{,\}0000 & 1\{,\}0000 & -1\{,\}0000 & 8\{,\}0000 \\
-0. & 0\{,\}5000 & 0\{,\}5000 & 1\{,\}0000 \\
-0. & 0. & -1\{,\}0000 & 1\{,\}0000
-\end{bmatrix}
+\left[\begin{array}{rrr|r}
+2{,}0000 & 1{,}0000 & -1{,}0000 & 8{,}0000 \\
+0. & 0{,}5000 & 0{,}5000 & 1{,}0000 \\
+0. & 0. & -1{,}0000 & 1{,}0000
+\end{array}\right]
 \]
 \medskip
 \noindent Adımlar\par
@@ -119,9 +121,9 @@ const char* const kGaussLatex = R"tex(\documentclass[a4paper,11pt]{article}
 \noindent Lineer denklem takımının kökleri\par
 \medskip
 \begin{align*}
-x_{1} &= 2\{,\}0000 \\
-x_{2} &= 3\{,\}0000 \\
-x_{3} &= -1\{,\}0000
+x_{1} &= 2{,}0000 \\
+x_{2} &= 3{,}0000 \\
+x_{3} &= -1{,}0000
 \end{align*}
 \medskip
 \noindent Doğruluk analizi\par
@@ -146,6 +148,11 @@ body { font-family: sans-serif; }
 p { margin: 0; white-space: pre-wrap; }
 table.matrix { border-collapse: collapse; margin: 0.3em 0 0.3em 1em; border-left: 1px solid black; border-right: 1px solid black; }
 table.matrix td { text-align: right; padding: 0 0.6em; font-family: monospace; }
+table.matrix td.bar { border-left: 1px solid black; }
+table.table { border-collapse: collapse; margin: 0.3em 0 0.3em 1em; }
+table.table th { text-align: left; padding: 0 0.6em; border-bottom: 1px solid black; white-space: nowrap; }
+table.table td { padding: 0 0.6em; }
+table.table td.n { text-align: right; font-family: monospace; }
 </style>
 </head>
 <body>
@@ -154,28 +161,30 @@ table.matrix td { text-align: right; padding: 0 0.6em; font-family: monospace; }
 <p>Katsayılar matrisi</p>
 <p>&#160;</p>
 <table class="matrix">
-<tr><td align="right">10.0000</td><td align="right">-1.0000</td><td align="right">2.0000</td><td align="right">0.</td><td align="right">6.0000</td></tr>
-<tr><td align="right">-1.0000</td><td align="right">11.0000</td><td align="right">-1.0000</td><td align="right">3.0000</td><td align="right">25.0000</td></tr>
-<tr><td align="right">2.0000</td><td align="right">-1.0000</td><td align="right">10.0000</td><td align="right">-1.0000</td><td align="right">-11.0000</td></tr>
-<tr><td align="right">0.</td><td align="right">3.0000</td><td align="right">-1.0000</td><td align="right">8.0000</td><td align="right">15.0000</td></tr>
+<tr><td align="right">10.0000</td><td align="right">-1.0000</td><td align="right">2.0000</td><td align="right">0.</td><td align="right" class="bar">6.0000</td></tr>
+<tr><td align="right">-1.0000</td><td align="right">11.0000</td><td align="right">-1.0000</td><td align="right">3.0000</td><td align="right" class="bar">25.0000</td></tr>
+<tr><td align="right">2.0000</td><td align="right">-1.0000</td><td align="right">10.0000</td><td align="right">-1.0000</td><td align="right" class="bar">-11.0000</td></tr>
+<tr><td align="right">0.</td><td align="right">3.0000</td><td align="right">-1.0000</td><td align="right">8.0000</td><td align="right" class="bar">15.0000</td></tr>
 </table>
 <p>&#160;</p>
 <p>Adımlar</p>
 <p>Maksimum iterasyon sayısı: 100, gevşetme faktörü: 1.3</p>
-<p>  Adım        x(1)        x(2)        x(3)        x(4)   Maksimum değişim</p>
-<p>     1      0.3500      2.4773     -1.4523      0.9520   2.452273</p>
-<p>     2      1.3746      1.8367     -0.9085      1.0164   1.024636</p>
-<p>     3      0.8426      2.0499     -1.0162      0.9961   0.532044</p>
-<p>     4      1.0579      1.9855     -0.9977      1.0007   0.215334</p>
-<p>     5      0.9801      2.0042     -1.0001      0.9999   0.077783</p>
-<p>     6      1.0065      1.9988     -1.0001      1.0000   0.026386</p>
-<p>     7      0.9979      2.0003     -1.0000      1.0000   0.008621</p>
-<p>     8      1.0007      1.9999     -1.0000      1.0000   0.002752</p>
-<p>     9      0.9998      2.0000     -1.0000      1.0000   0.000866</p>
-<p>    10      1.0001      2.0000     -1.0000      1.0000   0.00027</p>
-<p>    11      1.0000      2.0000     -1.0000      1.0000   0.000084</p>
-<p>    12      1.0000      2.0000     -1.0000      1.0000   0.000026</p>
-<p>    13      1.0000      2.0000     -1.0000      1.0000   0.000008</p>
+<table class="table">
+<tr><th>Adım</th><th>x(1)</th><th>x(2)</th><th>x(3)</th><th>x(4)</th><th>Maksimum değişim</th></tr>
+<tr><td class="n">1</td><td class="n">0.3500</td><td class="n">2.4773</td><td class="n">-1.4523</td><td class="n">0.9520</td><td class="n">2.452273</td></tr>
+<tr><td class="n">2</td><td class="n">1.3746</td><td class="n">1.8367</td><td class="n">-0.9085</td><td class="n">1.0164</td><td class="n">1.024636</td></tr>
+<tr><td class="n">3</td><td class="n">0.8426</td><td class="n">2.0499</td><td class="n">-1.0162</td><td class="n">0.9961</td><td class="n">0.532044</td></tr>
+<tr><td class="n">4</td><td class="n">1.0579</td><td class="n">1.9855</td><td class="n">-0.9977</td><td class="n">1.0007</td><td class="n">0.215334</td></tr>
+<tr><td class="n">5</td><td class="n">0.9801</td><td class="n">2.0042</td><td class="n">-1.0001</td><td class="n">0.9999</td><td class="n">0.077783</td></tr>
+<tr><td class="n">6</td><td class="n">1.0065</td><td class="n">1.9988</td><td class="n">-1.0001</td><td class="n">1.0000</td><td class="n">0.026386</td></tr>
+<tr><td class="n">7</td><td class="n">0.9979</td><td class="n">2.0003</td><td class="n">-1.0000</td><td class="n">1.0000</td><td class="n">0.008621</td></tr>
+<tr><td class="n">8</td><td class="n">1.0007</td><td class="n">1.9999</td><td class="n">-1.0000</td><td class="n">1.0000</td><td class="n">0.002752</td></tr>
+<tr><td class="n">9</td><td class="n">0.9998</td><td class="n">2.0000</td><td class="n">-1.0000</td><td class="n">1.0000</td><td class="n">0.000866</td></tr>
+<tr><td class="n">10</td><td class="n">1.0001</td><td class="n">2.0000</td><td class="n">-1.0000</td><td class="n">1.0000</td><td class="n">0.00027</td></tr>
+<tr><td class="n">11</td><td class="n">1.0000</td><td class="n">2.0000</td><td class="n">-1.0000</td><td class="n">1.0000</td><td class="n">0.000084</td></tr>
+<tr><td class="n">12</td><td class="n">1.0000</td><td class="n">2.0000</td><td class="n">-1.0000</td><td class="n">1.0000</td><td class="n">0.000026</td></tr>
+<tr><td class="n">13</td><td class="n">1.0000</td><td class="n">2.0000</td><td class="n">-1.0000</td><td class="n">1.0000</td><td class="n">0.000008</td></tr>
+</table>
 <p>&#160;</p>
 <p>13 iterasyon adımı sonucunda</p>
 <p>Lineer denklem takımının kökleri</p>
@@ -211,7 +220,7 @@ TEST(Export, LatexOfAnExplainedAndAnalysedGaussRunWithADecimalComma) {
     EXPECT_EQ(exporting::latexDocument(d, true), doc.substr(begin, end - begin));
 }
 
-TEST(Export, HtmlOfAnSorRunSetsItsSweepsAsTextAndEmbedsThePicture) {
+TEST(Export, HtmlOfAnSorRunSetsItsSweepsAsATableAndEmbedsThePicture) {
     TestHost h;
     h.steps = true;
     h.w = "1.3";

@@ -175,13 +175,39 @@ TEST_F(HandoutWindowTest, AsksBeforePrintingMoreThanFiftyPages) {
     EXPECT_FALSE(QFile::exists(printer.outputFileName()));
 }
 
-// The numbers of the bmatrix blocks and of the align* block, in order.
+// The numbers of the matrices (bmatrix, or an array with the bar before b,
+// or longtables in blocks of columns, each with the row numbers) and of
+// the align* block, in order, row by row.
 void latexNumbers(const QString& tex, std::vector<QString>& cells, std::vector<QString>& roots) {
-    static const QRegularExpression matrix(QStringLiteral("\\\\begin\\{bmatrix\\}\\n(.*?)\\\\end\\{bmatrix\\}"),
-                                           QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression cell(QStringLiteral("[^&\\\\\\s]+"));
-    for (auto m = matrix.globalMatch(tex); m.hasNext();)
-        for (auto c = cell.globalMatch(m.next().captured(1)); c.hasNext();) cells.push_back(c.next().captured(0));
+    static const QRegularExpression part(
+        QStringLiteral("\\\\begin\\{(?:bmatrix|array\\}\\{[^}]*)\\}\\n(.*?)\\\\end\\{(?:bmatrix|array)\\}|"
+                       "((?:\\{\\\\small\\n\\\\begin\\{longtable\\}.*?\\\\end\\{longtable\\}\\n\\}\\n)+)"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression cell(QStringLiteral("[^&\\\\\\s$]+"));
+    static const QRegularExpression block(QStringLiteral("\\\\begin\\{longtable\\}\\{@\\{\\}(.*?)@\\{\\}\\}\\n(.*?)\\\\end\\{longtable\\}"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    for (auto m = part.globalMatch(tex); m.hasNext();) {
+        const auto found = m.next();
+        if (!found.captured(1).isEmpty()) {
+            for (auto c = cell.globalMatch(found.captured(1)); c.hasNext();) cells.push_back(c.next().captured(0));
+            continue;
+        }
+        std::vector<std::vector<QString>> rows;
+        for (auto b = block.globalMatch(found.captured(2)); b.hasNext();) {
+            const auto one = b.next();
+            const bool keyed = one.captured(1).startsWith(QLatin1Char('r')) && one.captured(1).contains(QLatin1Char('|'));
+            QString body = one.captured(2);
+            if (const qsizetype h = body.indexOf(QStringLiteral("\\endhead\n")); h >= 0) body = body.mid(h + 9);
+            const QStringList lines = body.split(QStringLiteral(" \\\\\n"), Qt::SkipEmptyParts);
+            if (rows.size() < static_cast<std::size_t>(lines.size())) rows.resize(static_cast<std::size_t>(lines.size()));
+            for (qsizetype r = 0; r < lines.size(); ++r) {
+                const QStringList parts = lines[r].split(QStringLiteral(" & "));
+                for (qsizetype k = keyed ? 1 : 0; k < parts.size(); ++k)
+                    for (auto c = cell.globalMatch(parts[k]); c.hasNext();) rows[static_cast<std::size_t>(r)].push_back(c.next().captured(0));
+            }
+        }
+        for (const auto& r : rows) cells.insert(cells.end(), r.begin(), r.end());
+    }
     static const QRegularExpression root(QStringLiteral("x_\\{(\\d+)\\} &= (\\S+)"));
     for (auto m = root.globalMatch(tex); m.hasNext();) {
         const auto r = m.next();
@@ -237,7 +263,7 @@ TEST(Export, LatexBodyIsThePartTheDocumentMarks) {
     const std::size_t end = doc.find("% Yapıştırılacak kısım burada biter.");
     ASSERT_NE(end, std::string::npos);
     EXPECT_EQ(doc.substr(begin, end - begin), part);
-    EXPECT_NE(part.find("\\begin{bmatrix}"), std::string::npos);
+    EXPECT_NE(part.find("\\begin{array}{rrr|r}"), std::string::npos);
 }
 
 TEST(Export, HtmlParsesWithOneRightAlignedTablePerMatrix) {
@@ -260,10 +286,14 @@ TEST(Export, HtmlParsesWithOneRightAlignedTablePerMatrix) {
         ASSERT_EQ(test::runLineer(args).status, 0);
         QXmlStreamReader xml(QByteArray::fromStdString(test::slurpFile(str(html))));
         int tables = 0, images = 0;
+        bool matrix = false;  // the numbers of a matrix stand to the right
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-            if (xml.name() == QLatin1String("table")) ++tables;
-            if (xml.name() == QLatin1String("td")) {
+            if (xml.name() == QLatin1String("table")) {
+                ++tables;
+                matrix = xml.attributes().value(QLatin1String("class")) == QLatin1String("matrix");
+            }
+            if (xml.name() == QLatin1String("td") && matrix) {
                 EXPECT_EQ(xml.attributes().value(QLatin1String("align")), QLatin1String("right"));
             }
             if (xml.name() == QLatin1String("img")) {

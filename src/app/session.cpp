@@ -139,7 +139,14 @@ std::optional<RunResult> Session::hesapla(const RunRequest& request) {
         return std::nullopt;
     }
     ctx_.params = request.params;
+    struct Watching {
+        Context& ctx;
+        ~Watching() { ctx.stepObserver = nullptr; }
+    } watching{ctx_};
+    ctx_.stepObserver = watcher_;
+    if (watcher_) watcher_->runBegins();
     const RunResult result = runMethod(ctx_, *request.option);
+    if (watcher_) watcher_->runEnded();
     methodRun_ = std::string(text(methodRow(*request.option).caption));
     loaded_ = false;
     return result;

@@ -57,6 +57,10 @@ public:
     // the results list. The workspace and the loaded flag stay as they are.
     void compare(const RunRequest& request);
 
+    // The step-by-step view that watches every run of "Hesapla" from now
+    // on; none: no view watches.
+    void watchSteps(StepObserver* observer) { watcher_ = observer; }
+
     // "Matrisi listele".
     void listeleButton();
 
@@ -72,6 +76,7 @@ private:
     bool haveFile_ = false;  // a load has succeeded since the start
     std::string loadedPath_;
     std::string methodRun_;
+    StepObserver* watcher_ = nullptr;
 };
 
 // Runs the method of one option on the context, with the context's run

@@ -4,6 +4,7 @@
 #include "detinv.h"
 #include "listing.h"
 #include "steps.h"
+#include "watch.h"
 #include "numformat.h"
 #include "scaled.h"
 #include "squareblock.h"
@@ -17,6 +18,9 @@ RunResult Module_DetGauss(Context& ctx) {
 
     if (!squareBlockLoaded(ctx.ws)) return ctx.refuse(Text::TooFewColumns);
 
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch::system(ctx, A, n, m) : 0;
+    Scaled pivots(1.0);  // the product so far, for the view
     // The steps that have a row below them.
     for (int k = 1; k < n; ++k) {
         // Row k does not change in step k: one test stands for all columns.
@@ -24,12 +28,21 @@ RunResult Module_DetGauss(Context& ctx) {
         const double akk = A(k, k);
         const EliminationStep step(A.a[k], akk, k, n);
         steps::RowOperations explained(ctx);
+        StepMarks marks;
+        if (watch) {
+            pivots = pivots * Scaled(akk);
+            marks = watch::elimination(A,
+                                       stepText(Text::StepViewDeterminant, intText(k), watch::number(ctx, akk),
+                                                watch::number(ctx, pivots.value())),
+                                       grid, k, k + 1, n, akk, k);
+        }
         for (int i = k + 1; i <= n; ++i) {
             const double f = A(i, k);
             if (ctx.params.steps) explained.add(i, f / akk, k, f == 0);
             step.apply(A.a[i], f);
         }
         if (ctx.params.steps) explained.finish();
+        if (watch) watch->step(std::move(marks));
     }
 
     ctx.blank();

@@ -13,6 +13,7 @@
 #include "scaled.h"
 #include "squareblock.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -23,6 +24,8 @@ RunResult Module_DetPivot(Context& ctx) {
     if (!squareBlockLoaded(ctx.ws)) return ctx.refuse(Text::TooFewColumns);
 
     int exchanges = 0;
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch::system(ctx, A, n, m) : 0;
     if (n > 1) pivoting::heading(ctx, Text::PartialPivotingHeading);
     for (int k = 1; k < n; ++k) {
         const int p = pivoting::partialPivotRow(A, n, k);
@@ -36,6 +39,7 @@ RunResult Module_DetPivot(Context& ctx) {
         if (p != k) {
             for (int j = k; j <= n; ++j) std::swap(A(k, j), A(p, j));
             ++exchanges;
+            if (watch) watch::rowExchange(ctx, grid, k, p);
         }
         pivoting::eliminate(ctx, A, n, k, n);
     }

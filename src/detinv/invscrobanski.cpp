@@ -7,6 +7,7 @@
 #include "scaled.h"
 #include "squareblock.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -114,17 +115,25 @@ RunResult Module_InvScrobanski(Context& ctx) {
 
     // Without equations there is no block to invert; A(1, 1) is then not
     // part of the problem and stays as it is.
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch->grid(Text::InverseHeading, A, n, n, 0) : 0;
     if (n >= 1) {
         if (A(1, 1) == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
         const double a11 = A(1, 1);
         A(1, 1) = keptQuotient(1, a11);
         requireFinite(A(1, 1));
         if (ctx.params.steps) steps::formula(ctx, "A(1,1)", 1, {}, {}, 1, 0, a11, A(1, 1));
+        if (watch) watch->step({stepText(Text::StepViewInverse, intText(1)), grid, 1, 1, {1}, {}, 1, 1, {}});
 
         Border border;
         for (int k = 1; k <= n - 1; ++k) {
             if (!invertCorner(ctx, A, k, border)) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
             growInverse(ctx, A, k, border);
+            if (watch) {
+                StepMarks marks{stepText(Text::StepViewInverse, intText(k + 1)), grid, k + 1, k + 1, {}, {}, 1, k + 1, {}};
+                for (int i = 1; i <= k + 1; ++i) marks.rows.push_back(i);
+                watch->step(std::move(marks));
+            }
         }
     }
 

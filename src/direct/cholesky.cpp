@@ -12,6 +12,7 @@
 #include "numformat.h"
 #include "scaled.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -96,10 +97,19 @@ RunResult Module_LesCholesky(Context& ctx) {
     const int n = ctx.ws.n;
     if (const auto why = asymmetry(ctx, A, n)) return ctx.refuse(Text::NotSymmetricReason, *why);
     auto L = std::make_unique<Matrix>();
-    for (int k = 1; k <= n; ++k)
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch->grid(Text::CholeskyFactorHeading, *L, n, n, 0) : 0;
+    for (int k = 1; k <= n; ++k) {
         if (const auto d = column(ctx, A, n, k, *L))
             return ctx.refuse(Text::NotPositiveDefiniteReason,
                               format(Text::NotPositiveDefinite, intText(k), messageValue(ctx, *d, *d)));
+        if (watch) {
+            StepMarks marks{stepText(Text::StepViewCholeskyStep, intText(k), watch::number(ctx, (*L)(k, k))), grid, k, k,
+                            {}, {}, k, 0, {}};
+            for (int i = k; i <= n; ++i) marks.rows.push_back(i);
+            watch->step(std::move(marks));
+        }
+    }
 
     ctx.blank();
     ctx.heading(Text::CholeskyFactorHeading);

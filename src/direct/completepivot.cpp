@@ -13,6 +13,7 @@
 #include "listing.h"
 #include "numformat.h"
 #include "pivoting.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -44,6 +45,8 @@ RunResult Module_LesCompletePivot(Context& ctx) {
     int order[kDim] = {};
     for (int k = 1; k <= n; ++k) order[k] = k;
 
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch::system(ctx, A, n, m) : 0;
     if (n > 1) pivoting::heading(ctx, Text::CompletePivotingHeading);
     for (int k = 1; k < n; ++k) {
         int p = k, q = k;
@@ -53,10 +56,13 @@ RunResult Module_LesCompletePivot(Context& ctx) {
         if (q != k) {
             std::swap(order[k], order[q]);
             for (int i = 1; i <= n; ++i) std::swap(A(i, k), A(i, q));
+            if (watch) watch::columnExchange(ctx, grid, k, q, n);
         }
         // Left of column k both rows hold the zeros of the earlier steps.
-        if (p != k)
+        if (p != k) {
             for (int j = k; j <= m; ++j) std::swap(A(k, j), A(p, j));
+            if (watch) watch::rowExchange(ctx, grid, k, p);
+        }
         pivoting::eliminate(ctx, A, n, k, m);
     }
 

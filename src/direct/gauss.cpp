@@ -4,6 +4,7 @@
 #include "listing.h"
 #include "scaled.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -13,6 +14,8 @@ RunResult Module_LesGauss(Context& ctx) {
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
 
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch::system(ctx, A, n, m) : 0;
     // The steps that have a row below them.
     for (int k = 1; k < n; ++k) {
         // Row k does not change in step k, so one test before the rows
@@ -22,12 +25,17 @@ RunResult Module_LesGauss(Context& ctx) {
         const double akk = A(k, k);
         const EliminationStep step(A.a[k], akk, k, m);
         steps::RowOperations explained(ctx);
+        StepMarks marks;
+        if (watch)
+            marks = watch::elimination(A, stepText(Text::StepViewElimination, intText(k), watch::number(ctx, akk)), grid,
+                                       k, k + 1, n, akk, k);
         for (int i = k + 1; i <= n; ++i) {
             const double f = A(i, k);
             if (ctx.params.steps) explained.add(i, f / akk, k, f == 0);
             step.apply(A.a[i], f);
         }
         if (ctx.params.steps) explained.finish();
+        if (watch) watch->step(std::move(marks));
     }
 
     ctx.blank();

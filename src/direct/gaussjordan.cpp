@@ -9,6 +9,7 @@
 #include "listing.h"
 #include "scaled.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -17,6 +18,8 @@ RunResult Module_LesGaussJordan(Context& ctx) {
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
 
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch::system(ctx, A, n, m) : 0;
     for (int k = 1; k <= n; ++k) {
         int p = k;
         double largest = std::fabs(A(k, k));
@@ -28,6 +31,7 @@ RunResult Module_LesGaussJordan(Context& ctx) {
         if (p != k) {
             for (int j = k; j <= m; ++j) std::swap(A(k, j), A(p, j));
             if (ctx.params.steps) steps::rowExchange(ctx, k, p);
+            if (watch) watch::rowExchange(ctx, grid, k, p);
             Listele(ctx, m, n, A);
         }
 
@@ -37,11 +41,16 @@ RunResult Module_LesGaussJordan(Context& ctx) {
         if (k <= m && pivot == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
         for (int j = k; j <= m; ++j) A(k, j) = keptQuotient(A(k, j), pivot);
         if (ctx.params.steps) steps::rowDivision(ctx, k, pivot);
+        if (watch)
+            watch->step({stepText(Text::StepViewDivision, intText(k), watch::number(ctx, pivot)), grid, k, k, {k}, {},
+                         1, 0, {}});
         Listele(ctx, m, n, A);
 
         // A(k, j) × f is f × (A(k, j) / 1): the same bits.
         const EliminationStep step(A.a[k], 1.0, k, m);
         steps::RowOperations explained(ctx);
+        StepMarks marks;
+        if (watch) marks = watch::elimination(A, stepText(Text::StepViewJordan, intText(k)), grid, k, 1, n, 1.0, 1);
         for (int i = 1; i <= n; ++i) {
             if (i == k) continue;
             const double f = A(i, k);
@@ -49,6 +58,7 @@ RunResult Module_LesGaussJordan(Context& ctx) {
             step.apply(A.a[i], f);
         }
         if (ctx.params.steps) explained.finish();
+        if (watch) watch->step(std::move(marks));
         Listele(ctx, m, n, A);
     }
     return ctx.solved();

@@ -9,6 +9,7 @@
 #include "listing.h"
 #include "numformat.h"
 #include "pivoting.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -18,14 +19,18 @@ RunResult Module_LesGaussPivot(Context& ctx) {
     const int n = ctx.ws.n;
     const int m = ctx.ws.m;
 
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch::system(ctx, A, n, m) : 0;
     if (n > 1) pivoting::heading(ctx, Text::PartialPivotingHeading);
     for (int k = 1; k < n; ++k) {
         const int p = pivoting::partialPivotRow(A, n, k);
         if (A(p, k) == 0) return ctx.stop(Outcome::ZeroPivot, format(Text::SingularColumn, intText(k)));
         pivoting::partialStep(ctx, k, A(p, k), p);
         // Left of column k both rows hold the zeros of the earlier steps.
-        if (p != k)
+        if (p != k) {
             for (int j = k; j <= m; ++j) std::swap(A(k, j), A(p, j));
+            if (watch) watch::rowExchange(ctx, grid, k, p);
+        }
         pivoting::eliminate(ctx, A, n, k, m);
     }
 

@@ -3,6 +3,12 @@
 
 #include "context.h"
 
+namespace lineer::watch {
+// The step-by-step view's marks of LU step k: row k of U from column k
+// and column k of L from row k, with the pivot.
+StepMarks luStep(int gridL, int gridU, int k, int n, std::string pivot);
+}  // namespace lineer::watch
+
 namespace lineer {
 
 enum class LuVariant { Doolittle, Crout };
@@ -14,7 +20,10 @@ enum class LuVariant { Doolittle, Crout };
 // is too small to be a double throws NumberUnderflow. With `explain`
 // (null unless the user asked for the working) every element is explained
 // as it is computed, or each step in one line for large n.
-bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, Context* explain = nullptr);
+// With `watched` (the run, when a step-by-step view watches it) the view
+// sees each step k's row of U and column of L.
+bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, Context* explain = nullptr,
+              Context* watched = nullptr);
 
 // The factorisation with partial pivoting, P·A = L·U, of the block
 // A(1..n, 1..n) by Gauss elimination: in step k the row with the largest
@@ -25,6 +34,7 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, C
 // partial factorisation). An element too small to be a double throws
 // NumberUnderflow. With `explain` each exchange and row operation is
 // explained.
-int luPivotFactor(const Matrix& A, int n, Matrix& L, Matrix& U, int* perm, Context* explain = nullptr);
+int luPivotFactor(const Matrix& A, int n, Matrix& L, Matrix& U, int* perm, Context* explain = nullptr,
+                  Context* watched = nullptr);
 
 }  // namespace lineer

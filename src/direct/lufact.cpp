@@ -9,6 +9,7 @@
 #include "listing.h"
 #include "scaled.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -16,7 +17,22 @@ namespace lineer {
 // would not fit a screen.
 inline constexpr int kExplainEach = 6;
 
-bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, Context* explain) {
+namespace watch {
+StepMarks luStep(int gridL, int gridU, int k, int n, std::string pivot) {
+    StepMarks marks{stepText(Text::StepViewLuStep, intText(k), pivot), gridU, k, k, {k}, {}, k, 0, {}};
+    for (int i = k; i <= n; ++i) marks.alsoRows.emplace_back(gridL, i);
+    return marks;
+}
+}  // namespace watch
+
+bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, Context* explain,
+              Context* watched) {
+    StepObserver* const watch = watched ? watched->stepObserver : nullptr;
+    int gridL = 0, gridU = 0;
+    if (watch) {
+        gridL = watch->grid(Text::LowerFactorHeading, L, n, n, 0);
+        gridU = watch->grid(Text::UpperFactorHeading, U, n, n, 0);
+    }
     using steps::columnOf, steps::formula, steps::name, steps::rowOf;
     const bool each = explain && n <= kExplainEach;
     // Every sum runs in ascending j and is subtracted from its first term
@@ -55,6 +71,10 @@ bool luFactor(const Matrix& A, int n, LuVariant variant, Matrix& L, Matrix& U, C
                     formula(*explain, name("U", k, i), A(k, i), rowOf(L, k), columnOf(U, i), 1, k - 1, L(k, k), U(k, i));
             }
         }
+        if (watch) {
+            const double pivot = variant == LuVariant::Doolittle ? U(k, k) : L(k, k);
+            watch->step(watch::luStep(gridL, gridU, k, n, watch::number(*watched, pivot)));
+        }
         if (explain && !each) steps::luStep(*explain, k, n, variant == LuVariant::Doolittle ? U(k, k) : L(k, k));
     }
     return true;
@@ -68,7 +88,7 @@ RunResult Module_LUFact(Context& ctx, LuVariant variant) {
 
     auto L = std::make_unique<Matrix>();
     auto U = std::make_unique<Matrix>();
-    if (!luFactor(A, n, variant, *L, *U, ctx.params.steps ? &ctx : nullptr))
+    if (!luFactor(A, n, variant, *L, *U, ctx.params.steps ? &ctx : nullptr, &ctx))
         return ctx.stopInPicture(Outcome::ZeroPivot, Text::ZeroDiagonal);
 
     ctx.blank();

@@ -14,10 +14,17 @@
 #include "pivoting.h"
 #include "scaled.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
-int luPivotFactor(const Matrix& A, int n, Matrix& L, Matrix& U, int* perm, Context* explain) {
+int luPivotFactor(const Matrix& A, int n, Matrix& L, Matrix& U, int* perm, Context* explain, Context* watched) {
+    StepObserver* const watch = watched ? watched->stepObserver : nullptr;
+    int gridL = 0, gridU = 0;
+    if (watch) {
+        gridL = watch->grid(Text::LowerFactorHeading, L, n, n, 0);
+        gridU = watch->grid(Text::UpperFactorHeading, U, n, n, 0);
+    }
     for (int i = 1; i <= n; ++i) {
         perm[i] = i;
         for (int j = 1; j <= n; ++j) U(i, j) = A(i, j);
@@ -31,6 +38,10 @@ int luPivotFactor(const Matrix& A, int n, Matrix& L, Matrix& U, int* perm, Conte
             for (int j = 1; j < k; ++j) std::swap(L(k, j), L(p, j));
             for (int j = k; j <= n; ++j) std::swap(U(k, j), U(p, j));
             if (explain) steps::rowExchange(*explain, k, p);
+            if (watch) {
+                watch->step({stepText(Text::StepViewRowExchange, intText(k), intText(p)), gridU, 0, 0, {k, p}, {}, 1,
+                             0, {{gridL, k}, {gridL, p}}});
+            }
         }
         L(k, k) = 1;
         const double pivot = U(k, k);
@@ -44,6 +55,11 @@ int luPivotFactor(const Matrix& A, int n, Matrix& L, Matrix& U, int* perm, Conte
             step.apply(U.a[i], f);
         }
         if (explained) explained->finish();
+        if (watch) {
+            StepMarks marks = watch::luStep(gridL, gridU, k, n, watch::number(*watched, pivot));
+            for (int i = k + 1; i <= n; ++i) marks.rows.push_back(i);
+            watch->step(std::move(marks));
+        }
     }
     return 0;
 }
@@ -89,7 +105,7 @@ RunResult Module_LesLUPivot(Context& ctx) {
     auto L = std::make_unique<Matrix>();
     auto U = std::make_unique<Matrix>();
     int perm[kDim] = {};
-    if (const int k = luPivotFactor(ctx.ws.A, n, *L, *U, perm, ctx.params.steps ? &ctx : nullptr))
+    if (const int k = luPivotFactor(ctx.ws.A, n, *L, *U, perm, ctx.params.steps ? &ctx : nullptr, &ctx))
         return ctx.stop(Outcome::ZeroPivot, format(Text::SingularColumn, intText(k)));
     pivoting::permutation(ctx, perm, n);
     ctx.blank();

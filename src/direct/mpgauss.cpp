@@ -9,6 +9,7 @@
 #include "directsolvers.h"
 #include "listing.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -22,6 +23,8 @@ RunResult Module_LesMPGauss(Context& ctx) {
     int order[kDim] = {};
     for (int i = 1; i <= n; ++i) order[i] = i;
 
+    StepObserver* const watch = ctx.stepObserver;
+    const int grid = watch ? watch::system(ctx, A, n, m) : 0;
     for (int k = 1; k <= n; ++k) {
         double largest = 0;
         // A step whose remaining block is all zero finds nothing and
@@ -39,10 +42,12 @@ RunResult Module_LesMPGauss(Context& ctx) {
             std::swap(order[k], order[q]);
             for (int i = 1; i <= n; ++i) std::swap(A(i, k), A(i, q));
             if (ctx.params.steps) steps::columnExchange(ctx, k, q);
+            if (watch) watch::columnExchange(ctx, grid, k, q, n);
         }
         if (k != p) {
             for (int j = 1; j <= m; ++j) std::swap(A(k, j), A(p, j));
             if (ctx.params.steps) steps::rowExchange(ctx, k, p);
+            if (watch) watch::rowExchange(ctx, grid, k, p);
         }
     }
 

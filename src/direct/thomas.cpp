@@ -3,12 +3,14 @@
 // table, and solved by one forward sweep and back substitution.
 
 #include <cmath>
+#include <memory>
 
 #include "directsolvers.h"
 #include "listing.h"
 #include "numformat.h"
 #include "scaled.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer {
 
@@ -17,6 +19,40 @@ namespace {
 // The bands and the right side, indexed as the rows of the workspace.
 struct Bands {
     Vector a, b, c, d;  // sub-diagonal, diagonal, super-diagonal, right side
+};
+
+// The step-by-step view's band table, when a view watches: a, b, c, d, then
+// beta, gamma and x as the run forms them, one row per step.
+struct Watched {
+    Context& ctx;
+    std::unique_ptr<Matrix> table;
+    static constexpr int kBeta = 5, kGamma = 6, kX = 7;
+
+    Watched(Context& c, const Bands& t, int n) : ctx(c) {
+        if (!ctx.stepObserver) return;
+        table = std::make_unique<Matrix>();
+        for (int i = 1; i <= n; ++i) {
+            (*table)(i, 1) = t.a(i);
+            (*table)(i, 2) = t.b(i);
+            (*table)(i, 3) = t.c(i);
+            (*table)(i, 4) = t.d(i);
+        }
+        ctx.stepObserver->grid(Text::ThomasTableHeading, *table, n, kX, 4,
+                               {"a", "b", "c", "d", "\u03b2", "\u03b3", "x"}, 4);
+    }
+    void swept(int i, double beta, double gamma) {
+        if (!table) return;
+        (*table)(i, kBeta) = beta;
+        (*table)(i, kGamma) = gamma;
+        ctx.stepObserver->step({stepText(Text::StepViewThomasRow, intText(i), watch::number(ctx, beta)), 0, i, kBeta,
+                                {i}, {}, kBeta, 0, {}});
+    }
+    void solved(int i, double x) {
+        if (!table) return;
+        (*table)(i, kX) = x;
+        ctx.stepObserver->step({stepText(Text::StepViewThomasBack, intText(i), watch::number(ctx, x)), 0, i, kX, {i},
+                                {}, kX, 0, {}});
+    }
 };
 
 // How the sweep or the back substitution ended.
@@ -105,9 +141,10 @@ void explainSweep(Context& ctx, const Bands& t, bool each, int i, double beta, d
 // range decides the rest as wrongly: either would show a wrong root as if it
 // were right, so the sweep stops there with Overflow or Underflow. A beta
 // of zero that a later step would divide by is a ZeroPivot.
-Fault sweep(Context& ctx, const Bands& t, int n, bool each, Vector& beta, Vector& gamma) {
+Fault sweep(Context& ctx, const Bands& t, int n, bool each, Vector& beta, Vector& gamma, Watched& watched) {
     beta(1) = t.b(1);
     gamma(1) = t.d(1);
+    watched.swept(1, beta(1), gamma(1));
     if (ctx.params.steps) {
         ctx.explain(std::string(text(Text::StepThomasSymbols)));
         explainSweep(ctx, t, each, 1, beta(1), gamma(1), 0, 0, 0);
@@ -125,6 +162,7 @@ Fault sweep(Context& ctx, const Bands& t, int n, bool each, Vector& beta, Vector
         if (lost(qb, t.a(i), t.c(i - 1), beta(i)) || lost(qg, t.a(i), gamma(i - 1), gamma(i)))
             return Fault::Underflow;
         if (ctx.params.steps) explainSweep(ctx, t, each, i, beta(i), gamma(i), t.c(i - 1), gamma(i - 1), beta(i - 1));
+        watched.swept(i, beta(i), gamma(i));
     }
     return Fault::None;
 }
@@ -133,10 +171,11 @@ Fault sweep(Context& ctx, const Bands& t, int n, bool each, Vector& beta, Vector
 // beta(n) is divided by here first (ZeroPivot). A root that is not finite
 // makes every root above it so too, and the roots block refuses to show it.
 Fault backSubstitute(Context& ctx, const Bands& t, int n, bool each, const Vector& beta, const Vector& gamma,
-                     Vector& x) {
+                     Vector& x, Watched& watched) {
     if (beta(n) == 0) return Fault::ZeroPivot;
     try {
         x(n) = keptQuotient(gamma(n), beta(n));
+        watched.solved(n, x(n));
         using steps::name;
         if (each)
             steps::formula(ctx, name("x", n) + " = " + name("\u03b3", n) + " / " + name("\u03b2", n), gamma(n), {}, {},
@@ -146,6 +185,7 @@ Fault backSubstitute(Context& ctx, const Bands& t, int n, bool each, const Vecto
             const double numerator = gamma(i) - p;
             if (lost(p, t.c(i), x(i + 1), numerator)) throw NumberUnderflow();
             x(i) = keptQuotient(numerator, beta(i));
+            watched.solved(i, x(i));
             if (each) {
                 const double ci[2] = {0, t.c(i)}, next[2] = {0, x(i + 1)};
                 steps::formula(ctx,
@@ -185,8 +225,9 @@ RunResult Module_LesThomas(Context& ctx) {
     if (n >= 1) {
         const bool each = ctx.params.steps && n <= kExplainEach;
         Vector beta, gamma;
-        fault = sweep(ctx, t, n, each, beta, gamma);
-        if (fault == Fault::None) fault = backSubstitute(ctx, t, n, each, beta, gamma, ctx.ws.x);
+        Watched watched(ctx, t, n);
+        fault = sweep(ctx, t, n, each, beta, gamma, watched);
+        if (fault == Fault::None) fault = backSubstitute(ctx, t, n, each, beta, gamma, ctx.ws.x, watched);
     }
     if (fault == Fault::ZeroPivot) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
 

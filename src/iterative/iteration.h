@@ -208,6 +208,7 @@ RunResult iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep
 
         if (ctx.params.steps) table.sweep(k, x, e);
         if (ctx.observer) ctx.observer->sweep(k, e);
+        if (ctx.stepObserver) ctx.stepObserver->sweep(k, p, x, n, e);
         afterSweep(k, e);
         ctx.sweeps = k;
         ctx.lastChange = e;

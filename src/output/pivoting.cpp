@@ -7,6 +7,7 @@
 #include "numformat.h"
 #include "scaled.h"
 #include "steps.h"
+#include "watch.h"
 
 namespace lineer::pivoting {
 
@@ -34,12 +35,18 @@ void eliminate(Context& ctx, Matrix& A, int n, int k, int last) {
     const double pivot = A(k, k);
     const EliminationStep step(A.a[k], pivot, k, last);
     steps::RowOperations explained(ctx);
+    StepObserver* const watch = ctx.stepObserver;
+    StepMarks marks;
+    if (watch)
+        marks = watch::elimination(A, stepText(Text::StepViewElimination, intText(k), watch::number(ctx, pivot)),
+                                   watch::system(ctx, A, n, ctx.ws.m), k, k + 1, n, pivot, k);
     for (int i = k + 1; i <= n; ++i) {
         const double f = A(i, k);
         if (ctx.params.steps) explained.add(i, f / pivot, k, f == 0);
         step.apply(A.a[i], f);
     }
     if (ctx.params.steps) explained.finish();
+    if (watch) watch->step(std::move(marks));
 }
 
 void heading(Context& ctx, PlainText key) {

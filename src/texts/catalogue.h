@@ -432,6 +432,35 @@ enum class Text : int {
     AnswersFileName,
     WindowCaptionWithMethod,
 
+    // The step-by-step view: its window, the titles of its grids, and the
+    // explanation of each step.
+    StepViewItem,
+    StepViewTitle,
+    StepViewFirst,
+    StepViewBack,
+    StepViewNext,
+    StepViewLast,
+    StepViewCount,
+    StepViewEmpty,
+    StepViewLeftOut,
+    StepViewMultiplier,
+    StepViewSystem,
+    StepViewMatrix,
+    StepViewSweepTitle,
+    StepViewStart,
+    StepViewElimination,
+    StepViewJordan,
+    StepViewDivision,
+    StepViewRowExchange,
+    StepViewColumnExchange,
+    StepViewLuStep,
+    StepViewCholeskyStep,
+    StepViewThomasRow,
+    StepViewThomasBack,
+    StepViewDeterminant,
+    StepViewInverse,
+    StepViewSweep,
+
     Count_  // not a text: the number of keys
 };
 
@@ -1154,8 +1183,8 @@ inline constexpr TextRow kCatalogue[] = {
     {Text::ExportUnknownType, "Dışa aktarmanın türü dosya adının uzantısından anlaşılır: .tex, .html ya da .pdf",
      "The kind of export is taken from the file name's extension: .tex, .html or .pdf"},
     {Text::ExportFailed, "Dışa aktarılamadı: {0} ({1})", "Could not export: {0} ({1})"},
-    {Text::ExportBodyBegin, "Kendi belgenize yapıştırılacak kısım burada başlar (amsmath paketini ister).",
-     "The part to paste into your own document starts here (it needs the amsmath package)."},
+    {Text::ExportBodyBegin, "Kendi belgenize yapıştırılacak kısım burada başlar (amsmath, array ve longtable paketlerini ister).",
+     "The part to paste into your own document starts here (it needs the amsmath, array and longtable packages)."},
     {Text::ExportBodyEnd, "Yapıştırılacak kısım burada biter.", "The part to paste ends here."},
     {Text::ExportPictureAlt, "Resim kutusunun çizimi", "The drawing of the picture box"},
     {Text::PictureWindowItem, "Resmi &büyüt...", "En&large the picture..."},
@@ -1276,6 +1305,46 @@ inline constexpr TextRow kCatalogue[] = {
     // The window's caption while a method of "Ders kitabı" is chosen: {0}
     // is the caption, {1} the method.
     {Text::WindowCaptionWithMethod, "{0} \u2013 {1}", "{0} \u2013 {1}"},
+
+    // The step-by-step view. {0} and {1} of the count are the step and the
+    // number of steps; of the sweeps left out, the sweeps shown and those
+    // not. {0} of a step is its number, {1} the pivot (or the row taking
+    // part), {2} of the determinant's step the product of the pivots so
+    // far; {1} of a sweep is its largest change.
+    {Text::StepViewItem, "A&dım adım", "S&tep by step"},
+    {Text::StepViewTitle, "Adım adım", "Step by step"},
+    {Text::StepViewFirst, "İlk", "First"},
+    {Text::StepViewBack, "Geri", "Back"},
+    {Text::StepViewNext, "İleri", "Next"},
+    {Text::StepViewLast, "Son", "Last"},
+    {Text::StepViewCount, "Adım {0} / {1}", "Step {0} of {1}"},
+    {Text::StepViewEmpty, "Bir yöntem hesaplanınca adımları burada görünür.",
+     "Run a method and its steps show here."},
+    {Text::StepViewLeftOut, "İlk {0} iterasyon gösteriliyor; sonraki {1} iterasyon gösterilmiyor.",
+     "The first {0} sweeps are shown; the {1} after them are not."},
+    {Text::StepViewMultiplier, "çarpan", "multiplier"},
+    {Text::StepViewSystem, "Genişletilmiş matris [A | b]", "Augmented matrix [A | b]"},
+    {Text::StepViewMatrix, "Matris A", "Matrix A"},
+    {Text::StepViewSweepTitle, "Önceki ve yeni iterasyon, değişim", "The previous and the new iterate, the change"},
+    {Text::StepViewStart, "Başlangıç: yöntemin aldığı matris", "Start: the matrix the method is given"},
+    {Text::StepViewElimination, "{0}. adım: pivot {1}; alttaki her satırdan {0}. satırın çarpan katı çıkarılır",
+     "Step {0}: pivot {1}; each row below takes its multiplier times row {0} away"},
+    {Text::StepViewJordan, "{0}. adım: diğer her satırdan {0}. satırın çarpan katı çıkarılır",
+     "Step {0}: every other row takes its multiplier times row {0} away"},
+    {Text::StepViewDivision, "{0}. satır pivot {1} ile bölünür", "Row {0} is divided by the pivot {1}"},
+    {Text::StepViewRowExchange, "{0}. ve {1}. satırlar yer değiştirir", "Rows {0} and {1} change places"},
+    {Text::StepViewColumnExchange, "{0}. ve {1}. sütunlar (ve değişkenleri) yer değiştirir",
+     "Columns {0} and {1} (and their variables) change places"},
+    {Text::StepViewLuStep, "{0}. adım: U'nun {0}. satırı ve L'nin {0}. sütunu; pivot {1}",
+     "Step {0}: row {0} of U and column {0} of L; pivot {1}"},
+    {Text::StepViewCholeskyStep, "{0}. adım: L'nin {0}. sütunu; L({0},{0}) = {1}",
+     "Step {0}: column {0} of L; L({0},{0}) = {1}"},
+    {Text::StepViewThomasRow, "{0}. satır: \u03b2({0}) = {1} ve \u03b3({0})", "Row {0}: \u03b2({0}) = {1} and \u03b3({0})"},
+    {Text::StepViewThomasBack, "Geriye yerine koyma: x({0}) = {1}", "Back substitution: x({0}) = {1}"},
+    {Text::StepViewDeterminant, "{0}. adım: pivot {1}; pivotların çarpımı şimdiye dek {2}",
+     "Step {0}: pivot {1}; the product of the pivots so far is {2}"},
+    {Text::StepViewInverse, "{0}. adım: baştaki {0} \u00d7 {0} bloğun tersi", "Step {0}: the inverse of the leading {0} \u00d7 {0} block"},
+    {Text::StepViewSweep, "{0}. iterasyon: maksimum değişim {1}", "Sweep {0}: largest change {1}"},
 };
 // clang-format on
 

@@ -12,6 +12,7 @@
 
 #include "host.h"
 #include "outcome.h"
+#include "stepobserver.h"
 #include "texts.h"
 #include "workspace.h"
 
@@ -62,6 +63,8 @@ struct Context {
     RunParameters params{};
     // The analysis of an iteration; none when the run has no analysis.
     IterationObserver* observer = nullptr;
+    // The step-by-step view watching the run; none when no view is open.
+    StepObserver* stepObserver = nullptr;
     // How far the running iteration has come: the sweeps it reported to
     // the host and the last one's maximum change. A run that ends by an
     // exception keeps them in its result.

@@ -21,6 +21,7 @@
 #include "savedialogs.h"
 #include "mainwindow.h"
 #include "languagemenu.h"
+#include "stepview.h"
 #include "menus.h"
 #include "viewmenu.h"
 #include "picturebox.h"
@@ -66,6 +67,7 @@ void MainWindow::buildMenus() {
              true},
         });
     view_ = addViewMenu(menus_, menuBar(), [this] { onKarsilastir(); });
+    addStepView(view_.menu, session_, session_.context().decimal, this);
     textbook_.build(menus_, view_.menu,
                     {[this] { onTextbookChosen(); }, [this] { iterationDialog(); }, [this] { exerciseDialog(); }});
     addLanguageMenu(menus_, menuBar());
