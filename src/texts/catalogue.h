@@ -430,6 +430,9 @@ enum class Text : int {
     AnswersFileName,
     WindowCaptionWithMethod,
 
+    // The browser edition: its command line under node, and the page.
+    CliNoFilesHere,
+
     Count_  // not a text: the number of keys
 };
 
@@ -1266,6 +1269,10 @@ inline constexpr TextRow kCatalogue[] = {
     // The window's caption while a method of "Ders kitabı" is chosen: {0}
     // is the caption, {1} the method.
     {Text::WindowCaptionWithMethod, "{0} \u2013 {1}", "{0} \u2013 {1}"},
+    // The browser edition: its command line under node ({0} is the
+    // option), and the page.
+    {Text::CliNoFilesHere, "{0} bu sürümde yok: resimleri, sayfaları ve dışa aktarmayı pencereli lineer yazar",
+     "{0} is not in this edition: the lineer with the window writes the pictures, the pages and the export"},
 };
 // clang-format on
 
