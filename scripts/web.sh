@@ -25,5 +25,16 @@ cmake --build "$build" -j"$jobs" --target core_tests
 step "core_tests under node"
 status=0
 (cd "$root/examples" && timeout -k 10 1200 node --no-experimental-fetch "$build/tests/core_tests.js" --gtest_brief=1) || status=1
+step "emscripten: build the command line (lineer.js)"
+cmake --build "$build" -j"$jobs" --target lineer_node
+# The native program to compare with: LINEER_NATIVE, or build/lineer.
+native="${LINEER_NATIVE:-$root/build/lineer}"
+if [ -x "$native" ]; then
+    step "node's transcripts against $native"
+    "$root/scripts/web-compare.sh" "$native" "$build/lineer.js" || status=1
+else
+    echo "no native lineer at $native: the transcripts were not compared (set LINEER_NATIVE)"
+    status=1
+fi
 step "done, status $status"
 exit $status
