@@ -432,6 +432,20 @@ enum class Text : int {
 
     // The browser edition: its command line under node, and the page.
     CliNoFilesHere,
+    PageExamples,
+    PageOpenFile,
+    PageDropHint,
+    PageMatrixText,
+    PageMethod,
+    PageNoMethod,
+    PageShowPicture,
+    PageSaveResults,
+    PageExportLatex,
+    PageExportHtml,
+    PagePrint,
+    PageRunning,
+    PageLines,
+    PageCopied,
 
     Count_  // not a text: the number of keys
 };
@@ -1273,6 +1287,22 @@ inline constexpr TextRow kCatalogue[] = {
     // option), and the page.
     {Text::CliNoFilesHere, "{0} bu sürümde yok: resimleri, sayfaları ve dışa aktarmayı pencereli lineer yazar",
      "{0} is not in this edition: the lineer with the window writes the pictures, the pages and the export"},
+    // {0} of the lines' count is a whole number.
+    {Text::PageExamples, "Örnekler", "Examples"},
+    {Text::PageOpenFile, "Dosya aç", "Open a file"},
+    {Text::PageDropHint, "ya da bir katsayılar dosyasını buraya bırakın", "or drop a coefficient file here"},
+    {Text::PageMatrixText, "Katsayılar (ilk satır: satır ve sütun sayısı)",
+     "Coefficients (first line: the numbers of rows and columns)"},
+    {Text::PageMethod, "Yöntem", "Method"},
+    {Text::PageNoMethod, "(yöntem yok: yalnız listele)", "(no method: list only)"},
+    {Text::PageShowPicture, "Matrisi göster (resim)", "Show matrix (picture)"},
+    {Text::PageSaveResults, "Sonuçları indir", "Download results"},
+    {Text::PageExportLatex, "LaTeX indir", "Download LaTeX"},
+    {Text::PageExportHtml, "HTML indir", "Download HTML"},
+    {Text::PagePrint, "Yazdır", "Print"},
+    {Text::PageRunning, "Hesaplanıyor...", "Calculating..."},
+    {Text::PageLines, "{0} satır", "{0} lines"},
+    {Text::PageCopied, "Panoya kopyalandı", "Copied to the clipboard"},
 };
 // clang-format on
 
