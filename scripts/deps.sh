@@ -31,7 +31,7 @@ declare -A groups=(
   # The core and its tests for WebAssembly (scripts/web.sh): emscripten,
   # GoogleTest's sources to build with it, and {fmt}, which writes doubles
   # where emscripten's library has no floating-point std::to_chars.
-  [web]="emscripten googletest libfmt-dev"
+  [web]="emscripten googletest libfmt-dev chromium chromium-driver python3-selenium"
 )
 
 [ $# -gt 0 ] || set -- program

@@ -15,6 +15,7 @@
 #include "mainwindow.h"
 #include "texts.h"
 #include "toolkit.h"
+#include "toolkit_outputs.h"
 
 namespace {
 
@@ -39,7 +40,8 @@ int main(int argc, char** argv) {
     const bool bareOpen = args.size() == 2 && args[1] == "--open";
     if (args.size() > 1 && !open && !bareOpen) {
         lineer::ui::silenceToolkitMessages();
-        return lineer::cli::run(args);
+        lineer::cli::ToolkitOutputs outputs;
+        return lineer::cli::run(args, outputs);
     }
     if (!lineer::ui::displayAvailable()) {
         std::fprintf(stderr, "%s\n", std::string(lineer::text(lineer::Text::NoDisplay)).c_str());

@@ -20,9 +20,8 @@ namespace lineer::ui {
 
 class PictureCanvas : public PictureSurface {
 public:
-    // The picture box's size in pixels (3495 x 3255 twips).
-    static constexpr int kWidth = 233;
-    static constexpr int kHeight = 217;
+    static constexpr int kWidth = kPictureBoxWidth;
+    static constexpr int kHeight = kPictureBoxHeight;
     static const QColor kBackground;
     static const QColor kForeground;
     // Printed text stands this many pixels right of and below the print

@@ -460,6 +460,22 @@ enum class Text : int {
     StepViewDeterminant,
     StepViewInverse,
     StepViewSweep,
+    // The browser edition: its command line under node, and the page.
+    CliNoFilesHere,
+    PageExamples,
+    PageOpenFile,
+    PageDropHint,
+    PageMatrixText,
+    PageMethod,
+    PageNoMethod,
+    PageShowPicture,
+    PageSaveResults,
+    PageExportLatex,
+    PageExportHtml,
+    PagePrint,
+    PageRunning,
+    PageLines,
+    PageCopied,
 
     Count_  // not a text: the number of keys
 };
@@ -1345,6 +1361,26 @@ inline constexpr TextRow kCatalogue[] = {
      "Step {0}: pivot {1}; the product of the pivots so far is {2}"},
     {Text::StepViewInverse, "{0}. adım: baştaki {0} \u00d7 {0} bloğun tersi", "Step {0}: the inverse of the leading {0} \u00d7 {0} block"},
     {Text::StepViewSweep, "{0}. iterasyon: maksimum değişim {1}", "Sweep {0}: largest change {1}"},
+    // The browser edition: its command line under node ({0} is the
+    // option), and the page.
+    {Text::CliNoFilesHere, "{0} bu sürümde yok: resimleri, sayfaları ve dışa aktarmayı pencereli lineer yazar",
+     "{0} is not in this edition: the lineer with the window writes the pictures, the pages and the export"},
+    // {0} of the lines' count is a whole number.
+    {Text::PageExamples, "Örnekler", "Examples"},
+    {Text::PageOpenFile, "Dosya aç", "Open a file"},
+    {Text::PageDropHint, "ya da bir katsayılar dosyasını buraya bırakın", "or drop a coefficient file here"},
+    {Text::PageMatrixText, "Katsayılar (ilk satır: satır ve sütun sayısı)",
+     "Coefficients (first line: the numbers of rows and columns)"},
+    {Text::PageMethod, "Yöntem", "Method"},
+    {Text::PageNoMethod, "(yöntem yok: yalnız listele)", "(no method: list only)"},
+    {Text::PageShowPicture, "Matrisi göster (resim)", "Show matrix (picture)"},
+    {Text::PageSaveResults, "Sonuçları indir", "Download results"},
+    {Text::PageExportLatex, "LaTeX indir", "Download LaTeX"},
+    {Text::PageExportHtml, "HTML indir", "Download HTML"},
+    {Text::PagePrint, "Yazdır", "Print"},
+    {Text::PageRunning, "Hesaplanıyor...", "Calculating..."},
+    {Text::PageLines, "{0} satır", "{0} lines"},
+    {Text::PageCopied, "Panoya kopyalandı", "Copied to the clipboard"},
 };
 // clang-format on
 

@@ -14,6 +14,10 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The picture box's size in pixels (3495 x 3255 twips).
+inline constexpr int kPictureBoxWidth = 233;
+inline constexpr int kPictureBoxHeight = 217;
+
 // The picture box: a drawing surface in user coordinates.
 class PictureSurface {
 public:

@@ -9,7 +9,6 @@
 #include "numformat.h"
 #include "replacefile.h"
 #include "texts.h"
-#include "toolkit.h"
 
 namespace lineer::cli {
 
@@ -81,7 +80,7 @@ Request parse(const std::vector<std::string>& given, std::string& problem) {
 
 }  // namespace
 
-std::optional<int> generateIfAsked(const std::vector<std::string>& args) {
+std::optional<int> generateIfAsked(const std::vector<std::string>& args, const std::string& decimal) {
     bool asked = false;
     for (std::size_t i = 1; i < args.size() && args[i] != "--"; ++i) asked = asked || args[i] == "--generate";
     if (!asked) return std::nullopt;
@@ -92,7 +91,7 @@ std::optional<int> generateIfAsked(const std::vector<std::string>& args) {
     const exercises::Exercise e = exercises::generate(r.kind, r.n, r.seed);
     // The key first: a sheet without its key is not written at all.
     if (!r.answers.empty()) {
-        const std::string why = replaceFileContents(r.answers, exercises::answersText(e, ui::systemDecimalSymbol()));
+        const std::string why = replaceFileContents(r.answers, exercises::answersText(e, decimal));
         if (!why.empty()) {
             const std::string line = format(Text::CliAnswersNotSaved, shownPath(r.answers), why);
             std::fprintf(stderr, "%s\n", line.c_str());

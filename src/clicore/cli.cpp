@@ -8,31 +8,22 @@
 #include <string>
 #include <string_view>
 
-#include <QString>
-
 #include "arguments.h"
-#include "export.h"
 #include "generate.h"
-#include "handout.h"
 #include "interrupt.h"
-#include "pages.h"
-#include "picturecanvas.h"
 #include "loader.h"
 #include "numformat.h"
 #include "replacefile.h"
-#include "picture_output.h"
 #include "session.h"
 #include "texts.h"
-#include "toolkit.h"
-#include "uitext.h"
 
 namespace lineer::cli {
 
 namespace {
 
 // A larger picture is at least twice the picture box.
-constexpr int kMinPictureWidth = 2 * ui::PictureCanvas::kWidth;
-constexpr int kMinPictureHeight = 2 * ui::PictureCanvas::kHeight;
+constexpr int kMinPictureWidth = 2 * kPictureBoxWidth;
+constexpr int kMinPictureHeight = 2 * kPictureBoxHeight;
 
 std::string minimumPictureSize() { return intText(kMinPictureWidth) + "x" + intText(kMinPictureHeight); }
 
@@ -54,8 +45,13 @@ bool readPictureSize(const std::string& text, int& width, int& height) {
            width >= kMinPictureWidth && height >= kMinPictureHeight;
 }
 
+// Only ASCII letters lower to "svg".
 bool endsWithSvg(const std::string& path) {
-    return QString::fromStdString(path).toLower().endsWith(QStringLiteral(".svg"));
+    if (path.size() < 4) return false;
+    std::string end = path.substr(path.size() - 4);
+    for (char& c : end)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return end == ".svg";
 }
 
 // The methods of rows from..to - 1, names in a column `width` wide, one
@@ -190,10 +186,8 @@ public:
 
 // Writes a page file or an export; false (having said why) when it could
 // not be written.
-bool writeDocument(const std::string& path, const QByteArray& bytes) {
-    const std::string why =
-        bytes.isEmpty() ? std::string(text(Text::WhyNotEncoded))
-                        : replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+bool writeDocument(const std::string& path, const std::string& bytes) {
+    const std::string why = bytes.empty() ? std::string(text(Text::WhyNotEncoded)) : replaceFileContents(path, bytes);
     if (why.empty()) return true;
     toStderr(format(Text::CliExportNotSaved, shownPath(path), why));
     return false;
@@ -216,6 +210,7 @@ namespace {
 // What the arguments ask for.
 struct Options {
     RunRequest request;
+    std::string decimal;  // the user's decimal symbol
     std::string file, picture, pictureSize, pdf, exported;
     bool haveFile = false, draw = false, compare = false, exportBody = false;
 };
@@ -269,7 +264,8 @@ int valueOf(const std::vector<std::string>& args, std::size_t& i, std::string_vi
 int problemOrGoOn(const std::string& problem) { return problem.empty() ? kGoOn : usage(problem); }
 
 // The options of the run, with their values.
-int readRunOption(const std::vector<std::string>& args, std::size_t& i, RunRequest& request) {
+int readRunOption(const std::vector<std::string>& args, std::size_t& i, RunRequest& request,
+                  const std::string& decimal) {
     std::string v;
     int r;
     if ((r = valueOf(args, i, "--method", v)) != 0) {
@@ -282,10 +278,10 @@ int readRunOption(const std::vector<std::string>& args, std::size_t& i, RunReque
         if (r < 0) return usage(format(Text::CliOptionNeedsText, "--w"));
     } else if ((r = valueOf(args, i, "--x0", v)) != 0) {
         if (r < 0) return usage(format(Text::CliOptionNeedsText, "--x0"));
-        return problemOrGoOn(readStartVector(v, ui::systemDecimalSymbol(), request.params.x0));
+        return problemOrGoOn(readStartVector(v, decimal, request.params.x0));
     } else if ((r = valueOf(args, i, "--tol", v)) != 0) {
         if (r < 0) return usage(format(Text::CliOptionNeedsText, "--tol"));
-        return problemOrGoOn(readTolerance(v, ui::systemDecimalSymbol(), request.params.tolerance));
+        return problemOrGoOn(readTolerance(v, decimal, request.params.tolerance));
     } else {
         return kNotMine;
     }
@@ -335,7 +331,7 @@ int readFile(const std::vector<std::string>& args, std::size_t& i, Options& o) {
 int parse(const std::vector<std::string>& args, Options& o) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         int r = readSwitch(args[i], o);
-        if (r == kNotMine) r = readRunOption(args, i, o.request);
+        if (r == kNotMine) r = readRunOption(args, i, o.request, o.decimal);
         if (r == kNotMine) r = readOutputOption(args, i, o);
         if (r == kNotMine) r = readFile(args, i, o);
         if (r != kGoOn) return r;
@@ -378,16 +374,16 @@ void beforeWriting(const std::string& path) {
 }
 
 // The picture file: kGoOn, or the status when it could not be saved.
-int savePicture(PictureOutput& out, const std::string& picture, const std::string& pictureSize,
+int savePicture(Outputs& out, const std::string& picture, const std::string& pictureSize,
                 const std::string& decimal) {
     beforeWriting(picture);
     int width = 0, height = 0;
     const bool large = readPictureSize(pictureSize, width, height) || endsWithSvg(picture);
     if (large && width == 0) {
-        width = ui::kLargePicture.width();
-        height = ui::kLargePicture.height();
+        width = exporting::kLargePictureWidth;
+        height = exporting::kLargePictureHeight;
     }
-    std::string why = large ? out.saveLarge(picture, width, height, endsWithSvg(picture), decimal) : out.save(picture);
+    const std::string why = out.savePicture(picture, large, width, height, endsWithSvg(picture), decimal);
     if (!why.empty()) {
         toStderr(format(Text::CliPictureNotSaved, shownPath(picture), why));
         return 2;
@@ -399,9 +395,9 @@ int savePicture(PictureOutput& out, const std::string& picture, const std::strin
 // yet, so a signal ends the process at once and the old file stays; the
 // file is then replaced whole, unless a signal asked for a stop before.
 // kGoOn, or the status.
-int writeMade(const std::string& path, const std::function<QByteArray()>& make) {
+int writeMade(const std::string& path, const std::function<std::string()>& make) {
     releaseOutput();
-    const QByteArray bytes = make();
+    const std::string bytes = make();
     beforeWriting(path);
     if (stopRequested()) return 1;
     return writeDocument(path, bytes) ? kGoOn : 2;
@@ -409,39 +405,38 @@ int writeMade(const std::string& path, const std::function<QByteArray()>& make) 
 
 // The pages and the export: kGoOn, or the status when one could not be
 // written.
-int writeHandout(CliHost& host, PictureOutput& out, const Options& o, const std::string& decimal) {
-    ui::Handout h;
-    h.lines = host.handoutLines();
-    const QString method = o.request.option ? ui::uiText(methodRow(*o.request.option).caption).trimmed() : QString();
-    h.heading = ui::handoutHeading(QString::fromStdString(o.file), method);
-    h.date = ui::handoutDate();
-    h.picture = out.record();
-    h.decimal = decimal;
+int writeHandout(CliHost& host, Outputs& out, const Options& o, const std::string& decimal) {
+    const std::vector<ResultLine> lines = host.handoutLines();
+    const auto make = [&](exporting::ExportKind kind, bool bodyOnly) {
+        return [&, kind, bodyOnly] { return out.document(lines, o.file, o.request.option, kind, bodyOnly, decimal); };
+    };
     if (!o.pdf.empty())
-        if (const int r = writeMade(o.pdf, [&] { return ui::handoutPdf(h); }); r != kGoOn) return r;
+        if (const int r = writeMade(o.pdf, make(exporting::ExportKind::Pdf, false)); r != kGoOn) return r;
     if (!o.exported.empty())
-        if (const int r = writeMade(o.exported,
-                                    [&] { return ui::exportDocument(h, exporting::exportKind(o.exported), o.exportBody); });
-            r != kGoOn)
+        if (const int r = writeMade(o.exported, make(exporting::exportKind(o.exported), o.exportBody)); r != kGoOn)
             return r;
     return kGoOn;
 }
 
 }  // namespace
 
-int run(const std::vector<std::string>& args) {
-    if (const auto status = generateIfAsked(args)) return *status;
+int run(const std::vector<std::string>& args, Outputs& out) {
+    const std::string systemDecimal = out.decimalSymbol();
+    if (const auto status = generateIfAsked(args, systemDecimal)) return *status;
     installInterruptHandlers();
     Options o;
+    o.decimal = systemDecimal;
     if (const int r = parse(args, o); r != kGoOn) return r;
+    if (!out.makesFiles())
+        for (const auto& [option, value] : {std::pair{"--picture", &o.picture}, {"--pdf", &o.pdf}, {"--export", &o.exported}})
+            if (!value->empty()) return usage(format(Text::CliNoFilesHere, option));
 
     CliHost host;
-    PictureOutput out;
     const bool handout = !o.pdf.empty() || !o.exported.empty();
     if (!o.picture.empty() || o.draw || handout) host.pictureBox.target = out.surface();
     host.keep = handout;
 
-    Session session(host, ui::systemDecimalSymbol());
+    Session session(host, systemDecimal);
     bool stopped = false;
     if (const int r = calculate(session, host, o, stopped); r != kGoOn) return r;
     host.out.flush();
