@@ -240,6 +240,8 @@ int readSwitch(std::string_view a, Options& o) {
         o.request.params.steps = true;
     else if (a == "--analysis")
         o.request.params.analysis = true;
+    else if (a == "--exact")
+        o.request.params.exact = true;
     else if (a == "--compare")
         o.compare = true;
     else if (a == "--export-body")
@@ -341,6 +343,8 @@ int parse(const std::vector<std::string>& args, Options& o) {
         if (r != kGoOn) return r;
     }
     if (!o.haveFile) return usage(text(Text::CliNoFile));
+    if (o.request.params.exact && o.request.option && !methodRow(*o.request.option).runExact)
+        return usage(format(Text::ExactRefusedHere, methodRow(*o.request.option).cliName));
     return kGoOn;
 }
 

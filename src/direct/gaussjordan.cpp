@@ -1,29 +1,36 @@
 // Gauss-Jordan elimination with partial pivoting: the matrix is reduced in
 // place and listed after every exchange, normalisation and elimination; the
-// roots are the last column of the final listing.
+// roots are the last column of the final listing. In doubles or in exact
+// fractions.
 
 #include <cmath>
 #include <utility>
 
 #include "directsolvers.h"
+#include "exactlisting.h"
+#include "exactrun.h"
 #include "listing.h"
 #include "scaled.h"
 #include "steps.h"
 
 namespace lineer {
 
-RunResult Module_LesGaussJordan(Context& ctx) {
-    Matrix& A = ctx.ws.A;
-    const int n = ctx.ws.n;
-    const int m = ctx.ws.m;
+namespace {
+
+template <class S>
+RunResult lesGaussJordan(Context& ctx, typename Arith<S>::Space& ws) {
+    using Num = Arith<S>;
+    auto& A = ws.A;
+    const int n = ws.n;
+    const int m = ws.m;
 
     for (int k = 1; k <= n; ++k) {
         int p = k;
-        double largest = std::fabs(A(k, k));
+        S largest = Num::magnitude(A(k, k));
         for (int i = k + 1; i <= n; ++i)
-            if (std::fabs(A(i, k)) > largest) {
+            if (Num::magnitude(A(i, k)) > largest) {
                 p = i;
-                largest = std::fabs(A(i, k));
+                largest = Num::magnitude(A(i, k));
             }
         if (p != k) {
             for (int j = k; j <= m; ++j) std::swap(A(k, j), A(p, j));
@@ -31,27 +38,32 @@ RunResult Module_LesGaussJordan(Context& ctx) {
             Listele(ctx, m, n, A);
         }
 
-        const double pivot = A(k, k);
+        const S pivot = A(k, k);
         // A zero pivot means column k is zero from row k down: the system
         // is singular. Only a row that has columns from k on is divided.
         if (k <= m && pivot == 0) return ctx.stop(Outcome::ZeroPivot, Text::ZeroDiagonal);
-        for (int j = k; j <= m; ++j) A(k, j) = keptQuotient(A(k, j), pivot);
+        for (int j = k; j <= m; ++j) A(k, j) = Num::quotient(A(k, j), pivot);
         if (ctx.params.steps) steps::rowDivision(ctx, k, pivot);
         Listele(ctx, m, n, A);
 
         // A(k, j) × f is f × (A(k, j) / 1): the same bits.
-        const EliminationStep step(A.a[k], 1.0, k, m);
+        const typename Num::Step step(A.row(k), S(1), k, m);
         steps::RowOperations explained(ctx);
         for (int i = 1; i <= n; ++i) {
             if (i == k) continue;
-            const double f = A(i, k);
+            const S f = A(i, k);
             if (ctx.params.steps) explained.add(i, f, k, f == 0);
-            step.apply(A.a[i], f);
+            step.apply(A.row(i), f);
         }
         if (ctx.params.steps) explained.finish();
         Listele(ctx, m, n, A);
     }
     return ctx.solved();
 }
+
+}  // namespace
+
+RunResult Module_LesGaussJordan(Context& ctx) { return lesGaussJordan<double>(ctx, ctx.ws); }
+RunResult Module_LesGaussJordanExact(Context& ctx) { return runExact(ctx, lesGaussJordan<Rational>); }
 
 }  // namespace lineer

@@ -18,6 +18,8 @@ struct Matrix {
     double a[kDim][kDim] = {};
     double& operator()(int i, int j) { return a[i][j]; }
     double operator()(int i, int j) const { return a[i][j]; }
+    double* row(int i) { return a[i]; }
+    const double* row(int i) const { return a[i]; }
 };
 
 struct Vector {
