@@ -343,8 +343,11 @@ int parse(const std::vector<std::string>& args, Options& o) {
         if (r != kGoOn) return r;
     }
     if (!o.haveFile) return usage(text(Text::CliNoFile));
-    if (o.request.params.exact && o.request.option && !methodRow(*o.request.option).runExact)
-        return usage(format(Text::ExactRefusedHere, methodRow(*o.request.option).cliName));
+    if (o.request.params.exact && o.request.option && !methodRow(*o.request.option).runExact) {
+        const MethodRow& row = methodRow(*o.request.option);
+        if (row.exact) return usage(format(Text::ExactNotYet, row.cliName));
+        return usage(format(Text::ExactRefusedHere, row.cliName));
+    }
     return kGoOn;
 }
 

@@ -58,11 +58,15 @@ void appendRootsBlock(Context& ctx, PlainText heading, const ExactVector& x, int
         appendInt(line, i);
         line.append(") = ");
         const auto value = static_cast<std::uint32_t>(line.size());
-        line.append(exactText(ctx, x(i)));
+        const std::string shown = exactText(ctx, x(i));
+        line.append(shown);
         const auto end = static_cast<std::uint32_t>(line.size());
-        line.append(" (");
-        appendFixed4(line, nearestDouble(x(i)), ctx.decimal);
-        line.push_back(')');
+        // A fraction shown rounded is its decimal value already.
+        if (shown.rfind(kRoundedMark, 0) != 0) {
+            line.append(" (");
+            appendFixed4(line, nearestDouble(x(i)), ctx.decimal);
+            line.push_back(')');
+        }
         ctx.list(ResultLine::root(i, std::move(line), {value, end}));
     }
 }

@@ -204,15 +204,13 @@ enum class Text : int {
     HelpDetPivot,
     // Exact fractions: the mark of a fraction rounded for the screen, the
     // cases of a singular system and its general solution, the methods that
-    // cannot run exactly, the window's switch.
+    // cannot run exactly.
     ExactRoundedNote,
     ExactNoSolution,
     ExactInfinitelyMany,
     ExactGeneralSolution,
-    ExactNotForMethod,
     ExactRefusedHere,
-    ExactSwitch,
-    ExactSwitchTip,
+    ExactNotYet,
 
     // Messages of the methods and of "Hesapla".
     NoFileMessage,
@@ -844,16 +842,11 @@ inline constexpr TextRow kCatalogue[] = {
      "The system has infinitely many solutions: rank {0}, {1} free variables."},
     {Text::ExactGeneralSolution, "Genel çözüm (serbest değişkenler parametre olarak)",
      "General solution (the free variables as parameters)"},
-    {Text::ExactNotForMethod,
-     "{0} tam kesirlerle çalışamaz (karekök alır ya da yalnızca limitte yakınsar): ondalıklı sayılarla hesaplandı.",
-     "{0} cannot run in exact fractions (it takes square roots or converges only in the limit): computed in decimals."},
     {Text::ExactRefusedHere,
      "--exact ile {0} çalıştırılamaz: karekök alır ya da yalnızca limitte yakınsar.",
      "--exact cannot run {0}: it takes square roots or converges only in the limit."},
-    {Text::ExactSwitch, "Tam kesirlerle hesapla", "Compute in exact fractions"},
-    {Text::ExactSwitchTip,
-     "Gauss, maksimum pivotlu Gauss, Gauss-Jordan, determinant ve ters matris kesirlerle hesaplanır; Cholesky ve iterasyonlar ondalıklı kalır.",
-     "Gauss, maximum-pivot Gauss, Gauss-Jordan, the determinant and the inverse compute in fractions; Cholesky and the iterations stay in decimals."},
+    {Text::ExactNotYet, "--exact ile {0} henüz çalışmıyor: tam kesirlerle şimdilik det, gauss ve gauss-jordan çalışır.",
+     "--exact does not run {0} yet: det, gauss and gauss-jordan run in exact fractions for now."},
 
     // Messages of the methods and of "Hesapla".
     {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", "Choose a file for the coefficient matrix"},
@@ -953,7 +946,7 @@ inline constexpr TextRow kCatalogue[] = {
      "  --max-iter METİN  \"Maksimum iterasyon sayısı\" kutusunun metni (varsayılan 100)\n"
      "  --w METİN         \"Gevşetme faktörü\" kutusunun metni (varsayılan 1)\n"
      "  --steps           yöntemin adımlarını açıklayan satırları da yazar\n"
-     "  --exact           doğrudan yöntemleri, determinantı ve tersi tam kesirlerle hesaplar\n"
+     "  --exact           Gauss, Gauss-Jordan ve determinantı tam kesirlerle hesaplar\n"
      "  --analysis        sonucun doğruluğunu ve iterasyonun yakınsamasını çözümler\n"
      "  --compare         sisteme uyan bütün yöntemleri çalıştırıp bir tabloda karşılaştırır\n"
      "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
@@ -990,7 +983,7 @@ inline constexpr TextRow kCatalogue[] = {
      "  --max-iter TEXT   the text of the \"Maximum number of iterations\" box (default 100)\n"
      "  --w TEXT          the text of the \"Relaxation factor\" box (default 1)\n"
      "  --steps           also writes the lines that explain the method's steps\n"
-     "  --exact           runs the direct methods, the determinant and the inverse in exact fractions\n"
+     "  --exact           runs Gauss, Gauss-Jordan and the determinant in exact fractions\n"
     "  --analysis        analyses the accuracy of the result and the convergence of an iteration\n"
     "  --compare         runs every method that fits the system and compares them in one table\n"
      "  --draw            presses \"Show matrix\" after the calculation\n"
