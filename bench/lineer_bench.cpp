@@ -272,6 +272,25 @@ void BM_Load100(benchmark::State& state) {
 BENCHMARK(BM_Load100)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+// The exact mode: Gauss in fractions on the 10 × 10 Hilbert system (its
+// decimals read exactly) and on the 99 equations.
+void BM_Exact(benchmark::State& state, const std::string& file, Option option) {
+    const Workspace& base = loaded(file);
+    Workspace ws;
+    for (auto _ : state) {
+        ws = base;
+        NullHost host;
+        Context ctx{ws, host};
+        ctx.params.exact = true;
+        benchmark::DoNotOptimize(runMethod(ctx, option).outcome);
+    }
+}
+BENCHMARK_CAPTURE(BM_Exact, hilbert10_gauss, std::string(LINEER_EXAMPLES "/hilbert-10.txt"), Option::LesGauss)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Exact, hilbert10_det, std::string(LINEER_EXAMPLES "/hilbert-10.txt"), Option::DetGauss)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Exact, big99_gauss, kBig99, Option::LesGauss)->Unit(benchmark::kSecond)->Iterations(1);
+
 }  // namespace lineer
 
 BENCHMARK_MAIN();

@@ -8,10 +8,12 @@ set -euo pipefail
 
 declare -A groups=(
   # Building the program and running it: the compiler tools, Qt (SVG for
-  # the pictures, GL for Qt's own headers), fast_float and Eigen, the fonts
+  # the pictures, GL for Qt's own headers), fast_float and Eigen, Boost
+  # (Boost.Multiprecision's rationals for the exact mode: header only, so
+  # the MinGW, libc++ and emscripten builds need nothing more), the fonts
   # the window and the pictures ask for, and Qt's Turkish translations for
   # the buttons of its own dialogs.
-  [program]="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfast-float-dev libeigen3-dev
+  [program]="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfast-float-dev libeigen3-dev libboost-dev
              fonts-dejavu-core qt6-translations-l10n"
   # The test suite: GoogleTest, a locale with a decimal comma, pdflatex for
   # the LaTeX export and pdftotext to read the printed pages back.

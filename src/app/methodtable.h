@@ -114,6 +114,8 @@ struct MethodRow {
     // Whether its steps are only the four operations and comparisons, so
     // that it can run on exact fractions as well as on doubles.
     bool exact = false;
+    // The procedure that does so, where there is one yet.
+    MethodProcedure* runExact = nullptr;
 };
 
 // Every method, in the order of the options.

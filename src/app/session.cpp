@@ -43,8 +43,9 @@ namespace {
 
 // Runs the procedure: how it ended, also when it ended by an exception.
 RunResult runProcedure(Context& ctx, Option option) {
+    const MethodRow& method = methodRow(option);
     try {
-        return methodRow(option).run(ctx);
+        return (ctx.params.exact && method.runExact ? method.runExact : method.run)(ctx);
     } catch (const NumberOverflow&) {
         return ctx.stop(Outcome::Overflow, Text::OverflowMessage);
     } catch (const NumberUnderflow&) {
@@ -123,6 +124,10 @@ RunResult runMethod(Context& ctx, Option option) {
     } observing{ctx};
     ctx.observer = &recorder;
     const RunResult result = runProcedure(ctx, option);
+    // The analysis and the remarks judge what doubles make of the matrix:
+    // an exact run has no rounding to judge, and says itself what a
+    // singular system is.
+    if (ctx.params.exact && method.runExact) return result;
     if (ctx.params.analysis && result.outcome == Outcome::Solved && what.direct)
         analysis::appendDirect(ctx, *what.direct, *loaded);
     remarkOn(ctx, method, result, *loaded, recorder);

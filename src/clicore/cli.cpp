@@ -235,6 +235,8 @@ int readSwitch(std::string_view a, Options& o) {
         o.request.params.steps = true;
     else if (a == "--analysis")
         o.request.params.analysis = true;
+    else if (a == "--exact")
+        o.request.params.exact = true;
     else if (a == "--compare")
         o.compare = true;
     else if (a == "--export-body")
@@ -337,6 +339,11 @@ int parse(const std::vector<std::string>& args, Options& o) {
         if (r != kGoOn) return r;
     }
     if (!o.haveFile) return usage(text(Text::CliNoFile));
+    if (o.request.params.exact && o.request.option && !methodRow(*o.request.option).runExact) {
+        const MethodRow& row = methodRow(*o.request.option);
+        if (row.exact) return usage(format(Text::ExactNotYet, row.cliName));
+        return usage(format(Text::ExactRefusedHere, row.cliName));
+    }
     return kGoOn;
 }
 

@@ -12,6 +12,8 @@ namespace lineer {
 // diagonal. A zero pivot prints the zero-diagonal message into the picture
 // and ends ZeroPivot, with the steps before it applied to A.
 RunResult Module_DetGauss(Context& ctx);
+// The same in exact fractions: the determinant as a fraction.
+RunResult Module_DetGaussExact(Context& ctx);
 // Replaces the block by its inverse, bordering one row and column at a
 // time. A zero A(1, 1) or a zero corner d (a singular leading block) shows
 // the zero-diagonal message and ends ZeroPivot with nothing listed; an

@@ -24,6 +24,12 @@ RunResult Module_LesMPGauss(Context& ctx);
 // all the same (a singular column) shows the zero-diagonal message and
 // ends ZeroPivot after the listings so far.
 RunResult Module_LesGaussJordan(Context& ctx);
+
+// Gauss and Gauss-Jordan in exact fractions: the same steps and zero tests,
+// the values fractions; a zero pivot goes on to say whether the system has
+// no solution or infinitely many, and gives the general solution.
+RunResult Module_LesGaussExact(Context& ctx);
+RunResult Module_LesGaussJordanExact(Context& ctx);
 // Factorises the block A(1..n, 1..n); A is not changed.
 // No exchanges: a zero pivot prints the zero-diagonal message into the
 // picture and ends ZeroPivot with nothing listed.

@@ -189,11 +189,11 @@ bool readItem(CharReader& reader, long& c, std::vector<unsigned>& token) {
 
 // The item's number in v, or the message that says why it is none.
 std::optional<std::string> itemValue(const CharReader& reader, const std::vector<unsigned>& token, bool tooLong,
-                                     double& v) {
+                                     double& v, std::string& text) {
     if (tooLong)
         return format(Text::FileItemTooLong, intText(static_cast<long long>(kTokenLimit)),
                       shownText(reader.wide() ? token : decodeBytes(token)));
-    std::string text;
+    text.clear();
     for (unsigned cp : token) {
         if (cp >= 0x80) return format(Text::FileInvalidValue, shownText(reader.wide() ? token : decodeBytes(token)));
         text.push_back(static_cast<char>(cp));
@@ -228,19 +228,27 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
     long long needed = 2;
     int n = 0, m = 0;
     std::vector<double> values;
+    std::vector<std::string> texts;
+    std::string item;
 
     while (count < needed) {
         while (c >= 0 && isSeparator(static_cast<unsigned>(c))) c = reader.next();
         if (c < 0) break;
         const bool tooLong = !readItem(reader, c, token);
         double v = 0;
-        if (auto why = itemValue(reader, token, tooLong, v)) {
+        if (auto why = itemValue(reader, token, tooLong, v, item)) {
             result.message = std::move(*why);
             return result;
         }
         ++count;
+        // The sizes are whole numbers as written, never a fraction.
+        if (count <= 2 && item.find('/') != std::string::npos) {
+            result.message = lineer::text(Text::FileBadSizes);
+            return result;
+        }
         if (count != 2) {
             values.push_back(v);
+            if (count > 2) texts.push_back(item);
             continue;
         }
         if (!readSizes(values[0], v, n, m)) {
@@ -250,6 +258,7 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
         needed = 2 + static_cast<long long>(n) * m;
         values.clear();
         values.reserve(static_cast<std::size_t>(n) * m);
+        texts.reserve(static_cast<std::size_t>(n) * m);
     }
     if (!reader.ok() && count < needed) {
         result.message = format(Text::FileNotOpened, shownPath(path));
@@ -264,6 +273,7 @@ LoadResult loadCoefficients(ByteSource& source, const std::string& path, Workspa
     std::size_t k = 0;
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= m; ++j) ws.A(i, j) = values[k++];
+    ws.texts = std::make_shared<const CellTexts>(CellTexts{n, m, std::move(texts)});
     result.ok = true;
     return result;
 }

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "rational.h"
+
 namespace lineer {
 
 namespace {
@@ -94,6 +96,8 @@ FileNumber readFileNumber(std::string_view text) {
     FileNumber r;
     if (text.empty()) {
         r.status = NumberStatus::Empty;
+    } else if (text.find('/') != std::string_view::npos) {
+        r = readFileFraction(text);
     } else if (decimalPrefix(text) != text.size()) {
         r.status = text.find(',') != std::string_view::npos ? NumberStatus::DecimalComma : NumberStatus::NotANumber;
     } else if (const double v = valueOf(text); !std::isfinite(v)) {

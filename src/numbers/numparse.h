@@ -42,7 +42,9 @@ struct FileNumber {
 };
 
 // The whole of `text` read as one number of a coefficient file: a decimal
-// number with an E exponent, nothing before or after it.
+// number with an E exponent, or a fraction p/q of two such numbers (no
+// spaces, q not zero), nothing before or after it. A fraction's value is
+// the double nearest to the exact quotient, as a decimal's is.
 FileNumber readFileNumber(std::string_view text);
 
 // Whether `text` is a number of the file form, and its value (left as it

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "exactlisting.h"
 #include "listing.h"
 #include "numformat.h"
 
@@ -64,6 +65,23 @@ Line& Line::term(double v) {
     return num(v);
 }
 
+Line& Line::num(const Rational& v) {
+    s_.append(exactText(ctx_, v));
+    return *this;
+}
+
+// A fraction after an operator is bracketed as a negative number is:
+// "/ (1/2)", never "/ 1/2".
+Line& Line::term(const Rational& v) {
+    if (v < 0 || denominator(v) != 1) {
+        s_.push_back('(');
+        num(v);
+        s_.push_back(')');
+        return *this;
+    }
+    return num(v);
+}
+
 Line& Line::vec(Entries v, int from, int to) {
     s_.push_back('(');
     for (int j = from; j <= to; ++j) {
@@ -74,13 +92,31 @@ Line& Line::vec(Entries v, int from, int to) {
     return *this;
 }
 
-void rowOperation(Context& ctx, int target, double multiplier, int source) {
+namespace {
+
+template <class N>
+void rowOperationOf(Context& ctx, int target, const N& multiplier, int source) {
     ctx.explain(format(Text::StepRowOperation, intText(target), Line(ctx).term(multiplier).text(), intText(source)));
+}
+
+}  // namespace
+
+void rowOperation(Context& ctx, int target, double multiplier, int source) {
+    rowOperationOf(ctx, target, multiplier, source);
 }
 
 void RowOperations::add(int target, double multiplier, int source, bool zero) {
     if (!zero) {
         rowOperation(ctx_, target, multiplier, source);
+        return;
+    }
+    if (!unchanged_.empty()) unchanged_.append(", ");
+    appendInt(unchanged_, target);
+}
+
+void RowOperations::add(int target, const Rational& multiplier, int source, bool zero) {
+    if (!zero) {
+        rowOperationOf(ctx_, target, multiplier, source);
         return;
     }
     if (!unchanged_.empty()) unchanged_.append(", ");
@@ -94,6 +130,10 @@ void RowOperations::finish() {
 }
 
 void rowDivision(Context& ctx, int row, double divisor) {
+    ctx.explain(format(Text::StepRowDivision, intText(row), Line(ctx).term(divisor).text()));
+}
+
+void rowDivision(Context& ctx, int row, const Rational& divisor) {
     ctx.explain(format(Text::StepRowDivision, intText(row), Line(ctx).term(divisor).text()));
 }
 
@@ -114,7 +154,10 @@ void largestElement(Context& ctx, int k, double largest, int row, int column) {
                        intText(column)));
 }
 
-void diagonalProduct(Context& ctx, const Matrix& A, int n) {
+namespace {
+
+template <class M>
+void diagonalProductOf(Context& ctx, const M& A, int n) {
     if (n < 1) return;
     Line l(ctx);
     for (int k = 1; k <= n; ++k) {
@@ -123,6 +166,11 @@ void diagonalProduct(Context& ctx, const Matrix& A, int n) {
     }
     ctx.explain(format(Text::StepDiagonalProduct, l.text()));
 }
+
+}  // namespace
+
+void diagonalProduct(Context& ctx, const Matrix& A, int n) { diagonalProductOf(ctx, A, n); }
+void diagonalProduct(Context& ctx, const ExactMatrix& A, int n) { diagonalProductOf(ctx, A, n); }
 
 void vector(Context& ctx, std::string_view name, Entries v, int from, int to) {
     Line l(ctx);
@@ -135,8 +183,11 @@ void luStep(Context& ctx, int k, int n, double pivot) {
     ctx.explain(format(Text::StepLuFactors, intText(k), intText(n), Line(ctx).num(pivot).text()));
 }
 
-void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entries v, int from, int to,
-             std::optional<double> divisor, double result) {
+namespace {
+
+template <class N, class E>
+void formulaOf(Context& ctx, std::string_view lhs, const N& first, E c, E v, int from, int to,
+               const std::optional<N>& divisor, const N& result) {
     Line l(ctx);
     l << lhs << " = ";
     const bool terms = from <= to;
@@ -158,6 +209,18 @@ void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entrie
     }
     l.num(result);
     ctx.explain(std::move(l.text()));
+}
+
+}  // namespace
+
+void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entries v, int from, int to,
+             std::optional<double> divisor, double result) {
+    formulaOf(ctx, lhs, first, c, v, from, to, divisor, result);
+}
+
+void formula(Context& ctx, std::string_view lhs, const Rational& first, ExactEntries c, ExactEntries v, int from,
+             int to, std::optional<Rational> divisor, const Rational& result) {
+    formulaOf(ctx, lhs, first, c, v, from, to, divisor, result);
 }
 
 void squareRoot(Context& ctx, std::string_view lhs, double radicand, double result) {

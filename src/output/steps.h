@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "context.h"
+#include "exactspace.h"
 
 namespace lineer::steps {
 
@@ -30,11 +31,22 @@ struct Entries {
 constexpr Entries rowOf(const Matrix& M, int i) { return {M.a[i], nullptr, 0}; }
 constexpr Entries columnOf(const Matrix& M, int j) { return {nullptr, M.a, j}; }
 constexpr Entries entries(const double* v) { return {v, nullptr, 0}; }
+constexpr Entries entries(const Vector& v) { return {v.v, nullptr, 0}; }
+// The same for fractions.
+struct ExactEntries {
+    const Rational* line = nullptr;
+    const ExactMatrix* matrix = nullptr;  // else a column of this matrix
+    int column = 0;
+    const Rational& operator[](int j) const { return line ? line[j] : (*matrix)(j, column); }
+};
+inline ExactEntries rowOf(const ExactMatrix& M, int i) { return {M.row(i), nullptr, 0}; }
+inline ExactEntries columnOf(const ExactMatrix& M, int j) { return {nullptr, &M, j}; }
+inline ExactEntries entries(const ExactVector& v) { return {v.v.data(), nullptr, 0}; }
 
 // One explanation line being built.
 class Line {
 public:
-    explicit Line(const Context& ctx) : dec_(ctx.decimal) {}
+    explicit Line(const Context& ctx) : ctx_(ctx), dec_(ctx.decimal) {}
     Line& operator<<(std::string_view text);
     Line& operator<<(int i);
     Line& operator<<(std::int64_t i);
@@ -42,11 +54,15 @@ public:
     Line& num(double v);
     // As num, a negative value in parentheses: it follows an operator.
     Line& term(double v);
+    // A fraction (exactlisting.h's exactText), and the same after an operator.
+    Line& num(const Rational& v);
+    Line& term(const Rational& v);
     // "(v(1); v(2); …; v(k))".
     Line& vec(Entries v, int from, int to);
     std::string& text() { return s_; }
 
 private:
+    const Context& ctx_;
     const std::string& dec_;
     std::string s_;
 };
@@ -62,6 +78,7 @@ public:
     // Row `target` takes `multiplier` times row `source`; `zero` says that
     // the multiplier is exactly 0.
     void add(int target, double multiplier, int source, bool zero);
+    void add(int target, const Rational& multiplier, int source, bool zero);
     // Ends the step: the line of the unchanged rows, if any.
     void finish();
 
@@ -72,6 +89,7 @@ private:
 
 // "i. satır ← i. satır / p"
 void rowDivision(Context& ctx, int row, double divisor);
+void rowDivision(Context& ctx, int row, const Rational& divisor);
 // "i. ve j. satırlar yer değiştirdi" (or "sütunlar")
 void rowExchange(Context& ctx, int i, int j);
 void columnExchange(Context& ctx, int i, int j);
@@ -82,12 +100,15 @@ void rootExchange(Context& ctx, int i, int j);
 void largestElement(Context& ctx, int k, double largest, int row, int column);
 // "Köşegen elemanlarının çarpımı: A(1,1) × … × A(n,n)", nothing for n = 0.
 void diagonalProduct(Context& ctx, const Matrix& A, int n);
+void diagonalProduct(Context& ctx, const ExactMatrix& A, int n);
 
 // lhs = (first − c(from) × v(from) − … − c(to) × v(to)) / divisor = result.
 // With no terms (from > to) the parentheses go, and without a divisor the
 // division goes; with neither the line is "lhs = result".
 void formula(Context& ctx, std::string_view lhs, double first, Entries c, Entries v, int from, int to,
              std::optional<double> divisor, double result);
+void formula(Context& ctx, std::string_view lhs, const Rational& first, ExactEntries c, ExactEntries v, int from,
+             int to, std::optional<Rational> divisor, const Rational& result);
 
 // "lhs = √radicand = result"
 void squareRoot(Context& ctx, std::string_view lhs, double radicand, double result);

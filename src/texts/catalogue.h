@@ -204,6 +204,15 @@ enum class Text : int {
     HelpLesCholesky,
     CaptionDetPivot,
     HelpDetPivot,
+    // Exact fractions: the mark of a fraction rounded for the screen, the
+    // cases of a singular system and its general solution, the methods that
+    // cannot run exactly.
+    ExactRoundedNote,
+    ExactNoSolution,
+    ExactInfinitelyMany,
+    ExactGeneralSolution,
+    ExactRefusedHere,
+    ExactNotYet,
 
     // Messages of the methods and of "Hesapla".
     NoFileMessage,
@@ -876,6 +885,21 @@ inline constexpr TextRow kCatalogue[] = {
      "Gauss elimination with row exchanges (determinant)"},
     {Text::HelpDetPivot, "Satır değişimli Gauss eliminasyonu ile determinant",
      "determinant by Gauss elimination with row exchanges"},
+    // Exact fractions.
+    {Text::ExactRoundedNote,
+     "\u2248 ile başlayan sayılar ekrana sığmayacak uzunlukta kesirlerdir: sayı biçiminde yuvarlanarak gösterildi.",
+     "Numbers marked \u2248 are fractions too long for the screen: they are shown rounded, in the number format."},
+    {Text::ExactNoSolution, "Denklem takımının çözümü yoktur: katsayılar matrisinin rankı {0}, genişletilmiş matrisin rankı {1}.",
+     "The system has no solution: the coefficient matrix has rank {0}, the augmented matrix rank {1}."},
+    {Text::ExactInfinitelyMany, "Denklem takımının sonsuz çözümü vardır: rank {0}, {1} serbest değişken.",
+     "The system has infinitely many solutions: rank {0}, {1} free variables."},
+    {Text::ExactGeneralSolution, "Genel çözüm (serbest değişkenler parametre olarak)",
+     "General solution (the free variables as parameters)"},
+    {Text::ExactRefusedHere,
+     "--exact ile {0} çalıştırılamaz: karekök alır ya da yalnızca limitte yakınsar.",
+     "--exact cannot run {0}: it takes square roots or converges only in the limit."},
+    {Text::ExactNotYet, "--exact ile {0} henüz çalışmıyor: tam kesirlerle şimdilik det, gauss ve gauss-jordan çalışır.",
+     "--exact does not run {0} yet: det, gauss and gauss-jordan run in exact fractions for now."},
 
     // Messages of the methods and of "Hesapla".
     {Text::NoFileMessage, "Katsayılar matrisi için bir dosya seçiniz", "Choose a file for the coefficient matrix"},
@@ -975,6 +999,7 @@ inline constexpr TextRow kCatalogue[] = {
      "  --max-iter METİN  \"Maksimum iterasyon sayısı\" kutusunun metni (varsayılan 100)\n"
      "  --w METİN         \"Gevşetme faktörü\" kutusunun metni (varsayılan 1)\n"
      "  --steps           yöntemin adımlarını açıklayan satırları da yazar\n"
+     "  --exact           Gauss, Gauss-Jordan ve determinantı tam kesirlerle hesaplar\n"
      "  --analysis        sonucun doğruluğunu ve iterasyonun yakınsamasını çözümler\n"
      "  --compare         sisteme uyan bütün yöntemleri çalıştırıp bir tabloda karşılaştırır\n"
      "  --draw            hesaptan sonra \"Matrisi göster\" düğmesine basar\n"
@@ -1011,6 +1036,7 @@ inline constexpr TextRow kCatalogue[] = {
      "  --max-iter TEXT   the text of the \"Maximum number of iterations\" box (default 100)\n"
      "  --w TEXT          the text of the \"Relaxation factor\" box (default 1)\n"
      "  --steps           also writes the lines that explain the method's steps\n"
+     "  --exact           runs Gauss, Gauss-Jordan and the determinant in exact fractions\n"
     "  --analysis        analyses the accuracy of the result and the convergence of an iteration\n"
     "  --compare         runs every method that fits the system and compares them in one table\n"
      "  --draw            presses \"Show matrix\" after the calculation\n"

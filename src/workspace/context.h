@@ -41,6 +41,9 @@ struct RunParameters {
     // 0.00001, and their report says nothing of it.
     std::vector<double> x0{};
     std::optional<double> tolerance{};
+    // Whether the method runs in exact fractions (only a method whose row
+    // has an exact procedure can).
+    bool exact = false;
 };
 
 struct Context;
@@ -102,6 +105,9 @@ struct Context {
         list(LinePart::Steps, kind, std::move(line), std::move(cells));
     }
     bool explaining = false;  // the last line was an explanation
+    // An exact run showed a fraction too long for the screen rounded, with
+    // its mark: the run ends with the line that says what the mark means.
+    mutable bool exactRounded = false;
     // A message box with the catalogue's text.
     void message(PlainText key) { host.message(std::string(text(key))); }
     // A remark on the run (see Host::remark).
