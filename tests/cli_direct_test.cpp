@@ -215,9 +215,9 @@ TEST(CliDirect, RemarksFollowTheTranscriptOnTheErrorStream) {
          "The matrix is singular or singular to working precision (rank 2, order 3): it has no inverse; the matrix "
          "shown is not one\n"},
         {{"--method", "det", dir + "/h.txt"}, 0,
-         "Determinantın tam değeri 1.653439153439E-07: dört ondalığa yuvarlanınca görünmüyor; küçük bir determinant "
+         "Determinantın tam değeri 1.653439153E-07: dört ondalığa yuvarlanınca görünmüyor; küçük bir determinant "
          "tekillik göstermez\n",
-         "The determinant in full is 1.653439153439E-07: rounded to four decimals it does not show; a small "
+         "The determinant in full is 1.653439153E-07: rounded to four decimals it does not show; a small "
          "determinant is no sign of singularity\n"},
         {{"--method", "jacobi", examplePath("jacobi-iraksak.txt")}, 0,
          "İterasyon ıraksıyor: iterasyon matrisinin spektral yarıçapı ρ = 1.118 ≥ 1; gösterilen kökler çözüm "

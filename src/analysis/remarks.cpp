@@ -64,11 +64,9 @@ std::vector<std::string> directRemarks(const MatrixTruth& truth, DirectUse use, 
     return out;
 }
 
-std::vector<std::string> determinantRemarks(const DeterminantTruth& det, std::string_view decimal) {
-    // Thirteen digits: the product of n pivots carries their rounding in
-    // the last of a double's fifteen.
+std::vector<std::string> determinantRemarks(const DeterminantTruth& det, std::string_view decimal, int digits) {
     if (!det.hidden) return {};
-    return {format(Text::RemarkDeterminantInFull, formatSignificantScaled(det.mantissa, det.exponent, 13, decimal))};
+    return {format(Text::RemarkDeterminantInFull, formatSignificantScaled(det.mantissa, det.exponent, digits, decimal))};
 }
 
 std::vector<std::string> iterationRemarks(const IterationTruth& truth, double tolerance, std::string_view decimal) {

@@ -28,8 +28,10 @@ enum class DirectUse {
 std::vector<std::string> directRemarks(const MatrixTruth& truth, DirectUse use, bool zeroPivot,
                                        bool resultShown = true);
 
-// The determinant in full where its four decimals hide it.
-std::vector<std::string> determinantRemarks(const DeterminantTruth& det, std::string_view decimal);
+// The determinant in full where its four decimals hide it, to the
+// significant digits the elimination can vouch for (trustedDigits).
+std::vector<std::string> determinantRemarks(const DeterminantTruth& det, std::string_view decimal,
+                                            int digits = 13);
 
 // How an iteration ended, where it did not converge. `tolerance` is the
 // iterations' fixed one, written with the decimal symbol.

@@ -47,6 +47,19 @@ int firstZeroPivot(const Workspace& loaded) {
     return 0;
 }
 
+int trustedDigits(const MatrixTruth& truth) {
+    // Compared with powers of ten, not through log10, so that every
+    // platform's library gives the same count.
+    constexpr double kTen[] = {1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9, 1e-10, 1e-11, 1e-12, 1e-13};
+    constexpr double kEpsilon = 2.220446049250313e-16;
+    if (!(truth.rcond > 0)) return 1;
+    const double bound = std::max(truth.n, 1) * kEpsilon / truth.rcond;
+    int digits = 1;
+    for (int d = 2; d <= 13; ++d)
+        if (bound <= kTen[d - 1]) digits = d;
+    return digits;
+}
+
 DeterminantTruth determinantTruth(double value) {
     return determinantTruth(RunResult::Binary{value, 0});
 }

@@ -54,6 +54,13 @@ MatrixTruth matrixTruth(const Workspace& loaded);
 // remarks read the run's own outcome instead.
 int firstZeroPivot(const Workspace& loaded);
 
+// The significant digits of a determinant from elimination that its
+// rounding leaves right: the relative error is about n·ε·κ, κ the
+// condition of the row-equilibrated matrix (1 / rcond); at most thirteen
+// (the product of n pivots carries their rounding in the last of a
+// double's fifteen), at least one.
+int trustedDigits(const MatrixTruth& truth);
+
 // A determinant as the method computed it.
 struct DeterminantTruth {
     double value = 0;  // the double it rounds to

@@ -90,10 +90,11 @@ void remarkOn(Context& ctx, const MethodRow& method, const RunResult& result, co
     std::vector<std::string> remarks;
     if (method.remarked) {
         const bool zeroPivot = o == Outcome::ZeroPivot;
-        remarks = analysis::directRemarks(analysis::matrixTruth(loaded), *method.remarked, zeroPivot,
-                                          o == Outcome::Solved);
+        const analysis::MatrixTruth truth = analysis::matrixTruth(loaded);
+        remarks = analysis::directRemarks(truth, *method.remarked, zeroPivot, o == Outcome::Solved);
         if (remarks.empty() && result.determinant)
-            remarks = analysis::determinantRemarks(analysis::determinantTruth(*result.determinant), ctx.decimal);
+            remarks = analysis::determinantRemarks(analysis::determinantTruth(*result.determinant), ctx.decimal,
+                                                   analysis::trustedDigits(truth));
     } else if (method.analysed.iteration && ranToItsEnd(o)) {
         const auto kind = *method.analysed.iteration;
         const bool relaxes = kind == analysis::Iteration::Sor || kind == analysis::Iteration::SorTextbook;
