@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "listing.h"
 #include "numformat.h"
 
 namespace lineer {
@@ -54,9 +55,7 @@ void appendRootsBlock(Context& ctx, PlainText heading, const ExactVector& x, int
     ctx.heading(heading);
     ctx.blank();
     for (int i = 1; i <= n; ++i) {
-        std::string line = " x(";
-        appendInt(line, i);
-        line.append(") = ");
+        std::string line = rootLineStart(i);
         const auto value = static_cast<std::uint32_t>(line.size());
         const std::string shown = exactText(ctx, x(i));
         line.append(shown);

@@ -60,15 +60,20 @@ void Listele(Context& ctx, int cols, int rows, const Matrix& matrix) {
     }
 }
 
+std::string rootLineStart(int i) {
+    std::string line = " x(";
+    appendInt(line, i);
+    line.append(") = ");
+    return line;
+}
+
 void appendRootsBlock(Context& ctx, PlainText heading) {
     const int n = ctx.ws.n;
     for (int i = 1; i <= n; ++i) requireFinite(ctx.ws.x(i));
     ctx.heading(heading);
     ctx.blank();
     for (int i = 1; i <= n; ++i) {
-        std::string line = " x(";
-        appendInt(line, i);
-        line.append(") = ");
+        std::string line = rootLineStart(i);
         const auto value = static_cast<std::uint32_t>(line.size());
         appendFixed4(line, ctx.ws.x(i), ctx.decimal);
         const auto end = static_cast<std::uint32_t>(line.size());

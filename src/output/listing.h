@@ -23,6 +23,9 @@ void Listele(Context& ctx, int cols, int rows, const Matrix& matrix);
 void appendRowText(std::string& line, const Matrix& matrix, int i, int cols, const std::string& dec,
                    std::vector<CellSpan>* cells = nullptr);
 
+// " x(i) = ", the start of a root line: its value follows.
+std::string rootLineStart(int i);
+
 // Appends the roots block: the heading, " ", and " x(i) = value" for
 // i = 1..n of the workspace's root vector. Throws NumberOverflow before
 // appending anything if a root is not finite.
