@@ -23,14 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Workspace ws;
     static Workspace before;
     ws.A(100, 100) = 7;
-    std::memcpy(&before, &ws, sizeof ws);
+    before = ws;
     LoadResult r = loadCoefficientFile(path, ws);
     if (r.ok) {
         if (ws.n < 0 || ws.n > 100 || ws.m < 0 || ws.m > 100) std::abort();
         if (!r.message.empty()) std::abort();
     } else {
         if (r.message.empty()) std::abort();
-        if (std::memcmp(&before, &ws, sizeof ws) != 0) std::abort();
+        if (std::memcmp(&before.A, &ws.A, sizeof ws.A) != 0 || std::memcmp(&before.x, &ws.x, sizeof ws.x) != 0 ||
+            before.n != ws.n || before.m != ws.m || before.texts != ws.texts)
+            std::abort();
     }
     return 0;
 }
