@@ -111,7 +111,7 @@ TEST_F(Plots, ConvergencePlotRunsToTheSweepsTheMethodRanOnALogAxis) {
     EXPECT_EQ(plots::convergence(*ws, RunParameters{}, Option::LesSOR, false, ".").plot.title,
               "SOR iteration, ω = 1: the largest change in every sweep");
     const plots::Result all = plots::convergence(*ws, RunParameters{}, std::nullopt, true, ".");
-    EXPECT_EQ(all.plot.panels[0].series.size(), 12u);
+    EXPECT_EQ(all.plot.panels[0].series.size(), 12u + 3);  // and the legend's key to the lines
     EXPECT_TRUE(all.plot.panels[0].legend);
 }
 

@@ -17,6 +17,8 @@
 #include "interrupt.h"
 #include "pages.h"
 #include "picturecanvas.h"
+#include "plotdrawing.h"
+#include "plots.h"
 #include "loader.h"
 #include "numformat.h"
 #include "replacefile.h"
@@ -76,7 +78,7 @@ std::string helpText() {
     const auto textbook = static_cast<std::size_t>(Option::LesGaussPivot);
     return format(Text::CliHelp, methodLines(0, textbook, 14)) +
            format(Text::CliCourseHelp, methodLines(textbook, kMethods.size(), 16)) +
-           format(Text::CliHandoutHelp, minimumPictureSize());
+           format(Text::CliHandoutHelp, minimumPictureSize()) + std::string(text(Text::CliPlotHelp));
 }
 
 // Standard output is written in large blocks as lines arrive: a large
@@ -140,6 +142,9 @@ public:
     }
     void colourMap(int rows, int cols, double deepest) override {
         if (target) target->colourMap(rows, cols, deepest);
+    }
+    void title(const std::string& text) override {
+        if (target) target->title(text);
     }
 };
 
@@ -218,6 +223,10 @@ struct Options {
     RunRequest request;
     std::string file, picture, pictureSize, pdf, exported;
     bool haveFile = false, draw = false, compare = false, exportBody = false;
+    // --plot: drawn into the picture file instead of the picture box;
+    // --log: the SOR picture's changes on a logarithmic axis.
+    std::optional<plots::Kind> plot;
+    bool logPlot = false;
 };
 
 // What reading an argument came to, besides an exit status (>= 0) that
@@ -244,6 +253,8 @@ int readSwitch(std::string_view a, Options& o) {
         o.compare = true;
     else if (a == "--export-body")
         o.exportBody = true;
+    else if (a == "--log")
+        o.logPlot = true;
     else
         return kNotMine;
     return kGoOn;
@@ -297,6 +308,15 @@ int readOutputOption(const std::vector<std::string>& args, std::size_t& i, Optio
     int r;
     if ((r = valueOf(args, i, "--picture", o.picture)) != 0) {
         if (r < 0 || o.picture.empty()) return usage(text(Text::CliPictureNeedsName));
+    } else if (std::string kind; (r = valueOf(args, i, "--plot", kind)) != 0) {
+        if (kind == "convergence")
+            o.plot = plots::Kind::Convergence;
+        else if (kind == "omega")
+            o.plot = plots::Kind::Omega;
+        else if (kind == "geometry")
+            o.plot = plots::Kind::Geometry;
+        else
+            return usage(text(Text::CliUnknownPlot));
     } else if ((r = valueOf(args, i, "--picture-size", o.pictureSize)) != 0) {
         int w = 0, h = 0;
         if (r < 0 || !readPictureSize(o.pictureSize, w, h))
@@ -341,15 +361,26 @@ int parse(const std::vector<std::string>& args, Options& o) {
         if (r != kGoOn) return r;
     }
     if (!o.haveFile) return usage(text(Text::CliNoFile));
+    if (o.plot && o.picture.empty()) return usage(text(Text::CliPlotNeedsPicture));
     return kGoOn;
 }
 
 // The load, the comparison, the method and the picture, as the window's
 // buttons do them; 2 when the file cannot be loaded, else kGoOn. `stopped`:
 // the method ended early.
-int calculate(Session& session, CliHost& host, const Options& o, bool& stopped) {
+int calculate(Session& session, CliHost& host, const Options& o, bool& stopped, plots::Plot& plot) {
     try {
         if (!session.loadFile(o.file)) return 2;
+        if (o.plot) {
+            plots::Result made = plots::make(*o.plot, session.asLoaded(), o.request.params, o.request.option, o.compare,
+                                             session.context().decimal);
+            if (!made.problem.empty()) {
+                host.out.flush();
+                toStderr(made.problem);
+                return 2;
+            }
+            plot = std::move(made.plot);
+        }
         // The listing is out before a long run begins.
         host.out.flush();
         if (o.compare) session.compare(o.request);
@@ -378,16 +409,26 @@ void beforeWriting(const std::string& path) {
 }
 
 // The picture file: kGoOn, or the status when it could not be saved.
-int savePicture(PictureOutput& out, const std::string& picture, const std::string& pictureSize,
-                const std::string& decimal) {
+int savePicture(PictureOutput& out, const Options& o, const plots::Plot& plot, const std::string& decimal) {
+    const std::string& picture = o.picture;
     beforeWriting(picture);
     int width = 0, height = 0;
-    const bool large = readPictureSize(pictureSize, width, height) || endsWithSvg(picture);
+    const bool large = readPictureSize(o.pictureSize, width, height) || endsWithSvg(picture) || o.plot || o.logPlot;
     if (large && width == 0) {
-        width = ui::kLargePicture.width();
-        height = ui::kLargePicture.height();
+        const QSize size = o.plot ? ui::kPlotSize : ui::kLargePicture;
+        width = size.width();
+        height = size.height();
     }
-    std::string why = large ? out.saveLarge(picture, width, height, endsWithSvg(picture), decimal) : out.save(picture);
+    std::string why;
+    if (o.plot) {
+        const QByteArray bytes = ui::plotFile(plot, QSize(width, height), endsWithSvg(picture));
+        why = bytes.isEmpty() ? std::string(text(Text::WhyNotEncoded))
+                              : replaceFileContents(picture, std::string_view(bytes.constData(),
+                                                                              static_cast<std::size_t>(bytes.size())));
+    } else {
+        why = large ? out.saveLarge(picture, width, height, endsWithSvg(picture), decimal, o.logPlot)
+                    : out.save(picture);
+    }
     if (!why.empty()) {
         toStderr(format(Text::CliPictureNotSaved, shownPath(picture), why));
         return 2;
@@ -443,14 +484,15 @@ int run(const std::vector<std::string>& args) {
 
     Session session(host, ui::systemDecimalSymbol());
     bool stopped = false;
-    if (const int r = calculate(session, host, o, stopped); r != kGoOn) return r;
+    plots::Plot plot;
+    if (const int r = calculate(session, host, o, stopped, plot); r != kGoOn) return r;
     host.out.flush();
     host.tellRemarks();
     if (host.out.failed()) return outputFailed();
     if (stopRequested()) return 1;
     const std::string& decimal = session.context().decimal;
     if (!o.picture.empty()) {
-        if (const int r = savePicture(out, o.picture, o.pictureSize, decimal); r != kGoOn) return r;
+        if (const int r = savePicture(out, o, plot, decimal); r != kGoOn) return r;
         if (stopRequested()) return 1;
     }
     if (handout) {

@@ -52,9 +52,9 @@ std::string PictureOutput::save(const std::string& path) {
 }
 
 std::string PictureOutput::saveLarge(const std::string& path, int width, int height, bool svg,
-                                     const std::string& decimal) {
+                                     const std::string& decimal, bool logPlot) {
     surface();
-    const QByteArray bytes = ui::pictureFile(d_->canvas->record(), QSize(width, height), svg, decimal);
+    const QByteArray bytes = ui::pictureFile(d_->canvas->record(), QSize(width, height), svg, decimal, logPlot);
     if (bytes.isEmpty()) return std::string(text(Text::WhyNotEncoded));
     return replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -26,7 +26,9 @@ public:
     std::string save(const std::string& path);
     // Saves the drawing again at `size`, with its scale and axes, as SVG
     // or PNG; the result as for save().
-    std::string saveLarge(const std::string& path, int width, int height, bool svg, const std::string& decimal);
+    // `logPlot`: a convergence plot's changes on a logarithmic axis.
+    std::string saveLarge(const std::string& path, int width, int height, bool svg, const std::string& decimal,
+                          bool logPlot = false);
     // What has been drawn, for the pages and the export; null before any
     // drawing was asked for.
     const ui::PictureRecord* record() const;

@@ -70,21 +70,24 @@ Result convergence(const Workspace& loaded, const RunParameters& params, std::op
     if (!solution) r.plot.notes.push_back(std::string(text(Text::PlotNoError)));
 
     Panel panel;
+    // With several methods the legend names each method once, by its
+    // colour, and says once what the three kinds of line are.
+    const bool several = methods.size() > 1;
     std::vector<double> ys{tolerance}, xs{1};
     for (Option o : methods) {
         const std::string name = caption(o);
         const Sweeps run = runSweeps(loaded, params, o, decimal, std::nullopt, solution ? &*solution : nullptr);
         if (!run.message.empty()) r.plot.notes.push_back(format(Text::PlotRunMessage, name, run.message));
         std::size_t zeros = 0, errorZeros = 0;
-        Series change{format(Text::PlotChangeSeries, name), logPoints(run.changes, zeros), Style::LineAndMarkers,
-                      colourOf(o)};
+        Series change{several ? name : format(Text::PlotChangeSeries, name), logPoints(run.changes, zeros),
+                      Style::LineAndMarkers, colourOf(o)};
         if (zeros > 0) r.plot.notes.push_back(format(Text::PlotZeroChangesLeftOut, name, intText(static_cast<long long>(zeros))));
         for (const Point& p : change.points) ys.push_back(p.y);
         xs.push_back(static_cast<double>(run.changes.size()));
         if (!change.points.empty()) panel.series.push_back(std::move(change));
         if (solution) {
-            Series error{format(Text::PlotErrorSeries, name), logPoints(run.errors, errorZeros), Style::Dashed,
-                         colourOf(o)};
+            Series error{several ? std::string() : format(Text::PlotErrorSeries, name),
+                         logPoints(run.errors, errorZeros), Style::Dashed, colourOf(o)};
             for (const Point& p : error.points) ys.push_back(p.y);
             if (!error.points.empty()) panel.series.push_back(std::move(error));
         }
@@ -93,8 +96,9 @@ Result convergence(const Workspace& loaded, const RunParameters& params, std::op
         const std::optional<analysis::Radius> rho = analysis::radius(loaded.A, loaded.n, kind, boxes.w);
         if (rho && !rho->singularMatrix && rho->value > 0 && rho->value < 1 && !run.changes.empty() &&
             run.changes[0] > 0 && std::isfinite(run.changes[0])) {
-            Series reference{format(Text::PlotRhoSeries, name, formatSignificant(rho->value, 3, decimal)), {},
-                             Style::Dotted, colourOf(o)};
+            const std::string rhoName = format(Text::PlotRhoSeries, name, formatSignificant(rho->value, 3, decimal));
+            if (several) r.plot.notes.push_back(rhoName);
+            Series reference{several ? std::string() : rhoName, {}, Style::Dotted, colourOf(o)};
             const std::size_t last = run.changes.size();
             const std::size_t stride = last / kMostPoints + 1;
             for (std::size_t k = 1; k <= last; k += stride) {
@@ -105,6 +109,12 @@ Result convergence(const Workspace& loaded, const RunParameters& params, std::op
             }
             if (reference.points.size() > 1) panel.series.push_back(std::move(reference));
         }
+    }
+    if (several) {
+        // Series without points: entries of the legend alone.
+        panel.series.push_back({std::string(text(Text::PlotChangeKey)), {}, Style::Line, 5});
+        if (solution) panel.series.push_back({std::string(text(Text::PlotErrorKey)), {}, Style::Dashed, 5});
+        panel.series.push_back({std::string(text(Text::PlotRhoKey)), {}, Style::Dotted, 5});
     }
     panel.lines.push_back({true, tolerance, format(Text::PlotToleranceLine, formatSignificant(tolerance, 3, decimal))});
     panel.x = axisOver(std::string(text(Text::PlotIterationAxis)), {}, Scale::Linear, decimal);

@@ -30,7 +30,7 @@ std::vector<Tick> logTicks(double lo, double hi, const std::string& decimal) {
     if (!(hi > lo) || !(lo > 0) || !std::isfinite(hi)) return {};
     const int first = static_cast<int>(std::ceil(std::log10(lo) - 1e-9));
     const int last = static_cast<int>(std::floor(std::log10(hi) + 1e-9));
-    const int every = std::max(1, (last - first) / 6 + 1);
+    const int every = std::max(1, (last - first) / 9 + 1);
     std::vector<Tick> ticks;
     for (int e = first; e <= last; ++e) {
         if ((e - first) % every != 0) continue;

@@ -40,7 +40,9 @@ enum class Style {
 };
 
 struct Series {
-    std::string name;  // in the legend; "" keeps it out of the legend
+    // In the legend; "" keeps it out of the legend. A series without
+    // points is an entry of the legend alone.
+    std::string name;
     std::vector<Point> points;
     Style style = Style::Line;
     int colour = 0;

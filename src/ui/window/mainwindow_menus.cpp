@@ -22,6 +22,7 @@
 #include "mainwindow.h"
 #include "languagemenu.h"
 #include "menus.h"
+#include "plotmenu.h"
 #include "viewmenu.h"
 #include "picturebox.h"
 #include "picturewindow.h"
@@ -68,6 +69,7 @@ void MainWindow::buildMenus() {
     view_ = addViewMenu(menus_, menuBar(), [this] { onKarsilastir(); });
     textbook_.build(menus_, view_.menu,
                     {[this] { onTextbookChosen(); }, [this] { iterationDialog(); }, [this] { exerciseDialog(); }});
+    addPlotMenu(menus_, menuBar(), [this](plots::Kind kind) { showPictureWindow()->showPlot(kind); });
     addLanguageMenu(menus_, menuBar());
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));
@@ -107,6 +109,7 @@ void MainWindow::savePictureDialog() {
 PictureWindow* MainWindow::showPictureWindow() {
     if (!pictureWindow_) {
         pictureWindow_ = new PictureWindow(*picture_, session_.context().decimal, this);
+        pictureWindow_->setPlotSource(plotSource(*this));
         pictureWindow_->resize(pictureWindow_->sizeHint());
     }
     pictureWindow_->show();
