@@ -69,7 +69,7 @@ void MainWindow::buildMenus() {
     view_ = addViewMenu(menus_, menuBar(), [this] { onKarsilastir(); });
     textbook_.build(menus_, view_.menu,
                     {[this] { onTextbookChosen(); }, [this] { iterationDialog(); }, [this] { exerciseDialog(); }});
-    addPlotMenu(menus_, menuBar(), [this](plots::Kind kind) { showPictureWindow()->showPlot(kind); });
+    addPlotMenu(menus_, view_.menu, [this](plots::Kind kind) { showPictureWindow()->showPlot(kind); });
     addLanguageMenu(menus_, menuBar());
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));

@@ -1,19 +1,26 @@
 #include "plotmenu.h"
 
-#include <QMenuBar>
+#include <QAction>
+#include <QMenu>
 
 #include "mainwindow.h"
 #include "menus.h"
 
 namespace lineer::ui {
 
-void addPlotMenu(Menus& menus, QMenuBar* bar, std::function<void(plots::Kind)> open) {
-    menus.addMenu(bar, "Mn_Grafik", Text::PlotMenu,
-                  {
-                      {"Mn_Yakinsama", Text::PlotConvergenceItem, {}, [open] { open(plots::Kind::Convergence); }},
-                      {"Mn_Omega", Text::PlotOmegaItem, {}, [open] { open(plots::Kind::Omega); }},
-                      {"Mn_Geometri", Text::PlotGeometryItem, {}, [open] { open(plots::Kind::Geometry); }},
-                  });
+void addPlotMenu(Menus& menus, QMenu* view, std::function<void(plots::Kind)> open) {
+    QMenu* menu = view->addMenu(QString());
+    menu->setObjectName(QStringLiteral("Mn_Grafik"));
+    menus.add(menu->menuAction(), Text::PlotMenu);
+    const auto entry = [&](const char* name, PlainText caption, plots::Kind kind) {
+        QAction* a = menu->addAction(QString());
+        a->setObjectName(QLatin1String(name));
+        menus.add(a, caption);
+        QObject::connect(a, &QAction::triggered, menu, [open, kind] { open(kind); });
+    };
+    entry("Mn_Yakinsama", Text::PlotConvergenceItem, plots::Kind::Convergence);
+    entry("Mn_Omega", Text::PlotOmegaItem, plots::Kind::Omega);
+    entry("Mn_Geometri", Text::PlotGeometryItem, plots::Kind::Geometry);
 }
 
 PictureWindow::PlotSource plotSource(MainWindow& window) {
