@@ -308,27 +308,30 @@ TEST(Export, HtmlParsesWithOneRightAlignedTablePerMatrix) {
     }
 }
 
-TEST(LargerPicture, PlotHasTicksOnBothAxesAndEveryCircleInsideTheFrame) {
+TEST(LargerPicture, PlotRunsToTheIterationsRunWithItsTitleAndEveryCircleInsideItsAxes) {
     struct Case {
         const char* w;
-        QSize size;
+        bool log;
     };
     // w = 1.95 oscillates: later changes are larger than the first.
-    const Case cases[] = {{"1", {466, 434}}, {"1.5", {900, 500}}, {"1.95", {600, 450}}};
+    const Case cases[] = {{"1", false}, {"1.5", true}, {"1.95", false}, {"1.95", true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.w);
         const auto run = runOn("kosegen-baskin.txt", Option::LesSOR, c.w);
         const ui::PictureRecord& record = run->host.canvas.record();
         ASSERT_TRUE(record.isPlot());
-        const QRectF area(QPointF(0, 0), QSizeF(c.size));
-        const ui::PlotLayout plot = ui::layOutPlot(area, record, QFontMetricsF(ui::pictureFont(area, 96)), ".");
-        ASSERT_FALSE(plot.frame.isEmpty());
-        EXPECT_GE(plot.xTicks.size(), 3u);
-        EXPECT_GE(plot.yTicks.size(), 3u);
-        EXPECT_EQ(plot.xTicks.front().label, QStringLiteral("0"));
-        EXPECT_EQ(plot.xTicks.back().label, QStringLiteral("100"));
-        EXPECT_EQ(plot.circles.size(), record.circles.size());
-        for (const QRectF& circle : plot.circles) EXPECT_TRUE(plot.frame.contains(circle)) << circle.x() << "," << circle.y();
+        const plots::Plot plot = ui::recordPlot(record, c.log, ".");
+        ASSERT_EQ(plot.panels.size(), 1u);
+        EXPECT_EQ(plot.title, std::string("SOR iterasyon yöntemi, ω = ") + c.w + ": her adımdaki en büyük değişim");
+        const plots::Panel& p = plot.panels[0];
+        EXPECT_EQ(p.x.hi, static_cast<double>(record.circles.size()));
+        EXPECT_EQ(p.y.scale, c.log ? plots::Scale::Log : plots::Scale::Linear);
+        EXPECT_GE(p.x.ticks.size(), 2u);
+        EXPECT_GE(p.y.ticks.size(), 2u);
+        EXPECT_EQ(p.series[0].points.size(), record.circles.size());
+        for (const plots::Point& pt : p.series[0].points) {
+            EXPECT_TRUE(pt.x >= p.x.lo && pt.x <= p.x.hi && pt.y >= p.y.lo && pt.y <= p.y.hi) << pt.x << "," << pt.y;
+        }
     }
     EXPECT_EQ(ui::axisTicks(0, 100, 6), (std::vector<double>{0, 20, 40, 60, 80, 100}));
     EXPECT_EQ(ui::axisTicks(0, 0.45, 5), (std::vector<double>{0, 0.1, 0.2, 0.30000000000000004, 0.4}));

@@ -7,6 +7,7 @@
 #include "pages.h"
 #include "picturecanvas.h"
 #include "picturerecord.h"
+#include "plotdrawing.h"
 #include "replacefile.h"
 #include "texts.h"
 #include "toolkit.h"
@@ -52,13 +53,25 @@ PictureSurface* ToolkitOutputs::surface() {
     return d_->canvas.get();
 }
 
-std::string ToolkitOutputs::savePicture(const std::string& path, bool large, int width, int height, bool svg,
-                                        const std::string& decimal) {
-    surface();
-    const QByteArray bytes = large ? ui::pictureFile(d_->canvas->record(), QSize(width, height), svg, decimal)
-                                   : ui::pngFile(d_->canvas->image());
+namespace {
+
+std::string saveBytes(const std::string& path, const QByteArray& bytes) {
     if (bytes.isEmpty()) return std::string(text(Text::WhyNotEncoded));
     return replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+}  // namespace
+
+std::string ToolkitOutputs::savePicture(const std::string& path, bool large, int width, int height, bool svg,
+                                        const std::string& decimal, bool logPlot) {
+    surface();
+    return saveBytes(path, large ? ui::pictureFile(d_->canvas->record(), QSize(width, height), svg, decimal, logPlot)
+                                 : ui::pngFile(d_->canvas->image()));
+}
+
+std::string ToolkitOutputs::savePlot(const std::string& path, const plots::Plot& plot, int width, int height,
+                                     bool svg) {
+    return saveBytes(path, ui::plotFile(plot, QSize(width, height), svg));
 }
 
 std::string ToolkitOutputs::document(std::vector<ResultLine> lines, const std::string& file,

@@ -21,7 +21,8 @@ public:
     // The offscreen toolkit starts on the first call.
     PictureSurface* surface() override;
     std::string savePicture(const std::string& path, bool large, int width, int height, bool svg,
-                            const std::string& decimal) override;
+                            const std::string& decimal, bool logPlot) override;
+    std::string savePlot(const std::string& path, const plots::Plot& plot, int width, int height, bool svg) override;
     std::string document(std::vector<ResultLine> lines, const std::string& file, std::optional<Option> method,
                          exporting::ExportKind kind, bool bodyOnly, const std::string& decimal) override;
 

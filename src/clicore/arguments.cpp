@@ -38,7 +38,7 @@ std::vector<std::string> wideArguments(int argc) {
 
 // The options whose value is the next argument.
 bool takesValue(const std::string& a) {
-    for (const char* name : {"--method", "--max-iter", "--w", "--picture", "--open", "--x0", "--tol", "--seed", "--answers"})
+    for (const char* name : {"--method", "--max-iter", "--w", "--picture", "--open", "--x0", "--tol", "--seed", "--answers", "--plot"})
         if (a == name) return true;
     return false;
 }

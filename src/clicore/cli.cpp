@@ -11,6 +11,7 @@
 #include "arguments.h"
 #include "generate.h"
 #include "interrupt.h"
+#include "plots.h"
 #include "loader.h"
 #include "numformat.h"
 #include "replacefile.h"
@@ -72,7 +73,7 @@ std::string helpText() {
     const auto textbook = static_cast<std::size_t>(Option::LesGaussPivot);
     return format(Text::CliHelp, methodLines(0, textbook, 14)) +
            format(Text::CliCourseHelp, methodLines(textbook, kMethods.size(), 16)) +
-           format(Text::CliHandoutHelp, minimumPictureSize());
+           format(Text::CliHandoutHelp, minimumPictureSize()) + std::string(text(Text::CliPlotHelp));
 }
 
 // Standard output is written in large blocks as lines arrive: a large
@@ -136,6 +137,9 @@ public:
     }
     void colourMap(int rows, int cols, double deepest) override {
         if (target) target->colourMap(rows, cols, deepest);
+    }
+    void title(const std::string& text) override {
+        if (target) target->title(text);
     }
 };
 
@@ -213,6 +217,10 @@ struct Options {
     std::string decimal;  // the user's decimal symbol
     std::string file, picture, pictureSize, pdf, exported;
     bool haveFile = false, draw = false, compare = false, exportBody = false;
+    // --plot: drawn into the picture file instead of the picture box;
+    // --log: the SOR picture's changes on a logarithmic axis.
+    std::optional<plots::Kind> plot;
+    bool logPlot = false;
 };
 
 // What reading an argument came to, besides an exit status (>= 0) that
@@ -241,6 +249,8 @@ int readSwitch(std::string_view a, Options& o) {
         o.compare = true;
     else if (a == "--export-body")
         o.exportBody = true;
+    else if (a == "--log")
+        o.logPlot = true;
     else
         return kNotMine;
     return kGoOn;
@@ -295,6 +305,15 @@ int readOutputOption(const std::vector<std::string>& args, std::size_t& i, Optio
     int r;
     if ((r = valueOf(args, i, "--picture", o.picture)) != 0) {
         if (r < 0 || o.picture.empty()) return usage(text(Text::CliPictureNeedsName));
+    } else if (std::string kind; (r = valueOf(args, i, "--plot", kind)) != 0) {
+        if (kind == "convergence")
+            o.plot = plots::Kind::Convergence;
+        else if (kind == "omega")
+            o.plot = plots::Kind::Omega;
+        else if (kind == "geometry")
+            o.plot = plots::Kind::Geometry;
+        else
+            return usage(text(Text::CliUnknownPlot));
     } else if ((r = valueOf(args, i, "--picture-size", o.pictureSize)) != 0) {
         int w = 0, h = 0;
         if (r < 0 || !readPictureSize(o.pictureSize, w, h))
@@ -344,15 +363,26 @@ int parse(const std::vector<std::string>& args, Options& o) {
         if (row.exact) return usage(format(Text::ExactNotYet, row.cliName));
         return usage(format(Text::ExactRefusedHere, row.cliName));
     }
+    if (o.plot && o.picture.empty()) return usage(text(Text::CliPlotNeedsPicture));
     return kGoOn;
 }
 
 // The load, the comparison, the method and the picture, as the window's
 // buttons do them; 2 when the file cannot be loaded, else kGoOn. `stopped`:
 // the method ended early.
-int calculate(Session& session, CliHost& host, const Options& o, bool& stopped) {
+int calculate(Session& session, CliHost& host, const Options& o, bool& stopped, plots::Plot& plot) {
     try {
         if (!session.loadFile(o.file)) return 2;
+        if (o.plot) {
+            plots::Result made = plots::make(*o.plot, session.asLoaded(), o.request.params, o.request.option, o.compare,
+                                             session.context().decimal);
+            if (!made.problem.empty()) {
+                host.out.flush();
+                toStderr(made.problem);
+                return 2;
+            }
+            plot = std::move(made.plot);
+        }
         // The listing is out before a long run begins.
         host.out.flush();
         if (o.compare) session.compare(o.request);
@@ -381,16 +411,18 @@ void beforeWriting(const std::string& path) {
 }
 
 // The picture file: kGoOn, or the status when it could not be saved.
-int savePicture(Outputs& out, const std::string& picture, const std::string& pictureSize,
-                const std::string& decimal) {
+int savePicture(Outputs& out, const Options& o, const plots::Plot& plot, const std::string& decimal) {
+    const std::string& picture = o.picture;
     beforeWriting(picture);
     int width = 0, height = 0;
-    const bool large = readPictureSize(pictureSize, width, height) || endsWithSvg(picture);
+    const bool large = readPictureSize(o.pictureSize, width, height) || endsWithSvg(picture) || o.plot || o.logPlot;
     if (large && width == 0) {
-        width = exporting::kLargePictureWidth;
-        height = exporting::kLargePictureHeight;
+        width = o.plot ? plots::kPlotWidth : exporting::kLargePictureWidth;
+        height = o.plot ? plots::kPlotHeight : exporting::kLargePictureHeight;
     }
-    const std::string why = out.savePicture(picture, large, width, height, endsWithSvg(picture), decimal);
+    const bool svg = endsWithSvg(picture);
+    const std::string why = o.plot ? out.savePlot(picture, plot, width, height, svg)
+                                   : out.savePicture(picture, large, width, height, svg, decimal, o.logPlot);
     if (!why.empty()) {
         toStderr(format(Text::CliPictureNotSaved, shownPath(picture), why));
         return 2;
@@ -445,14 +477,15 @@ int run(const std::vector<std::string>& args, Outputs& out) {
 
     Session session(host, systemDecimal);
     bool stopped = false;
-    if (const int r = calculate(session, host, o, stopped); r != kGoOn) return r;
+    plots::Plot plot;
+    if (const int r = calculate(session, host, o, stopped, plot); r != kGoOn) return r;
     host.out.flush();
     host.tellRemarks();
     if (host.out.failed()) return outputFailed();
     if (stopRequested()) return 1;
     const std::string& decimal = session.context().decimal;
     if (!o.picture.empty()) {
-        if (const int r = savePicture(out, o.picture, o.pictureSize, decimal); r != kGoOn) return r;
+        if (const int r = savePicture(out, o, plot, decimal); r != kGoOn) return r;
         if (stopRequested()) return 1;
     }
     if (handout) {

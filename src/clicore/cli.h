@@ -13,6 +13,7 @@
 #include "exporter.h"
 #include "host.h"
 #include "methodtable.h"
+#include "plot.h"
 #include "resultline.h"
 
 namespace lineer::cli {
@@ -30,11 +31,18 @@ public:
     // picture is kept.
     virtual PictureSurface* surface() { return nullptr; }
     // Saves what has been drawn: as the picture box's PNG, or with `large`
-    // again at width x height with its scale and axes, as SVG or PNG.
+    // again at width x height with its scale and axes, as SVG or PNG
+    // (`logPlot`: the SOR picture's changes on a logarithmic axis).
     // Returns "" when the file is complete, else why it could not be
     // written; a file that was there before is then left as it was.
     virtual std::string savePicture(const std::string& /*path*/, bool /*large*/, int /*width*/, int /*height*/,
-                                    bool /*svg*/, const std::string& /*decimal*/) {
+                                    bool /*svg*/, const std::string& /*decimal*/, bool /*logPlot*/) {
+        return {};
+    }
+    // Saves `plot` drawn at width x height as SVG or PNG; the result as for
+    // savePicture().
+    virtual std::string savePlot(const std::string& /*path*/, const plots::Plot& /*plot*/, int /*width*/,
+                                 int /*height*/, bool /*svg*/) {
         return {};
     }
     // The bytes of the pages (kind Pdf) or of the export of `lines`, run on

@@ -207,7 +207,10 @@ RunResult iterate(Context& ctx, double L, Sweep&& sweep, AfterSweep&& afterSweep
         if (!finite) return ctx.stop(Outcome::Diverging, Text::DivergesMessage);
 
         if (ctx.params.steps) table.sweep(k, x, e);
-        if (ctx.observer) ctx.observer->sweep(k, e);
+        if (ctx.observer) {
+            ctx.observer->sweep(k, e);
+            ctx.observer->iterate(x, n);
+        }
         if (ctx.stepObserver) ctx.stepObserver->sweep(k, p, x, n, e);
         afterSweep(k, e);
         ctx.sweeps = k;

@@ -76,6 +76,9 @@ RunResult relax(Context& ctx) {
             if (plot) {
                 picture.scale(0, 0, L, h);
                 picture.clear();
+                const std::string wText = std::isfinite(w) ? formatSignificant(w, 6, ctx.decimal) : ctx.params.wText;
+                picture.title(format(Text::PlotConvergenceTitleW,
+                                     EachComponent ? text(Text::CaptionLesSORTextbook) : text(Text::CaptionLesSOR), wText));
             }
         }
         if (!plot) return;

@@ -122,4 +122,6 @@ void PictureCanvas::colourMap(int rows, int cols, double deepest) {
     record_.mapDeepest = deepest;
 }
 
+void PictureCanvas::title(const std::string& text) { record_.plotTitle = QString::fromStdString(text); }
+
 }  // namespace lineer::ui

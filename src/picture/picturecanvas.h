@@ -43,6 +43,7 @@ public:
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(float cx, float cy, double radius) override;
     void colourMap(int rows, int cols, double deepest) override;
+    void title(const std::string& text) override;
 
     // What has been drawn since the last clear, to be drawn again larger.
     const PictureRecord& record() const { return record_; }

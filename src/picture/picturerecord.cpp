@@ -9,6 +9,8 @@
 #include <cmath>
 
 #include "numformat.h"
+#include "plotdrawing.h"
+#include "plots.h"
 #include "texts.h"
 
 namespace lineer::ui {
@@ -98,36 +100,6 @@ void drawColourMap(QPainter& p, const QRectF& area, const PictureRecord& r, cons
     if (!deepest.isEmpty()) p.drawText(QRectF(tx, y0, scaleW, fm.height()), Qt::AlignLeft | Qt::AlignTop, deepest);
 }
 
-void drawPlot(QPainter& p, const QRectF& area, const PictureRecord& r, const QFontMetricsF& fm,
-              const std::string& decimal) {
-    const PlotLayout plot = layOutPlot(area, r, fm, decimal);
-    if (plot.frame.isEmpty()) return;
-    const double tick = fm.height() / 4;
-    p.setPen(QPen(Qt::black, 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(plot.frame);
-    for (const PlotLayout::Tick& t : plot.xTicks) {
-        p.drawLine(QPointF(t.at, plot.frame.bottom()), QPointF(t.at, plot.frame.bottom() + tick));
-        const double w = fm.horizontalAdvance(t.label) + fm.height();
-        p.drawText(QRectF(t.at - w / 2, plot.frame.bottom() + tick, w, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
-                   t.label);
-    }
-    for (const PlotLayout::Tick& t : plot.yTicks) {
-        p.drawLine(QPointF(plot.frame.left() - tick, t.at), QPointF(plot.frame.left(), t.at));
-        p.drawText(QRectF(area.left(), t.at - fm.height() / 2, plot.frame.left() - tick * 2 - area.left(), fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, t.label);
-    }
-    p.drawText(QRectF(plot.frame.left(), plot.frame.bottom() + tick + fm.height(), plot.frame.width(), fm.height()),
-               Qt::AlignCenter, qtext(Text::PlotIterationAxis));
-    p.save();
-    p.translate(area.left(), plot.frame.center().y());
-    p.rotate(-90);
-    p.drawText(QRectF(-plot.frame.height() / 2, 0, plot.frame.height(), fm.height()), Qt::AlignCenter,
-               qtext(Text::PlotChangeAxis));
-    p.restore();
-    for (const QRectF& c : plot.circles) p.drawEllipse(c);
-}
-
 }  // namespace
 
 std::vector<double> axisTicks(double lo, double hi, int count) {
@@ -148,48 +120,11 @@ std::vector<double> axisTicks(double lo, double hi, int count) {
     return ticks;
 }
 
-PlotLayout layOutPlot(const QRectF& area, const PictureRecord& r, const QFontMetricsF& fm, const std::string& decimal) {
-    PlotLayout plot;
-    const double left = r.plotLeft, right = r.plotRight, top = r.plotTop;
-    // The box keeps the first sweep's scale; here a later, larger change
-    // stretches the axis, so every circle is inside the frame.
-    double bottom = r.plotBottom, radius = 0;
-    for (const PictureRecord::Circle& c : r.circles) {
-        if (std::isfinite(c.y) && (bottom > top ? c.y > bottom : c.y < bottom)) bottom = c.y;
-        radius = std::max(radius, std::fabs(c.r));
-    }
-    if (!(right != left) || !(bottom != top) || !std::isfinite(right - left) || !std::isfinite(bottom - top))
-        return plot;
-
-    const std::vector<double> xt = axisTicks(std::min(left, right), std::max(left, right), 6);
-    const std::vector<double> yt = axisTicks(std::min(top, bottom), std::max(top, bottom), 5);
-    const double xstep = xt.size() > 1 ? xt[1] - xt[0] : 1;
-    const double ystep = yt.size() > 1 ? yt[1] - yt[0] : 1;
-    double ylabelW = 0;
-    for (double v : yt) ylabelW = std::max(ylabelW, fm.horizontalAdvance(tickText(v, ystep, decimal)));
-    const double pad = fm.height() / 2, tick = pad / 2;
-    const double frameLeft = area.left() + fm.height() + pad + ylabelW + 2 * tick;
-    const double frameRight = area.right() - fm.horizontalAdvance(tickText(xt.back(), xstep, decimal)) / 2 - pad;
-    const double frameBottom = area.bottom() - 2 * fm.height() - tick - pad;
-    const QRectF frame(QPointF(frameLeft, area.top() + pad), QPointF(frameRight, frameBottom));
-    if (frame.width() <= 0 || frame.height() <= 0) return plot;
-    plot.frame = frame;
-
-    // The data stand inside the frame by a circle's radius on every side.
-    const double rp = radius * frame.width() / (std::fabs(right - left) + 2 * radius);
-    const QRectF inner = frame.adjusted(rp, rp, -rp, -rp);
-    auto px = [&](double x) { return inner.left() + (x - left) / (right - left) * inner.width(); };
-    auto py = [&](double y) { return inner.top() + (y - top) / (bottom - top) * inner.height(); };
-    for (double v : xt) plot.xTicks.push_back({px(v), tickText(v, xstep, decimal)});
-    for (double v : yt) plot.yTicks.push_back({py(v), tickText(v, ystep, decimal)});
-    const double perUnit = radius > 0 ? rp / radius : 0;
-    plot.circles.reserve(r.circles.size());
-    for (const PictureRecord::Circle& c : r.circles) {
-        if (!std::isfinite(c.y)) continue;
-        const double cr = std::fabs(c.r) * perUnit;
-        plot.circles.emplace_back(px(c.x) - cr, py(c.y) - cr, 2 * cr, 2 * cr);
-    }
-    return plot;
+plots::Plot recordPlot(const PictureRecord& record, bool log, const std::string& decimal) {
+    std::vector<plots::Point> circles;
+    circles.reserve(record.circles.size());
+    for (const PictureRecord::Circle& c : record.circles) circles.push_back({c.x, c.y});
+    return plots::sorPicture(circles, record.plotTitle.toStdString(), log, decimal);
 }
 
 QFont pictureFont(const QRectF& area, int dpi) {
@@ -202,7 +137,8 @@ QFont pictureFont(const QRectF& area, int dpi) {
     return font;
 }
 
-void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, const std::string& decimal) {
+void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, const std::string& decimal,
+                 bool logPlot) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(area, Qt::white);
@@ -215,7 +151,7 @@ void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, c
     if (record.isColourMap())
         drawColourMap(p, rest, record, fm, decimal);
     else if (record.isPlot())
-        drawPlot(p, rest, record, fm, decimal);
+        drawPlot(p, rest, recordPlot(record, logPlot, decimal));
     else if (!record.boxes.empty()) {
         p.setPen(Qt::NoPen);
         for (const PictureRecord::Box& b : record.boxes)
@@ -226,7 +162,7 @@ void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, c
     p.restore();
 }
 
-QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const std::string& decimal) {
+QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const std::string& decimal, bool logPlot) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
@@ -238,7 +174,7 @@ QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const 
         generator.setViewBox(area);
         QPainter p;
         if (!p.begin(&generator)) return {};
-        drawPicture(p, area, record, decimal);
+        drawPicture(p, area, record, decimal, logPlot);
         if (!p.end()) return {};
         return bytes;
     }
@@ -246,7 +182,7 @@ QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const 
     image.fill(Qt::white);
     {
         QPainter p(&image);
-        drawPicture(p, area, record, decimal);
+        drawPicture(p, area, record, decimal, logPlot);
     }
     return pngFile(image);
 }

@@ -3,7 +3,7 @@
 // so that it can be drawn again at any size: in the picture window, on a
 // printed page, as SVG or as a larger PNG. The larger drawing adds what the
 // small box has no room for: the colour map's scale and its row and column
-// numbers, the convergence plot's axes.
+// numbers, the convergence plot's axes and title.
 
 #include <QColor>
 #include <QFont>
@@ -16,6 +16,8 @@
 
 #include <string>
 #include <vector>
+
+#include "plot.h"
 
 namespace lineer::ui {
 
@@ -37,6 +39,8 @@ struct PictureRecord {
     // The user coordinate system the circles were drawn in: left, top,
     // right, bottom.
     double plotLeft = 0, plotTop = 0, plotRight = 1, plotBottom = 1;
+    // What the run that drew the circles called its plot.
+    QString plotTitle;
     // Set when the boxes are a colour map (see PictureSurface::colourMap).
     int mapRows = 0, mapCols = 0;
     double mapDeepest = 0;
@@ -50,22 +54,14 @@ struct PictureRecord {
 // Draws the record into `area` with its scale, numbers and axes, the
 // numbers with `decimal` as the decimal symbol. Fonts are sized from the
 // area, so the drawing reads the same at every size.
-void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, const std::string& decimal);
+// `logPlot`: the convergence plot's changes on a logarithmic axis.
+void drawPicture(QPainter& p, const QRectF& area, const PictureRecord& record, const std::string& decimal,
+                 bool logPlot = false);
 
-// Where the convergence plot goes in `area`: the frame, the ticks of both
-// axes with their labels, and a bounding box per circle. The frame is
-// empty when the plot has no extent.
-struct PlotLayout {
-    struct Tick {
-        double at;  // x of a tick of the horizontal axis, y of the vertical
-        QString label;
-    };
-    QRectF frame;
-    std::vector<Tick> xTicks, yTicks;
-    std::vector<QRectF> circles;
-};
-PlotLayout layOutPlot(const QRectF& area, const PictureRecord& record, const QFontMetricsF& fm,
-                      const std::string& decimal);
+// The convergence plot's circles as a plot description: the horizontal
+// axis to the iterations run, the vertical one linear from 0 or
+// logarithmic, the run's title.
+plots::Plot recordPlot(const PictureRecord& record, bool log, const std::string& decimal);
 
 // The font of the labels for a drawing of `area` on a device of `dpi`.
 QFont pictureFont(const QRectF& area, int dpi);
@@ -77,7 +73,8 @@ std::vector<double> axisTicks(double lo, double hi, int count);
 
 // The picture as a PNG or SVG file's bytes ("svg" or anything else for
 // PNG), drawn at `size`; empty when it could not be encoded.
-QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const std::string& decimal);
+QByteArray pictureFile(const PictureRecord& record, QSize size, bool svg, const std::string& decimal,
+                       bool logPlot = false);
 
 // The image as a PNG file's bytes; empty when it could not be encoded. The
 // one PNG encoder of the window and the command line.

@@ -56,6 +56,9 @@ public:
     virtual void beforeSweeps(Context& ctx) = 0;
     // Sweep k has ended with the maximum change e.
     virtual void sweep(std::int64_t k, double e) = 0;
+    // The iterate x(1..n) that sweep just left, for an observer that draws
+    // its path; most do not look.
+    virtual void iterate(const double* /*x*/, int /*n*/) {}
     virtual void afterReport(Context& ctx) = 0;
 };
 

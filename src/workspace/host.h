@@ -36,6 +36,9 @@ public:
     // elements in which the deepest colour stands for the absolute value
     // `deepest`. A surface that writes a colour scale keeps it.
     virtual void colourMap(int /*rows*/, int /*cols*/, double /*deepest*/) {}
+    // Names the plot whose circles follow, for a surface that draws it
+    // again with a title; the picture box itself shows no title.
+    virtual void title(const std::string& /*text*/) {}
 };
 
 // A picture box that keeps nothing: for runs whose picture nobody sees.

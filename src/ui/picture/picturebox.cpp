@@ -35,6 +35,8 @@ void PictureBox::circle(float cx, float cy, double radius) {
 
 void PictureBox::colourMap(int rows, int cols, double deepest) { canvas_.colourMap(rows, cols, deepest); }
 
+void PictureBox::title(const std::string& text) { canvas_.title(text); }
+
 void PictureBox::changed() {
     if (repaintPending_) return;
     repaintPending_ = true;

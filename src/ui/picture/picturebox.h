@@ -22,6 +22,7 @@ public:
     void box(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(float cx, float cy, double radius) override;
     void colourMap(int rows, int cols, double deepest) override;
+    void title(const std::string& text) override;
 
     QSize sizeHint() const override;
 

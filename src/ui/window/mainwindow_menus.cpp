@@ -23,6 +23,7 @@
 #include "languagemenu.h"
 #include "stepview.h"
 #include "menus.h"
+#include "plotmenu.h"
 #include "viewmenu.h"
 #include "picturebox.h"
 #include "picturewindow.h"
@@ -70,6 +71,7 @@ void MainWindow::buildMenus() {
     addStepView(view_.menu, session_, session_.context().decimal, this);
     textbook_.build(menus_, view_.menu,
                     {[this] { onTextbookChosen(); }, [this] { iterationDialog(); }, [this] { exerciseDialog(); }});
+    addPlotMenu(menus_, view_.menu, [this](plots::Kind kind) { showPictureWindow()->showPlot(kind); });
     addLanguageMenu(menus_, menuBar());
     QAction* about = menuBar()->addAction(QString());
     about->setObjectName(QStringLiteral("Mn_About"));
@@ -109,6 +111,7 @@ void MainWindow::savePictureDialog() {
 PictureWindow* MainWindow::showPictureWindow() {
     if (!pictureWindow_) {
         pictureWindow_ = new PictureWindow(*f_.picture, session_.context().decimal, this);
+        pictureWindow_->setPlotSource(plotSource(*this));
         pictureWindow_->resize(pictureWindow_->sizeHint());
     }
     pictureWindow_->show();
